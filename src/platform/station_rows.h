@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+namespace vorn {
+
+// One station as the list view shows it: caption and three sub-items.
+struct StationRow {
+  std::string Frequency;
+  std::string Bandwidth;
+  std::string Demodulator;
+  std::string Name;
+
+  bool operator==(const StationRow&) const = default;
+};
+
+// The rows of the station list view. The view holds the rows; nobody keeps a
+// second copy.
+class StationRows {
+ public:
+  virtual ~StationRows() = default;
+
+  virtual std::size_t Count() const = 0;
+  virtual StationRow Row(std::size_t index) const = 0;
+  virtual void Append(const StationRow& row) = 0;
+  virtual void Remove(std::size_t index) = 0;
+  virtual void Clear() = 0;
+};
+
+}  // namespace vorn

@@ -1,0 +1,90 @@
+#include "receiver/control_actions.h"
+
+namespace vorn {
+
+namespace {
+
+// Presses controls for one action. When a stored handle no longer names its
+// control (the receiver program was closed or restarted), both searches run
+// again, once per action; a stale handle is never pressed.
+class Presser {
+ public:
+  explicit Presser(ReceiverLink& link) : link_(link) {}
+
+  bool Press(Table table, const std::string& caption) {
+    auto handle = link_.Lookup(table, caption);
+    if (handle && !link_.StillValid(*handle, caption)) {
+      if (rediscovered_) return false;
+      rediscovered_ = true;
+      if (!link_.Rediscover()) return false;
+      handle = link_.Lookup(table, caption);
+      if (handle && !link_.StillValid(*handle, caption)) return false;
+    }
+    if (!handle) return true;
+    WindowTree& tree = link_.Tree();
+    return tree.Send(*handle, kWmLButtonDown, 0, kClickPosition) &&
+           tree.Send(*handle, kWmLButtonUp, 0, kClickPosition);
+  }
+
+ private:
+  ReceiverLink& link_;
+  bool rediscovered_ = false;
+};
+
+bool IsBlank(char c) {
+  return static_cast<unsigned char>(c) <= 32;
+}
+
+std::string Strip(const std::string& text) {
+  std::size_t first = 0, last = text.size();
+  while (first < last && IsBlank(text[first])) ++first;
+  while (last > first && IsBlank(text[last - 1])) --last;
+  return text.substr(first, last - first);
+}
+
+bool KeyIn(Presser& presser, ReceiverLink& link, const std::string& text) {
+  const std::string digits = Strip(text);
+  if (digits.empty()) return true;
+  for (char c : digits) {
+    const std::string caption = (c == ',' || c == '.') ? "." : std::string(1, c);
+    if (!presser.Press(Table::Keypad, caption)) return false;
+  }
+  return presser.Press(Table::Keypad, link.KeypadConfirm());
+}
+
+}  // namespace
+
+std::string BandwidthCaption(const std::string& text) {
+  std::string caption = text;
+  if (caption.find('.') != std::string::npos) {
+    const auto space = caption.find(' ');
+    if (space != std::string::npos) caption.erase(space, 1);
+  }
+  return caption;
+}
+
+bool ClickControl(ReceiverLink& link, Table table, const std::string& caption) {
+  Presser presser(link);
+  return presser.Press(table, caption);
+}
+
+bool KeyInFrequency(ReceiverLink& link, const std::string& text) {
+  Presser presser(link);
+  return KeyIn(presser, link, text);
+}
+
+bool SelectDemodulator(ReceiverLink& link, const std::string& text) {
+  return ClickControl(link, Table::Main, text);
+}
+
+bool SelectBandwidth(ReceiverLink& link, const std::string& text) {
+  return ClickControl(link, Table::Main, BandwidthCaption(text));
+}
+
+bool TuneToStation(ReceiverLink& link, const StationRow& row) {
+  Presser presser(link);
+  return KeyIn(presser, link, row.Frequency) && presser.Press(Table::Main, row.Demodulator) &&
+         presser.Press(Table::Main, BandwidthCaption(row.Bandwidth));
+}
+
+}  // namespace vorn

@@ -1,0 +1,79 @@
+#include "receiver/get_handles.h"
+
+#include <algorithm>
+
+namespace vorn {
+
+namespace {
+
+bool IsBlank(char c) {
+  return static_cast<unsigned char>(c) <= 32;
+}
+
+}  // namespace
+
+std::string NormaliseText(const std::string& raw) {
+  std::string text = raw.substr(0, raw.find('\0'));
+  auto first = std::find_if_not(text.begin(), text.end(), IsBlank);
+  auto last = std::find_if_not(text.rbegin(), text.rend(), IsBlank).base();
+  return first < last ? std::string(first, last) : std::string();
+}
+
+std::string ReceiverLink::FindMainControl(const std::string& title,
+                                          const std::string& check_caption) {
+  return Run(main_, title, check_caption,
+             {"Perseus not found, \rPerseus-Program started?", "Perseus-ChildHandle not found"});
+}
+
+std::string ReceiverLink::FindKeypadControl(const std::string& title,
+                                            const std::string& check_caption,
+                                            const std::string& version) {
+  version_ = version;
+  return Run(keypad_, title, check_caption,
+             {"Frequency-Panel not found, \rPerseus " + version + " expected",
+              "Frequency-ChildHandle not found"});
+}
+
+std::string ReceiverLink::Run(Search& s, const std::string& title, const std::string& check_caption,
+                              const Messages& messages) {
+  s.title = title;
+  s.check_caption = check_caption;
+  s.candidates.clear();
+  tree_.EnumTopLevel([&](WindowHandle w) {
+    std::string raw = tree_.ReadText(w, kWindowTextBuffer);
+    if (!raw.empty() && raw[0] != '\0' && NormaliseText(raw) == title) s.candidates.push_back(w);
+  });
+  if (s.candidates.empty()) return messages.no_window;
+
+  for (WindowHandle candidate : s.candidates) {
+    s.table.clear();
+    tree_.EnumDescendants(candidate, [&](WindowHandle w) {
+      std::string raw = tree_.ReadText(w, kWindowTextBuffer);
+      if (!raw.empty() && raw[0] != '\0') s.table.push_back({w, NormaliseText(raw)});
+    });
+    const bool holds_check = std::any_of(s.table.begin(), s.table.end(),
+                                         [&](const TChilds& c) { return c.Text == check_caption; });
+    if (holds_check) return kStatusOk;
+  }
+  return messages.no_control;
+}
+
+std::optional<WindowHandle> ReceiverLink::Lookup(Table table, const std::string& caption) const {
+  for (const TChilds& c : search(table).table)
+    if (c.Text == caption) return c.Handle;
+  return std::nullopt;
+}
+
+bool ReceiverLink::StillValid(WindowHandle handle, const std::string& caption) {
+  std::string raw = tree_.ReadText(handle, kWindowTextBuffer);
+  return !raw.empty() && raw[0] != '\0' && NormaliseText(raw) == caption;
+}
+
+bool ReceiverLink::Rediscover() {
+  const std::string main_status = FindMainControl(main_.title, main_.check_caption);
+  const std::string keypad_status =
+      FindKeypadControl(keypad_.title, keypad_.check_caption, version_);
+  return main_status == kStatusOk && keypad_status == kStatusOk;
+}
+
+}  // namespace vorn

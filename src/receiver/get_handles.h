@@ -1,0 +1,82 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/window_tree.h"
+
+namespace vorn {
+
+// One control of the receiver program: its handle and normalised caption.
+struct TChilds {
+  WindowHandle Handle = 0;
+  std::string Text;
+};
+
+using ControlTable = std::vector<TChilds>;
+
+// Window texts are read into a buffer of this many characters.
+inline constexpr std::size_t kWindowTextBuffer = 32;
+
+inline constexpr const char* kStatusOk = "ok";
+
+// The text cut at its first zero character and stripped at both ends of every
+// character with code 32 or less.
+std::string NormaliseText(const std::string& raw);
+
+enum class Table { Main, Keypad };
+
+// Finds the receiver program's main window and keypad window and keeps a table
+// of the controls inside each.
+class ReceiverLink {
+ public:
+  explicit ReceiverLink(WindowTree& tree) : tree_(tree) {}
+
+  // The main window search: "Perseus" and "Dither" in the program.
+  std::string FindMainControl(const std::string& title, const std::string& check_caption);
+  // The keypad search; `version` only appears in its not-found message.
+  std::string FindKeypadControl(const std::string& title, const std::string& check_caption,
+                                const std::string& version);
+
+  // Handle of the first control in table order whose caption equals `caption`.
+  std::optional<WindowHandle> Lookup(Table table, const std::string& caption) const;
+
+  const ControlTable& Controls(Table table) const { return search(table).table; }
+  const std::vector<WindowHandle>& Candidates(Table table) const {
+    return search(table).candidates;
+  }
+  // The keypad's confirm caption, as given to the keypad search.
+  const std::string& KeypadConfirm() const { return keypad_.check_caption; }
+
+  // Whether `handle` still names a window whose normalised text is `caption`.
+  bool StillValid(WindowHandle handle, const std::string& caption);
+  // Runs both searches again with the titles and captions they were last given.
+  bool Rediscover();
+
+  WindowTree& Tree() { return tree_; }
+
+ private:
+  struct Search {
+    std::string title;
+    std::string check_caption;
+    std::vector<WindowHandle> candidates;
+    ControlTable table;
+  };
+
+  struct Messages {
+    std::string no_window;
+    std::string no_control;
+  };
+
+  std::string Run(Search& s, const std::string& title, const std::string& check_caption,
+                  const Messages& messages);
+  const Search& search(Table t) const { return t == Table::Main ? main_ : keypad_; }
+
+  WindowTree& tree_;
+  Search main_;
+  Search keypad_;
+  std::string version_;
+};
+
+}  // namespace vorn
