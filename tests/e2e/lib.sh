@@ -14,7 +14,13 @@
 #   e2e_wine EXE ARGS...          a program in the foreground; returns its exit status
 #   e2e_wait_for SECONDS WHAT CMD...  polls CMD until it succeeds, else fails the scenario
 #   e2e_start_receiver ARGS...    the receiver stand-in, logging to $E2E_RECEIVER_LOG
+#   e2e_stop_receiver             ends it and waits until its windows are gone
+#   e2e_start_probe               receiver-probe.exe, fed through a pipe
+#   e2e_probe COMMAND             sends one command to the probe, prints its reply
 #   e2e_log_has REGEX [FILE]      whether a line of the stand-in's log (or FILE) matches
+#   e2e_receiver_events           the stand-in's log without times and ready lines,
+#                                 fields separated by one blank ("click Frequency 7")
+#   e2e_expect_eq WHAT EXPECTED ACTUAL   fails the scenario, showing both, when they differ
 #   e2e_wintree ARGS...           runs wintree.exe (list, press TITLE CAPTION)
 #   e2e_winpath PATH              the Windows spelling of a Unix path
 #   e2e_exe NAME                  the path of a built program
@@ -183,10 +189,61 @@ e2e_log_has() {
   grep -qE -- "$1" "${2:-$E2E_RECEIVER_LOG}" 2>/dev/null
 }
 
+e2e_receiver_events() {
+  cut -f2- "$E2E_RECEIVER_LOG" | grep -vx ready | tr '\t' ' ' || true
+}
+
+e2e_expect_eq() {
+  [[ $2 == "$3" ]] && return
+  e2e_fail "$1"$'\n'"expected: $(printf '%q' "$2")"$'\n'"actual:   $(printf '%q' "$3")"
+}
+
 e2e_start_receiver() {
   rm -f "$E2E_RECEIVER_LOG"
   e2e_start receiver receiver-sim.exe --log "$(e2e_winpath "$E2E_RECEIVER_LOG")" "$@"
   e2e_wait_for 30 "the receiver stand-in to be ready" e2e_log_has $'^[0-9]+\tready$'
+}
+
+e2e__receiver_windows_gone() {
+  local windows
+  windows=$(e2e_wintree list)
+  [[ $windows != *$'\tReceiverSim\t'* ]]
+}
+
+e2e_stop_receiver() {
+  e2e_stop receiver
+  e2e_wait_for 10 "the stand-in's windows to go" e2e__receiver_windows_gone
+}
+
+e2e_start_probe() {
+  local exe
+  exe=$(e2e_exe receiver-probe.exe)
+  E2E_PROBE_OUT="$E2E_TMP/probe.out"
+  mkfifo "$E2E_TMP/probe.in"
+  : >"$E2E_PROBE_OUT"
+  "$E2E_WINE_LOADER" "$exe" <"$E2E_TMP/probe.in" >"$E2E_PROBE_OUT" 2>"$E2E_TMP/probe.err" \
+    {E2E_LOCK_FD}>&- &
+  E2E_PIDS+=($!)
+  E2E_PID_OF[probe]=$!
+  exec {E2E_PROBE_FD}>"$E2E_TMP/probe.in"
+}
+
+e2e__probe_replies() {
+  grep -cx end "$E2E_PROBE_OUT" || true
+}
+
+e2e__probe_answered() {
+  (($(e2e__probe_replies) > $1))
+}
+
+# Every reply of the probe ends with a line "end"; this prints the lines of
+# the reply that follows the ones already there.
+e2e_probe() {
+  local before
+  before=$(e2e__probe_replies)
+  printf '%s\n' "$1" >&"$E2E_PROBE_FD"
+  e2e_wait_for 60 "the probe to answer: $1" e2e__probe_answered "$before"
+  awk -v n="$before" '$0 == "end" { seen++; next } seen == n { print }' "$E2E_PROBE_OUT"
 }
 
 e2e_wintree() {
