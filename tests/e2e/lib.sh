@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Shared library of the end-to-end scenarios: source it from a test_*.sh.
 #
 # Every scenario runs Win32 programs under Wine in a virtual X display of its
@@ -198,6 +199,7 @@ e2e_expect_eq() {
   e2e_fail "$1"$'\n'"expected: $(printf '%q' "$2")"$'\n'"actual:   $(printf '%q' "$3")"
 }
 
+# shellcheck disable=SC2120  # the options are optional
 e2e_start_receiver() {
   rm -f "$E2E_RECEIVER_LOG"
   e2e_start receiver receiver-sim.exe --log "$(e2e_winpath "$E2E_RECEIVER_LOG")" "$@"

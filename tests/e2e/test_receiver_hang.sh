@@ -1,3 +1,4 @@
+#!/bin/bash
 # A receiver program that stops answering: the press gives up after the send
 # timeout and the keying stops there, leaving Vorn free.
 source "$(dirname "$0")/lib.sh"

@@ -1,3 +1,4 @@
+#!/bin/bash
 # Keying frequencies and tuning to stations through the receiver link, into
 # the running stand-in.
 source "$(dirname "$0")/lib.sh"

@@ -1,3 +1,4 @@
+#!/bin/bash
 # The receiver program restarts while the link keeps running: the next key
 # press finds the new windows and reaches them.
 source "$(dirname "$0")/lib.sh"

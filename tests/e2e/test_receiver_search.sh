@@ -1,3 +1,4 @@
+#!/bin/bash
 # Finding the receiver program's windows as the stand-in shows them in its
 # variants: a decoy window, a missing keypad or Dither, the other keypad.
 source "$(dirname "$0")/lib.sh"

@@ -1,3 +1,4 @@
+#!/bin/bash
 # The window helper the scenarios read the desktop with and answer boxes with.
 source "$(dirname "$0")/lib.sh"
 e2e_setup

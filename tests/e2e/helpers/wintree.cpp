@@ -71,26 +71,20 @@ void Print(HWND window, int depth) {
     Print(child, depth + 1);
 }
 
+BOOL CALLBACK Collect(HWND window, LPARAM list) {
+  reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+  return TRUE;
+}
+
 std::vector<HWND> TopLevelWindows() {
   std::vector<HWND> windows;
-  EnumWindows(
-      [](HWND window, LPARAM list) {
-        reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&windows));
+  EnumWindows(Collect, reinterpret_cast<LPARAM>(&windows));
   return windows;
 }
 
 std::vector<HWND> Descendants(HWND parent) {
   std::vector<HWND> windows;
-  EnumChildWindows(
-      parent,
-      [](HWND window, LPARAM list) {
-        reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&windows));
+  EnumChildWindows(parent, Collect, reinterpret_cast<LPARAM>(&windows));
   return windows;
 }
 
