@@ -135,8 +135,6 @@ int main(int argc, char** argv) {
     if (std::strcmp(argv[i], "--name") == 0) name = argv[i + 1];
     if (std::strcmp(argv[i], "--x") == 0) left = std::atoi(argv[i + 1]);
   }
-  // A Unix path from the test script lies on the drive that maps the root.
-  if (!log_path.empty() && log_path[0] == '/') log_path = "Z:" + log_path;
   log_file = log_path.empty() ? stdout : std::fopen(log_path.c_str(), "wb");
   if (log_file == nullptr) return 2;
 
