@@ -88,6 +88,7 @@ TEST_F(EntryTest, BadInputAndAnUnreachableReceiverOnlyBeepAndFlash) {
 TEST_F(EntryTest, TheLocaleSeparatorIsReadAgainButOtherSeparatorStays) {
   SimLocale comma(',');
   FrequencyEntry german{comma, Host()};
+  EXPECT_EQ(entry.OtherSeparator(), ',');
   EXPECT_EQ(german.OtherSeparator(), '.');
   char enter = '\r';
   text = "7100.5";
@@ -106,12 +107,6 @@ TEST_F(EntryTest, TheLocaleSeparatorIsReadAgainButOtherSeparatorStays) {
   enter = '\r';
   german.Edit1KeyPress(enter);
   EXPECT_THAT(keyed, ElementsAre("7100,5", "7100.5"));
-}
-
-TEST(OtherSeparatorTest, IsTheDotOnlyForACommaLocale) {
-  EXPECT_EQ(OtherSeparatorFor(','), '.');
-  EXPECT_EQ(OtherSeparatorFor('.'), ',');
-  EXPECT_EQ(OtherSeparatorFor('\''), ',');
 }
 
 TEST(PrepareFrequencyTest, OnlyTheFirstForeignSeparatorIsSwapped) {

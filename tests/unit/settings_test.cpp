@@ -15,7 +15,6 @@ using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::Not;
 using ::testing::Optional;
-using testing::TempDir;
 
 TEST(ParseProfileIntTest, DecimalAndEveryHexadecimalPrefix) {
   EXPECT_THAT(ParseProfileInt("109"), Optional(109));

@@ -17,7 +17,6 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 using ::testing::StartsWith;
-using testing::TempDir;
 
 const StationRow kRadioOne{"6070", "12 kHz", "AM", "Radio One"};
 const std::string kRadioOneLine = "     6070;  12;   AM; \"Radio One\"";
@@ -346,14 +345,6 @@ TEST_F(FailingSaveTest, AWriteThatFailsPartWayKeepsTheOldFile) {
   ::signal(SIGXFSZ, previous);
   EXPECT_EQ(code, kErrorDiskFull);
   ExpectOldFileKept();
-}
-
-TEST(NativeFileSystemTest, MapsSystemErrorsToWindowsCodes) {
-  EXPECT_EQ(WindowsErrorCode(ENOENT, false, 0), kErrorFileNotFound);
-  EXPECT_EQ(WindowsErrorCode(ENOENT, true, 0), kErrorPathNotFound);
-  EXPECT_EQ(WindowsErrorCode(EACCES, true, 0), kErrorAccessDenied);
-  EXPECT_EQ(WindowsErrorCode(EMFILE, true, 0), kErrorTooManyOpenFiles);
-  EXPECT_EQ(WindowsErrorCode(EIO, true, 29), 29u);
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 
 #include <unistd.h>
 
-namespace vorn::testing {
+namespace vorn {
 
 // A fresh directory under the system's temporary directory, removed with
 // everything in it when the test ends.
@@ -49,4 +49,4 @@ class TempDir {
   std::filesystem::path path_;
 };
 
-}  // namespace vorn::testing
+}  // namespace vorn
