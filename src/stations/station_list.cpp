@@ -1,0 +1,68 @@
+#include "stations/station_list.h"
+
+#include <vector>
+
+#include "platform/framework_error.h"
+#include "stations/list_format.h"
+
+namespace vorn {
+
+namespace {
+constexpr std::size_t kRowFields = 4;
+}  // namespace
+
+void StationList::LoadStationFile(const std::string& path) {
+  const std::string text = files_.ReadAll(path);
+  LoadFromText(text);
+}
+
+void StationList::LoadFromText(std::string_view text) {
+  snapshot_.clear();
+  rows_.Clear();
+  for (std::string_view line : SplitLines(text)) {
+    std::vector<std::string> fields = SplitDelimited(line);
+    if (fields.size() < kRowFields) throw ListIndexError(fields.size());
+    StationRow row{std::move(fields[0]), std::move(fields[1]), std::move(fields[2]),
+                   std::move(fields[3])};
+    row.Bandwidth.append(kBandwidthSuffix);
+    // Taken from the row as read, not from the view: a sorting view puts rows
+    // elsewhere, and the snapshot keeps the file's order.
+    snapshot_ += SerialiseRow(row);
+    rows_.Append(row);
+  }
+}
+
+void StationList::SaveStationList(const std::string& path) const {
+  std::string content;
+  const std::size_t count = rows_.Count();
+  for (std::size_t i = 0; i < count; ++i) {
+    content += SerialiseRow(rows_.Row(i));
+    content += "\r\n";
+  }
+  files_.WriteReplace(path, content);
+}
+
+bool StationList::ListUnchanged() const {
+  const std::size_t count = rows_.Count();
+  if (count == 0) return true;
+  std::string_view rest = snapshot_;
+  for (std::size_t i = 0; i < count; ++i) {
+    const std::string line = SerialiseRow(rows_.Row(i));
+    if (!rest.starts_with(line)) return false;
+    rest.remove_prefix(line.size());
+  }
+  return rest.empty();
+}
+
+void StationList::TakeSnapshot() {
+  snapshot_ = SerialiseRows(rows_);
+}
+
+std::string SerialiseRows(const StationRows& rows) {
+  std::string text;
+  const std::size_t count = rows.Count();
+  for (std::size_t i = 0; i < count; ++i) text += SerialiseRow(rows.Row(i));
+  return text;
+}
+
+}  // namespace vorn
