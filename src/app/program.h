@@ -1,0 +1,40 @@
+#pragma once
+
+#include <memory>
+
+#include "platform/keyboard_layouts.h"
+#include "platform/single_instance.h"
+#include "ui/list_input.h"
+#include "ui/main_form.h"
+
+namespace vorn {
+
+struct ProgramServices {
+  MainFormServices form;
+  SingleInstance& instance;
+  KeyboardLayouts& layouts;
+};
+
+// The program from entry to end: one instance only, the key names, the main
+// window and the entry dialog, the message loop.
+class Program {
+ public:
+  explicit Program(ProgramServices services) : services_(std::move(services)) {}
+  // Destroys the windows, then gives back what the key names took.
+  ~Program();
+
+  // Returns when the main window has closed (at once in a simulated toolkit,
+  // whose loop the test drives). False when another instance was running.
+  bool Run();
+
+  TForm1* Form1() const { return form1_.get(); }
+  TListInput* ListInput() const { return list_input_.get(); }
+
+ private:
+  ProgramServices services_;
+  bool key_text_ = false;
+  std::unique_ptr<TForm1> form1_;
+  std::unique_ptr<TListInput> list_input_;
+};
+
+}  // namespace vorn

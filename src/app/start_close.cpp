@@ -1,0 +1,123 @@
+// The main window's start and close: settings, default station list, hotkey
+// and receiver search on the way up; the questions and the settings on the
+// way out.
+#include "platform/framework_error.h"
+#include "receiver/control_actions.h"
+#include "ui/main_form.h"
+
+namespace vorn {
+
+void TForm1::FormCreate() {
+  start_dir_ = services_.working_dir;
+  if (start_dir_.empty() || start_dir_.back() != services_.path_delimiter)
+    start_dir_ += services_.path_delimiter;
+  OD->SetInitialDir(start_dir_);
+  SD->SetInitialDir(start_dir_);
+  stations_ = std::make_unique<StationList>(*LV, services_.files, start_dir_);
+
+  const Settings settings = ReadSettings(services_.profile, start_dir_);
+  if (!settings.FileFound) {
+    App().ShowMessage(kSettingsMissingMessage);
+  } else {
+    const WindowPlacement& p = settings.Placement;
+    form_->SetBounds({p.Left, p.Top, p.Width, p.Height});
+    CBAutoHide->SetChecked(settings.AutoHide);
+  }
+  hotkey_ = settings.HotKey;
+  saved_hotkey_ = settings.SavedHotKey;
+  version_ = settings.Version;
+  list_name_ = settings.ListName;
+  list_path_ = list_name_.empty() ? std::string() : start_dir_ + list_name_;
+
+  EdtSLFilename->SetText(list_name_);
+  LoadDefaultList();
+
+  entry_ = std::make_unique<FrequencyEntry>(
+      services_.locale,
+      FrequencyEntryHost{[this] { return Edit1->Text(); },
+                         [this](const std::string& text) { return KeyInFrequency(link_, text); },
+                         [this] {
+                           services_.alert.Beep();
+                           services_.alert.FlashCaption(form_->Handle());
+                         },
+                         [this] { return CBAutoHide->Checked(); }, [this] { form_->Hide(); },
+                         [this] { Edit1->SelectAll(); }});
+
+  const KeypadCaptions keypad = KeypadCaptionsFor(version_);
+  panel_title_ = keypad.PanelTitle;
+  panel_terminator_ = keypad.PanelTerminator;
+
+  hotkey_index_ = HKM->RegisterKey(hotkey_);
+
+  Label1->SetVisible(false);
+  Label2->SetVisible(false);
+
+  // Without the receiver program there is nothing to do: end before the
+  // window is ever shown, and leave the settings file alone.
+  std::string status = link_.FindMainControl("Perseus", "Dither");
+  if (status == kStatusOk)
+    status = link_.FindKeypadControl(panel_title_, panel_terminator_, version_);
+  if (status != kStatusOk) {
+    App().ShowMessage(status);
+    App().Terminate();
+    return;
+  }
+
+  FrequencyEntryMode();
+  Edit1->SetText("");
+}
+
+void TForm1::LoadDefaultList() {
+  if (list_name_.empty()) return;
+  if (!services_.files.FileExists(list_path_)) {
+    App().ShowMessage("Stationlist: " + list_name_ + " not found.\rCheck IniFile.");
+    return;
+  }
+  // A broken list is reported and the start goes on with the rows read so far.
+  try {
+    stations_->LoadStationFile(list_path_);
+  } catch (const FrameworkError& error) {
+    App().HandleException(error);
+  }
+}
+
+bool TForm1::FormCloseQuery() {
+  bool keep_hotkey = false;
+  if (saved_hotkey_ == 0) {
+    keep_hotkey = true;
+  } else if (hotkey_ != saved_hotkey_) {
+    const Answer answer = App().Ask("Hotkey has changed, save?");
+    if (answer == Answer::Cancel) return false;
+    keep_hotkey = answer == Answer::Yes;
+  }
+
+  if (!stations_->ListUnchanged()) {
+    const Answer answer = App().Ask("Stationlist has changed, save?");
+    if (answer == Answer::Cancel) return false;
+    if (answer == Answer::Yes && !SaveCurrentList()) return false;
+  }
+
+  const Rect bounds = form_->Bounds();
+  WriteSettings(services_.profile, start_dir_,
+                {hotkey_,
+                 version_,
+                 {bounds.Left, bounds.Top, bounds.Width, bounds.Height},
+                 CBAutoHide->Checked()},
+                keep_hotkey);
+  return true;
+}
+
+std::string TForm1::CurrentListPath() const {
+  return list_path_;
+}
+
+bool TForm1::SaveCurrentList() {
+  std::string path = CurrentListPath();
+  // No current list: ask where the rows should go rather than lose them.
+  if (path.empty()) path = SD->Execute();
+  if (path.empty()) return false;
+  stations_->SaveStationList(path);
+  return true;
+}
+
+}  // namespace vorn

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <set>
+#include <string>
+
+#include "platform/single_instance.h"
+
+namespace vorn {
+
+// Named objects of a simulated session; "another process" is a test calling Create.
+class SimSingleInstance : public SingleInstance {
+ public:
+  bool Exists(const std::string& name) override { return names_.count(name) != 0; }
+  void Create(const std::string& name) override { names_.insert(name); }
+
+ private:
+  std::set<std::string> names_;
+};
+
+}  // namespace vorn

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <windows.h>
+
+#include <vector>
+
+#include "platform/single_instance.h"
+
+namespace vorn {
+
+// Named mutexes. A created mutex stays owned until the process ends.
+class Win32SingleInstance : public SingleInstance {
+ public:
+  ~Win32SingleInstance() override;
+  bool Exists(const std::string& name) override;
+  void Create(const std::string& name) override;
+
+ private:
+  std::vector<HANDLE> owned_;
+};
+
+}  // namespace vorn

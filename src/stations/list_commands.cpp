@@ -1,0 +1,99 @@
+// The station list commands of the main window: load, save, add, delete,
+// sort, and tuning the receiver to a row.
+#include <algorithm>
+#include <array>
+
+#include "platform/framework_error.h"
+#include "receiver/control_actions.h"
+#include "ui/list_input.h"
+#include "ui/main_form.h"
+
+namespace vorn {
+
+namespace {
+
+std::string BareName(const std::string& path) {
+  const auto slash = path.find_last_of("\\/:");
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+}  // namespace
+
+void TForm1::OpenList1Click() {
+  if (!list_name_.empty() && !stations_->ListUnchanged()) {
+    const Answer answer = App().Ask("Old Stationlist has changed,\rsave to " + list_name_ + "?");
+    if (answer == Answer::Cancel) return;
+    if (answer == Answer::Yes) stations_->SaveStationList(list_path_);
+  }
+
+  const std::string path = OD->Execute();
+  if (path.empty()) return;
+  // The file chosen is the file read, wherever it lies. A file that cannot be
+  // opened changes nothing; once rows were read from it, it is the current list.
+  const auto adopt = [&] {
+    list_path_ = path;
+    list_name_ = BareName(path);
+    EdtSLFilename->SetText(list_name_);
+  };
+  try {
+    stations_->LoadStationFile(path);
+  } catch (const ListIndexError&) {
+    adopt();
+    throw;
+  }
+  adopt();
+}
+
+void TForm1::SaveList1Click() {
+  const std::string path = SD->Execute();
+  if (path.empty()) return;
+  stations_->SaveStationList(path);
+  stations_->TakeSnapshot();
+}
+
+void TForm1::Edit1DblClick() {
+  TListInput& input = *ListInput;
+  input.LabeledEdit1->SetText(Edit1->Text());
+  input.ComboBox1->SetText(input.ComboBox1->Items().front());
+  input.ComboBox2->SetText(input.ComboBox2->Items().front());
+  input.LabeledEdit2->SetText("");
+
+  const Rect main = form_->Bounds();
+  Rect placed = input.Window().Bounds();
+  placed.Left = main.Left + main.Width - placed.Width;
+  placed.Top = main.Top + Panel2->Height() + LV->Bounds().Top + 50;
+  input.Window().SetBounds(placed);
+
+  if (input.Window().ShowModal() != ModalResult::Ok) return;
+  LV->Append({input.LabeledEdit1->Text(), input.ComboBox1->Text(), input.ComboBox2->Text(),
+              input.LabeledEdit2->Text()});
+}
+
+void TForm1::DeleteEntry1Click() {
+  if (const auto selected = LV->Selected()) LV->Remove(*selected);
+}
+
+void TForm1::CBSortedClick() {
+  LV->SetSorted(CBSorted->Checked());
+}
+
+void TForm1::LVClick() {
+  TuneToSelected();
+}
+
+void TForm1::LVKeyUp(VirtualKey key) {
+  // Page Up, Page Down, End, Home, Up and Down move the selection; Left and Right do not.
+  static constexpr std::array<VirtualKey, 6> kTuningKeys = {33, 34, 35, 36, 38, 40};
+  if (std::find(kTuningKeys.begin(), kTuningKeys.end(), key) != kTuningKeys.end()) TuneToSelected();
+}
+
+void TForm1::TuneToSelected() {
+  const auto selected = LV->Selected();
+  if (!selected) return;
+  if (!TuneToStation(link_, LV->Row(*selected))) {
+    services_.alert.Beep();
+    services_.alert.FlashCaption(form_->Handle());
+  }
+}
+
+}  // namespace vorn

@@ -1,0 +1,130 @@
+#include "ui/main_form.h"
+
+#include "receiver/control_actions.h"
+
+namespace vorn {
+
+namespace {
+
+constexpr const char* kAboutText =
+    "Vorn - the quick tuning companion\r"
+    "for Perseus-Receiver\r"
+    "\r"
+    "Version 2.1  08 August 2009\r"
+    "\r"
+    "Written by the Vorn developers\r"
+    "Questions and reports: the Vorn issue tracker";
+
+const FileDialogOptions kListDialogs{"Stationlists|*.txt|All files|*.*", "txt"};
+
+}  // namespace
+
+TForm1::TForm1(MainFormServices services)
+    : TComponent(nullptr), services_(std::move(services)), link_(services_.desktop) {
+  BuildWindow();
+  BuildMenus();
+  HKM = &TComponent::Create<THotKeyManager>(*this, services_.hotkeys);
+  HKM->OnHotKeyPressed = [this](std::uint32_t key, std::uint16_t index) {
+    HKMHotKeyPressed(key, index);
+  };
+  FormCreate();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::BuildWindow() {
+  form_ = services_.toolkit.CreateForm();
+  form_->SetCaption("Perseus-Vorn");
+  form_->SetBounds({248, 110, 309, 515});
+
+  Panel2 = &form_->AddPanel(Dock::Top, 41);
+  Edit1 = &Panel2->AddEdit({8, 9, 153, 24});
+  Edit1->SetBoldFont(-13);
+  Edit1->OnDblClick = [this] { Edit1DblClick(); };
+  CBAutoHide = &Panel2->AddCheckBox({200, 14, 65, 17}, "AutoHide");
+
+  Panel1 = &form_->AddPanel(Dock::Bottom, 45);
+  CBSorted = &Panel1->AddCheckBox({8, 16, 97, 17}, "Sort List");
+  CBSorted->OnClick = [this] { CBSortedClick(); };
+  EdtSLFilename = &Panel1->AddLabeledEdit({120, 18, 177, 21}, "Station list:");
+  EdtSLFilename->SetReadOnly(true);
+
+  LV = &form_->AddListView({{"Frequency", 80}, {"Bandw.", 50}, {"Demod", 50}, {"Station", 250}});
+  LV->OnClick = [this] { LVClick(); };
+  LV->OnKeyUp = [this](VirtualKey key) { LVKeyUp(key); };
+
+  Label1 = &form_->AddLabel({11, 80}, "Hit key to set as new");
+  Label1->SetBoldFont(-13);
+  Label2 = &form_->AddLabel({11, 104}, "Hotkey (ESC: Abort)");
+  Label2->SetBoldFont(-13);
+
+  OD = services_.toolkit.CreateFileDialog(FileDialogKind::Open, kListDialogs);
+  SD = services_.toolkit.CreateFileDialog(FileDialogKind::Save, kListDialogs);
+
+  form_->OnCloseQuery = [this] { return FormCloseQuery(); };
+  form_->OnSettingChange = [this] {
+    if (entry_) entry_->SettingsChanged();
+  };
+}
+
+void TForm1::BuildMenus() {
+  MenuItems& menu = form_->Menu();
+  MenuItem& stations = menu.AddSubmenu("Stations");
+  stations.Add("Load List", [this] { OpenList1Click(); });
+  stations.Add("Save List", [this] { SaveList1Click(); });
+  MenuItem& hotkey = menu.AddSubmenu("Hotkey");
+  hotkey.Add("Show", [this] { Show2Click(); });
+  hotkey.Add("Change", [this] { Change1Click(); });
+  menu.Add("Hide", [this] { Hide2Click(); });
+  menu.Add("Close", [this] { Close1Click(); });
+  menu.Add("Info", [this] { Info1Click(); });
+
+  PopupMenu1 = &form_->AddPopupMenu();
+  PopupMenu1->Add("Show", [this] { Show1Click(); });
+  PopupMenu1->Add("Hide", [this] { Hide1Click(); });
+  PopupMenu1->Add("Close", [this] { Close1Click(); });
+
+  PopupMenu2 = &form_->AddPopupMenu();
+  PopupMenu2->Add("New Entry", [this] { Edit1DblClick(); });
+  PopupMenu2->Add("Delete Entry", [this] { DeleteEntry1Click(); });
+  LV->SetPopupMenu(PopupMenu2);
+}
+
+void TForm1::Show1Click() {
+  form_->Show();
+  form_->BringToFront();
+  Edit1->SetFocus();
+  Edit1->SelectAll();
+}
+
+void TForm1::Hide1Click() {
+  form_->Hide();
+}
+
+void TForm1::Hide2Click() {
+  form_->Hide();
+}
+
+void TForm1::Close1Click() {
+  form_->Close();
+}
+
+void TForm1::Info1Click() {
+  App().ShowMessage(kAboutText);
+}
+
+void TForm1::Edit1KeyPress(char& key) {
+  if (entry_) entry_->Edit1KeyPress(key);
+}
+
+void TForm1::FrequencyEntryMode() {
+  Edit1->OnKeyDown = nullptr;
+  Edit1->OnKeyPress = [this](char& key) { Edit1KeyPress(key); };
+}
+
+void TForm1::HotKeyCaptureMode() {
+  Edit1->OnKeyPress = nullptr;
+  Edit1->OnKeyDown = [this](VirtualKey& key, ShiftState shift) { Edit1KeyDown(key, shift); };
+}
+
+}  // namespace vorn

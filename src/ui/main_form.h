@@ -1,0 +1,138 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "app/settings.h"
+#include "components/hot_key_manager.h"
+#include "platform/alert.h"
+#include "platform/component.h"
+#include "platform/file_system.h"
+#include "platform/locale.h"
+#include "platform/private_profile.h"
+#include "platform/toolkit.h"
+#include "platform/window_tree.h"
+#include "receiver/get_handles.h"
+#include "stations/station_list.h"
+#include "ui/frequency_entry.h"
+
+namespace vorn {
+
+class TListInput;
+
+// What the main window works through; everything outlives the window.
+struct MainFormServices {
+  Toolkit& toolkit;
+  WindowTree& desktop;  // where the receiver program's windows are
+  PrivateProfile& profile;
+  FileSystem& files;
+  Locale& locale;
+  Alert& alert;
+  HotKeyServices hotkeys;
+  std::string working_dir;  // the current directory at start
+  char path_delimiter;
+};
+
+// Vorn's main window: the frequency field, the station list, the two check
+// boxes, the menus, and the components it owns (hotkey manager, tray icon).
+class TForm1 : public TComponent {
+ public:
+  // Builds the window and runs FormCreate. When the receiver program is not
+  // found, the application is told to end and the window is never shown.
+  explicit TForm1(MainFormServices services);
+  ~TForm1() override;
+
+  Form& Window() { return *form_; }
+  // The entry dialog, created after the main window and reused.
+  void SetListInput(TListInput* dialog) { ListInput = dialog; }
+
+  // Start and close.
+  void FormCreate();
+  bool FormCloseQuery();
+
+  // Window commands.
+  void Show1Click();
+  void Hide1Click();
+  void Hide2Click();
+  void Close1Click();
+  void Info1Click();
+
+  // Frequency entry.
+  void Edit1KeyPress(char& key);
+
+  // Station list commands.
+  void OpenList1Click();
+  void SaveList1Click();
+  void Edit1DblClick();
+  void DeleteEntry1Click();
+  void CBSortedClick();
+  void LVClick();
+  void LVKeyUp(VirtualKey key);
+
+  // Hotkey interaction.
+  void HKMHotKeyPressed(std::uint32_t HotKey, std::uint16_t Index);
+  void Change1Click();
+  void Edit1KeyDown(VirtualKey& key, ShiftState shift);
+  void Show2Click();
+
+  // State of the run, for the commands and for tests.
+  const std::string& StartDir() const { return start_dir_; }
+  const std::string& ListName() const { return list_name_; }
+  std::uint32_t CurrentHotKey() const { return hotkey_; }
+  std::uint32_t SavedHotKey() const { return saved_hotkey_; }
+  std::uint16_t HotKeyIndex() const { return hotkey_index_; }
+  const std::string& PanelTitle() const { return panel_title_; }
+  const std::string& PanelTerminator() const { return panel_terminator_; }
+  ReceiverLink& Receiver() { return link_; }
+  StationList& Stations() { return *stations_; }
+  THotKeyManager& HotKeys() { return *HKM; }
+
+  // The controls, named as designed.
+  Panel* Panel2 = nullptr;
+  Edit* Edit1 = nullptr;
+  CheckBox* CBAutoHide = nullptr;
+  ListView* LV = nullptr;
+  Panel* Panel1 = nullptr;
+  CheckBox* CBSorted = nullptr;
+  Edit* EdtSLFilename = nullptr;
+  Label* Label1 = nullptr;
+  Label* Label2 = nullptr;
+  PopupMenu* PopupMenu1 = nullptr;
+  PopupMenu* PopupMenu2 = nullptr;
+  std::unique_ptr<FileDialog> SD;
+  std::unique_ptr<FileDialog> OD;
+  THotKeyManager* HKM = nullptr;
+  TListInput* ListInput = nullptr;
+
+ private:
+  void BuildWindow();
+  void BuildMenus();
+  void LoadDefaultList();
+  void FrequencyEntryMode();
+  void HotKeyCaptureMode();
+  void TuneToSelected();
+  // Saves the rows to the current list's file, or asks for one when there is none.
+  bool SaveCurrentList();
+  std::string CurrentListPath() const;
+  Application& App() { return services_.toolkit.App(); }
+
+  MainFormServices services_;
+  std::unique_ptr<Form> form_;
+  ReceiverLink link_;
+  std::unique_ptr<StationList> stations_;
+  std::unique_ptr<FrequencyEntry> entry_;
+
+  std::string start_dir_;
+  std::string list_name_;
+  // The file behind ListName; a list loaded from another folder is saved back there.
+  std::string list_path_;
+  std::uint32_t hotkey_ = kDefaultHotKey;
+  std::uint32_t saved_hotkey_ = 0;
+  std::uint16_t hotkey_index_ = 0;
+  std::string version_;
+  std::string panel_title_;
+  std::string panel_terminator_;
+};
+
+}  // namespace vorn

@@ -1,0 +1,434 @@
+// The whole program on the simulated platform: start, frequency entry, list
+// commands, hotkey interaction and close, driven as an operator would.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "app/program.h"
+#include "platform/sim/ini_file_profile.h"
+#include "platform/sim/native_file_system.h"
+#include "platform/sim/sim_hidden_window.h"
+#include "platform/sim/sim_keyboard_layouts.h"
+#include "platform/sim/sim_locale.h"
+#include "platform/sim/sim_single_instance.h"
+#include "platform/sim/sim_system_hotkeys.h"
+#include "platform/sim/sim_toolkit.h"
+#include "platform/sim/sim_window_tree.h"
+#include "temp_dir.h"
+
+namespace vorn {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+constexpr LayoutHandle kUs = 0x04090409;
+const std::string kRadioOne = "     6070;  12;   AM; \"Radio One\"\r\n";
+const std::string kBeacon = "    14100; 1.6;   CW; \"Beacon\"\r\n";
+
+class MainFormTest : public ::testing::Test {
+ protected:
+  MainFormTest() {
+    layouts.InstallLoaded(kUs,
+                          {"00000409",
+                           {{16, 0x2A}, {109, 0x4A}, {120, 0x43}},
+                           {{0x2A << 16, "Shift"}, {0x4A << 16, "Num -"}, {0x43 << 16, "F9"}}});
+  }
+
+  void AddReceiver(const std::string& keypad_title = "Frequency",
+                   const std::string& confirm = "kHz") {
+    const WindowHandle main = desktop.AddTopLevel("Perseus");
+    for (const char* c : {"Dither", "AM", "USB", "CW", "12 kHz", "1.6kHz"})
+      desktop.AddChild(main, c);
+    const WindowHandle keypad = desktop.AddTopLevel(keypad_title);
+    for (const char* c : {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "."})
+      desktop.AddChild(keypad, c);
+    desktop.AddChild(keypad, confirm);
+  }
+
+  void WriteIni(const std::string& text) { dir.Write("Vorn.ini", text); }
+
+  void Launch() {
+    program = std::make_unique<Program>(ProgramServices{
+        {kit, desktop, profile, files, locale, alert, {hidden, atoms, hotkeys}, dir.Dir(), '/'},
+        instance,
+        layouts});
+    program->Run();
+  }
+  TForm1& Start() {
+    Launch();
+    return *program->Form1();
+  }
+
+  std::vector<std::string> BoxTexts() const {
+    std::vector<std::string> texts;
+    for (const SimBox& box : kit.Boxes()) texts.push_back(box.Text);
+    return texts;
+  }
+
+  void Choose(const std::vector<std::string>& path) {
+    kit.Choose(program->Form1()->Window().Menu(), path);
+  }
+  SimEdit& Edit1() { return AsSim(*program->Form1()->Edit1); }
+  SimListView& LV() { return AsSim(*program->Form1()->LV); }
+
+  TempDir dir;
+  SimToolkit kit;
+  SimWindowTree desktop;
+  IniFileProfile profile;
+  NativeFileSystem files;
+  SimLocale locale;
+  SimAlert alert;
+  SimHiddenWindows hidden;
+  SimGlobalAtoms atoms;
+  SimSystemHotKeys hotkeys{hidden};
+  SimKeyboardLayouts layouts;
+  SimSingleInstance instance;
+  std::unique_ptr<Program> program;
+};
+
+TEST_F(MainFormTest, StartWithoutSettingsFileUsesDefaultsAndCloseWritesEveryKey) {
+  AddReceiver();
+  TForm1& form = Start();
+  EXPECT_THAT(BoxTexts(), ElementsAre("File not found: Vorn.ini\rHotkey is Numpad-Subtract "
+                                      "(-)\rWorking on Perseus V2.1f"));
+  EXPECT_EQ(form.Window().Bounds(), (Rect{248, 110, 309, 515}));
+  EXPECT_EQ(form.Window().Caption(), "Perseus-Vorn");
+  EXPECT_TRUE(kit.SimApp().Running());
+  EXPECT_FALSE(kit.SimApp().Terminated());
+  EXPECT_EQ(form.CurrentHotKey(), 109u);
+  EXPECT_NE(form.HotKeyIndex(), 0);
+  EXPECT_EQ(atoms.References("HotKeyManagerHotKey109"), 1);
+  EXPECT_FALSE(form.Label1->Visible());
+  EXPECT_FALSE(form.Label2->Visible());
+
+  Choose({"Close"});
+  EXPECT_TRUE(AsSim(form.Window()).Closed());
+  const std::string ini = dir.Read("Vorn.ini");
+  for (const char* key :
+       {"Key=109", "Version=V2.1f", "Left=248", "Top=110", "Width=309", "Height=515", "Checked=0"})
+    EXPECT_NE(ini.find(key), std::string::npos) << key;
+  EXPECT_EQ(ini.find("StationLists"), std::string::npos);
+  program.reset();
+  EXPECT_EQ(atoms.Count(), 0u);  // the hotkey went with the window
+}
+
+TEST_F(MainFormTest, SettingsPlaceTheWindowChooseTheKeypadAndLoadTheDefaultList) {
+  AddReceiver("Frequency (kHz)", "Ok");
+  dir.Write("list.txt", kBeacon + kRadioOne);
+  WriteIni(
+      "[Placement]\nLeft=10\nTop=$14\nWidth=300\nHeight=400\n[Hotkey]\nKey=0x406D\n"
+      "[Perseus]\r\nVersion=V2.2\r\n[Autohide]\r\nChecked=1\r\n[StationLists]\r\nDefault=list.txt\r\n");
+  TForm1& form = Start();
+  EXPECT_THAT(kit.Boxes(), IsEmpty());
+  EXPECT_EQ(form.Window().Bounds(), (Rect{10, 20, 300, 400}));
+  EXPECT_TRUE(form.CBAutoHide->Checked());
+  EXPECT_EQ(form.CurrentHotKey(), 0x406Du);
+  EXPECT_EQ(form.PanelTitle(), "Frequency (kHz)");
+  EXPECT_EQ(form.PanelTerminator(), "Ok");
+  EXPECT_EQ(form.EdtSLFilename->Text(), "list.txt");
+  ASSERT_EQ(form.LV->Count(), 2u);
+  EXPECT_EQ(form.LV->Row(1), (StationRow{"6070", "12 kHz", "AM", "Radio One"}));
+  ASSERT_EQ(hotkeys.Registrations().size(), 1u);
+  EXPECT_EQ(hotkeys.Registrations()[0].modifiers, kModControl);
+
+  // Unchanged hotkey and list: nothing is asked, placement, version and AutoHide are rewritten.
+  form.Window().SetBounds({30, 40, 310, 420});
+  Choose({"Close"});
+  EXPECT_THAT(kit.Boxes(), IsEmpty());
+  EXPECT_EQ(dir.Read("Vorn.ini"),
+            "[Placement]\r\nLeft=30\r\nTop=40\r\nWidth=310\r\nHeight=420\r\n[Hotkey]\r\nKey=0x406D\r\n"
+            "[Perseus]\r\nVersion=V2.2\r\n[Autohide]\r\nChecked=1\r\n[StationLists]\r\nDefault=list.txt\r\n");
+}
+
+TEST_F(MainFormTest, MissingOrBrokenDefaultListIsReportedAndTheStartGoesOn) {
+  AddReceiver();
+  WriteIni("[StationLists]\nDefault=gone.txt\n");
+  Start();
+  EXPECT_THAT(BoxTexts(), ElementsAre("Stationlist: gone.txt not found.\rCheck IniFile."));
+  EXPECT_FALSE(kit.SimApp().Terminated());
+
+  program.reset();
+  instance = SimSingleInstance();  // a new process
+  kit.ClearBoxes();
+  dir.Write("broken.txt", kRadioOne + "7100;12;AM\r\n" + kBeacon);
+  WriteIni("[StationLists]\nDefault=broken.txt\n");
+  TForm1& form = Start();
+  ASSERT_EQ(kit.Boxes().size(), 1u);
+  EXPECT_EQ(kit.Boxes()[0].Kind, BoxKind::Error);
+  EXPECT_EQ(kit.Boxes()[0].Text,
+            "Listenindex \xFC"
+            "berschreitet das Maximum (3)");
+  EXPECT_EQ(form.LV->Count(), 1u);
+  EXPECT_NE(form.HotKeyIndex(), 0);
+  EXPECT_FALSE(kit.SimApp().Terminated());
+}
+
+TEST_F(MainFormTest, MissingReceiverEndsWithItsMessageAndLeavesTheSettingsAlone) {
+  WriteIni("[Perseus]\nVersion=v2.1f\n");
+  Start();
+  EXPECT_THAT(BoxTexts(), ElementsAre("Perseus not found, \rPerseus-Program started?"));
+  EXPECT_TRUE(kit.SimApp().Terminated());
+  EXPECT_FALSE(AsSim(program->Form1()->Window()).Visible());
+}
+
+TEST_F(MainFormTest, MissingKeypadNamesTheVersionAsRead) {
+  const WindowHandle main = desktop.AddTopLevel("Perseus");
+  desktop.AddChild(main, "Dither");
+  WriteIni("[Perseus]\nVersion=V2.3\n");
+  Start();
+  EXPECT_THAT(BoxTexts(), ElementsAre("Frequency-Panel not found, \rPerseus V2.3 expected"));
+  EXPECT_TRUE(kit.SimApp().Terminated());
+  EXPECT_EQ(dir.Read("Vorn.ini"), "[Perseus]\nVersion=V2.3\n");
+}
+
+TEST_F(MainFormTest, SecondInstanceWarnsAndCreatesNothing) {
+  AddReceiver();
+  instance.Create("OnlyOnce");
+  Launch();
+  ASSERT_EQ(kit.Boxes().size(), 1u);
+  EXPECT_EQ(kit.Boxes()[0],
+            (SimBox{BoxKind::SystemWarning, "Vorn is already running.", "Perseus-Vorn"}));
+  EXPECT_EQ(program->Form1(), nullptr);
+  EXPECT_FALSE(dir.Read("Vorn.ini").size());
+}
+
+TEST_F(MainFormTest, EnterKeysAValidFrequencyAndBeepsAtAnythingElse) {
+  AddReceiver();
+  locale.SetDecimalSeparator(',');
+  TForm1& form = Start();
+  form.Show1Click();
+  Edit1().Type("71x00.5\r");
+  EXPECT_EQ(Edit1().Text(), "7100.5");  // the letter was filtered, the text kept
+  EXPECT_THAT(desktop.Clicks(), ElementsAre("7", "1", "0", "0", ".", "5", "kHz"));
+  EXPECT_EQ(Edit1().SelectedText(), "7100.5");
+  EXPECT_TRUE(form.Window().Visible());
+
+  desktop.ClearSent();
+  Edit1().SetText("40001");
+  Edit1().Type('\r');
+  EXPECT_THAT(desktop.SentMessages(), IsEmpty());
+  EXPECT_EQ(alert.Beeps(), 1);
+  EXPECT_THAT(alert.Flashed(), ElementsAre(form.Window().Handle()));
+
+  // AutoHide hides after a good frequency.
+  AsSim(*form.CBAutoHide).Click();
+  Edit1().SetText("850");
+  Edit1().Type('\r');
+  EXPECT_THAT(desktop.Clicks(), ElementsAre("8", "5", "0", "kHz"));
+  EXPECT_FALSE(form.Window().Visible());
+}
+
+TEST_F(MainFormTest, CloseQuestionsDecideWhatIsWrittenAndCancelKeepsTheWindow) {
+  AddReceiver();
+  dir.Write("list.txt", kRadioOne);
+  WriteIni("[Hotkey]\nKey=109\n[StationLists]\nDefault=list.txt\n");
+  TForm1& form = Start();
+  form.Show1Click();
+  Choose({"Hotkey", "Change"});
+  Edit1().PressKey(120);
+  form.LV->Append({"9650", "12 kHz", "AM", "News"});
+  kit.ClearBoxes();
+
+  kit.AnswerNextQuestion(Answer::Cancel);
+  Choose({"Close"});
+  EXPECT_THAT(BoxTexts(), ElementsAre("Hotkey has changed, save?"));
+  EXPECT_FALSE(AsSim(form.Window()).Closed());
+
+  kit.AnswerNextQuestion(Answer::No);
+  kit.AnswerNextQuestion(Answer::Cancel);
+  Choose({"Close"});
+  EXPECT_EQ(BoxTexts().back(), "Stationlist has changed, save?");
+  EXPECT_FALSE(AsSim(form.Window()).Closed());
+  EXPECT_EQ(dir.Read("list.txt"), kRadioOne);
+
+  kit.AnswerNextQuestion(Answer::No);
+  kit.AnswerNextQuestion(Answer::Yes);
+  Choose({"Close"});
+  EXPECT_TRUE(AsSim(form.Window()).Closed());
+  EXPECT_EQ(dir.Read("list.txt"), kRadioOne + "     9650;  12;   AM; \"News\"\r\n");
+  EXPECT_NE(dir.Read("Vorn.ini").find("Key=109"), std::string::npos);  // No kept the old key
+}
+
+TEST_F(MainFormTest, ChangedListWithoutAListFileAsksWhereToSave) {
+  AddReceiver();
+  TForm1& form = Start();
+  form.LV->Append({"6070", "12 kHz", "AM", "Radio One"});
+  kit.ClearBoxes();
+
+  kit.AnswerNextQuestion(Answer::Yes);  // then the save dialog is cancelled
+  Choose({"Close"});
+  EXPECT_FALSE(AsSim(form.Window()).Closed());
+
+  kit.AnswerNextQuestion(Answer::Yes);
+  kit.PickNextFile(dir.Path("saved.txt"));
+  Choose({"Close"});
+  EXPECT_TRUE(AsSim(form.Window()).Closed());
+  EXPECT_EQ(dir.Read("saved.txt"), kRadioOne);
+}
+
+TEST_F(MainFormTest, RefusedSettingsWriteShowsTheErrorAndKeepsTheWindowOpen) {
+  AddReceiver();
+  std::filesystem::create_directory(dir.Path("Vorn.ini"));
+  TForm1& form = Start();
+  kit.ClearBoxes();
+  Choose({"Close"});
+  ASSERT_EQ(kit.Boxes().size(), 1u);
+  EXPECT_EQ(kit.Boxes()[0].Kind, BoxKind::Error);
+  EXPECT_EQ(kit.Boxes()[0].Text, "In " + dir.Path("Vorn.ini") + " kann nicht geschrieben werden.");
+  EXPECT_FALSE(AsSim(form.Window()).Closed());
+}
+
+TEST_F(MainFormTest, LoadListAsksAboutChangesAndReadsTheChosenFile) {
+  AddReceiver();
+  dir.Write("first.txt", kRadioOne);
+  std::filesystem::create_directory(dir.Path("other"));
+  dir.Write("other/second.txt", kBeacon);
+  WriteIni("[StationLists]\nDefault=first.txt\n");
+  TForm1& form = Start();
+
+  // Unchanged: no question.
+  kit.PickNextFile(dir.Path("other/second.txt"));
+  Choose({"Stations", "Load List"});
+  EXPECT_THAT(kit.Boxes(), IsEmpty());
+  EXPECT_EQ(form.ListName(), "second.txt");
+  EXPECT_EQ(form.LV->Row(0).Name, "Beacon");
+
+  // Changed, Cancel: neither dialog nor load.
+  form.LV->Append({"1", "2", "3", "4"});
+  kit.AnswerNextQuestion(Answer::Cancel);
+  Choose({"Stations", "Load List"});
+  EXPECT_THAT(BoxTexts(), ElementsAre("Old Stationlist has changed,\rsave to second.txt?"));
+  EXPECT_THAT(kit.FileDialogsShown().size(), 1u);
+
+  // Yes saves back into the folder the list came from.
+  kit.AnswerNextQuestion(Answer::Yes);
+  kit.PickNextFile(dir.Path("first.txt"));
+  Choose({"Stations", "Load List"});
+  EXPECT_EQ(dir.Read("other/second.txt"), kBeacon + "        1;   2;    3; \"4\"\r\n");
+  EXPECT_EQ(form.ListName(), "first.txt");
+
+  // A file that cannot be opened changes nothing.
+  kit.PickNextFile(dir.Path("missing.txt"));
+  Choose({"Stations", "Load List"});
+  EXPECT_EQ(kit.Boxes().back().Kind, BoxKind::Error);
+  EXPECT_EQ(form.ListName(), "first.txt");
+  EXPECT_EQ(form.EdtSLFilename->Text(), "first.txt");
+  EXPECT_EQ(form.LV->Count(), 1u);
+}
+
+TEST_F(MainFormTest, SaveListWritesElsewhereAndKeepsTheListName) {
+  AddReceiver();
+  dir.Write("first.txt", kRadioOne);
+  WriteIni("[StationLists]\nDefault=first.txt\n");
+  TForm1& form = Start();
+  form.LV->Append({"14100", "1.6 kHz", "CW", "Beacon"});
+  kit.PickNextFile(dir.Path("copy.txt"));
+  Choose({"Stations", "Save List"});
+  EXPECT_EQ(dir.Read("copy.txt"), kRadioOne + kBeacon);
+  EXPECT_EQ(form.ListName(), "first.txt");
+  EXPECT_TRUE(form.Stations().ListUnchanged());
+}
+
+TEST_F(MainFormTest, NewEntryIsPrefilledPlacedAndAppendedOnlyOnOk) {
+  AddReceiver();
+  TForm1& form = Start();
+  form.Window().SetBounds({100, 50, 309, 515});
+  Edit1().SetText("7100");
+  kit.AnswerNextDialog(ModalResult::Cancel);
+  AsSim(*form.Edit1).DoubleClick();
+  ASSERT_EQ(kit.DialogsShown().size(), 1u);
+  const SimDialogShown& shown = kit.DialogsShown()[0];
+  EXPECT_EQ(shown.Caption, "Add to List");
+  EXPECT_THAT(shown.Fields, ElementsAre("7100", "50 kHz", "AM", ""));
+  EXPECT_EQ(shown.Bounds.Left, 100 + 309 - 196);
+  EXPECT_EQ(shown.Bounds.Top, 50 + 41 + form.LV->Bounds().Top + 50);
+  EXPECT_EQ(form.LV->Count(), 0u);
+
+  kit.AnswerNextDialog(ModalResult::Ok, {"7100", "2.4kHz", "USB", "Ham"});
+  kit.Choose(*form.PopupMenu2, {"New Entry"});
+  ASSERT_EQ(form.LV->Count(), 1u);
+  EXPECT_EQ(form.LV->Row(0), (StationRow{"7100", "2.4kHz", "USB", "Ham"}));
+
+  kit.Choose(*form.PopupMenu2, {"Delete Entry"});  // nothing selected
+  EXPECT_EQ(form.LV->Count(), 1u);
+  form.LV->Select(0);
+  kit.Choose(*form.PopupMenu2, {"Delete Entry"});
+  EXPECT_EQ(form.LV->Count(), 0u);
+}
+
+TEST_F(MainFormTest, SortingPlacesRowsByCaptionAndCountsAsAChange) {
+  AddReceiver();
+  dir.Write("list.txt", "     6070;  12;   AM; \"A\"\r\n    14100;  12;   AM; \"B\"\r\n");
+  WriteIni("[StationLists]\nDefault=list.txt\n");
+  TForm1& form = Start();
+  AsSim(*form.CBSorted).Click();
+  EXPECT_EQ(form.LV->Row(0).Frequency, "14100");
+  EXPECT_FALSE(form.Stations().ListUnchanged());
+  form.LV->Append({"10000", "12 kHz", "AM", "C"});
+  EXPECT_EQ(form.LV->Row(0).Frequency, "10000");
+  AsSim(*form.CBSorted).Click();
+  form.LV->Append({"1", "12 kHz", "AM", "D"});
+  EXPECT_EQ(form.LV->Row(3).Frequency, "1");
+}
+
+TEST_F(MainFormTest, ClickAndNavigationKeysTuneToTheSelectedRow) {
+  AddReceiver();
+  dir.Write("list.txt", kRadioOne + kBeacon);
+  WriteIni("[StationLists]\nDefault=list.txt\n");
+  TForm1& form = Start();
+  form.Show1Click();
+
+  LV().ClickEmpty();
+  EXPECT_THAT(desktop.SentMessages(), IsEmpty());
+  LV().ClickRow(1);
+  EXPECT_THAT(desktop.Clicks(), ElementsAre("1", "4", "1", "0", "0", "kHz", "CW", "1.6kHz"));
+
+  for (VirtualKey key : {33, 34, 35, 36, 38, 40, 37, 39}) {
+    desktop.ClearSent();
+    LV().KeyUp(key);
+    EXPECT_EQ(desktop.Clicks().empty(), key == 37 || key == 39) << key;
+  }
+}
+
+TEST_F(MainFormTest, HotkeyTogglesTheWindowAndCaptureTakesTheNextBareKey) {
+  AddReceiver();
+  TForm1& form = Start();
+  form.Window().Hide();
+  kit.ActivateOtherProgram();
+  hotkeys.Press(0, 109);
+  EXPECT_TRUE(form.Window().Visible());
+  EXPECT_TRUE(form.Edit1->Focused());
+  hotkeys.Press(0, 109);
+  EXPECT_FALSE(form.Window().Visible());
+
+  form.Show1Click();
+  kit.ClearBoxes();
+  Choose({"Hotkey", "Change"});
+  EXPECT_FALSE(form.LV->Visible());
+  EXPECT_TRUE(form.Label1->Visible());
+  Edit1().Type('7');  // no key filter and no Enter handling in capture mode
+  Edit1().PressKey(27);
+  EXPECT_TRUE(form.LV->Visible());
+  EXPECT_FALSE(form.Label2->Visible());
+  EXPECT_EQ(form.CurrentHotKey(), 109u);
+  EXPECT_THAT(kit.Boxes(), IsEmpty());
+
+  Choose({"Hotkey", "Change"});
+  Edit1().PressKey(16, ShiftState{true, false, false});
+  EXPECT_EQ(form.CurrentHotKey(), 16u);
+  Choose({"Hotkey", "Change"});
+  EXPECT_TRUE(Edit1().PressKey(120));
+  EXPECT_EQ(form.CurrentHotKey(), 120u);
+  EXPECT_EQ(Edit1().Text(), "");
+  EXPECT_EQ(BoxTexts().back(), "English: F9\rLocalized: F9\rord(Key): 120");
+  ASSERT_EQ(hotkeys.Registrations().size(), 1u);
+  EXPECT_EQ(hotkeys.Registrations()[0].virtual_key, 120);
+  EXPECT_EQ(atoms.References("HotKeyManagerHotKey109"), 0);
+
+  // Back in frequency entry: Enter tunes again.
+  Edit1().Type("9\r");
+  EXPECT_THAT(desktop.Clicks(), ElementsAre("9", "kHz"));
+}
+
+}  // namespace
+}  // namespace vorn
