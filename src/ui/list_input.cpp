@@ -2,7 +2,7 @@
 
 namespace vorn {
 
-TListInput::TListInput(Toolkit& toolkit, Form& owner) : dialog_(toolkit.CreateDialog(owner)) {
+TListInput::TListInput(Toolkit& toolkit, Form& owner) : dialog_(toolkit.CreateModalDialog(owner)) {
   dialog_->SetCaption("Add to List");
   dialog_->SetBounds({0, 0, kWidth, kHeight});
 

@@ -1,0 +1,59 @@
+// Vorn.exe: the real platform services handed to the program.
+#include <windows.h>
+
+#include <string>
+
+#include "app/program.h"
+#include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_hidden_window.h"
+#include "platform/win32/win32_keyboard_layouts.h"
+#include "platform/win32/win32_locale.h"
+#include "platform/win32/win32_private_profile.h"
+#include "platform/win32/win32_single_instance.h"
+#include "platform/win32/win32_system_hotkeys.h"
+#include "platform/win32/win32_toolkit.h"
+#include "platform/win32/win32_window_tree.h"
+
+namespace {
+
+std::string CurrentDirectory() {
+  char buffer[MAX_PATH + 1] = {};
+  const DWORD length = GetCurrentDirectoryA(sizeof buffer, buffer);
+  return length > 0 && length < sizeof buffer ? std::string(buffer, length) : std::string();
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  using namespace vorn;
+  std::unique_ptr<Toolkit> toolkit = CreateWin32Toolkit();
+  Application& app = toolkit->App();
+
+  Win32WindowTree desktop;
+  Win32PrivateProfile profile;
+  Win32FileSystem files;
+  Win32Locale locale;
+  Win32Alert alert;
+  Win32HiddenWindows hidden(
+      [&app](std::exception_ptr error) { app.Guard([&error] { std::rethrow_exception(error); }); });
+  Win32GlobalAtoms atoms;
+  Win32SystemHotKeys hotkeys;
+  Win32KeyboardLayouts layouts;
+  Win32SingleInstance instance;
+
+  app.Guard([&] {
+    Program program({{*toolkit,
+                      desktop,
+                      profile,
+                      files,
+                      locale,
+                      alert,
+                      {hidden, atoms, hotkeys},
+                      CurrentDirectory(),
+                      '\\'},
+                     instance,
+                     layouts});
+    program.Run();
+  });
+  return 0;
+}
