@@ -16,7 +16,7 @@ int SystemCompare(const std::string& a, const std::string& b) {
 
 LabelImpl::LabelImpl(Win32Application& app, HWND parent, Point at, const std::string& caption)
     : ControlImpl(app) {
-  CreateControl("STATIC", 0, kChild | SS_LEFT, {at.X, at.Y, 0, 0}, parent);
+  CreateControl("STATIC", 0, kChild | SS_LEFTNOWORDWRAP, {at.X, at.Y, 0, 0}, parent);
   SetCaption(caption);
 }
 
@@ -39,14 +39,16 @@ void LabelImpl::Fit() {
   const std::string caption = Caption();
   HDC dc = GetDC(hwnd_);
   HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(hwnd_, WM_GETFONT, 0, 0)));
-  SIZE size{};
-  GetTextExtentPoint32A(dc, caption.c_str(), static_cast<int>(caption.size()), &size);
-  TEXTMETRICA metrics{};
-  GetTextMetricsA(dc, &metrics);
+  // Measured as the control draws it, with room for the last glyph: the
+  // substitutes of the bitmap font draw a pixel or two past their advance.
+  constexpr int kGlyphOverhang = 3;
+  RECT r{};
+  DrawTextA(dc, caption.empty() ? " " : caption.c_str(), -1, &r,
+            DT_CALCRECT | DT_LEFT | DT_EXPANDTABS | DT_SINGLELINE);
   SelectObject(dc, old);
   ReleaseDC(hwnd_, dc);
-  SetWindowPos(hwnd_, nullptr, 0, 0, size.cx, metrics.tmHeight,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(hwnd_, nullptr, 0, 0, caption.empty() ? 0 : r.right - r.left + kGlyphOverhang,
+               r.bottom - r.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // ---- edit ----
