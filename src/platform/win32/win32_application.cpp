@@ -131,7 +131,10 @@ Answer Win32Application::ShowBox(BoxKind kind, const std::string& text,
     MessageBoxA(nullptr, text.c_str(), caption.c_str(), MB_OK | MB_ICONEXCLAMATION);
     return Answer::Yes;
   }
-  UINT flags = MB_TASKMODAL | MB_SETFOREGROUND;
+  // Owned by the active window, which gets the activation back when the box
+  // closes; without one, every window of the thread waits for the box.
+  HWND owner = GetActiveWindow();
+  UINT flags = (owner ? MB_APPLMODAL : MB_TASKMODAL) | MB_SETFOREGROUND;
   switch (kind) {
     case BoxKind::Question:
       flags |= MB_YESNOCANCEL | MB_ICONINFORMATION | MB_DEFBUTTON1;
@@ -147,7 +150,7 @@ Answer Win32Application::ShowBox(BoxKind kind, const std::string& text,
   dressing.question = kind == BoxKind::Question;
   dressing.hook = SetWindowsHookExA(WH_CBT, DressBox, nullptr, GetCurrentThreadId());
   g_dressing = &dressing;
-  const int pressed = MessageBoxA(nullptr, text.c_str(), caption.c_str(), flags);
+  const int pressed = MessageBoxA(owner, text.c_str(), caption.c_str(), flags);
   if (dressing.hook) UnhookWindowsHookEx(dressing.hook);
   g_dressing = nullptr;
   switch (pressed) {

@@ -5,6 +5,8 @@ namespace vorn::win32 {
 namespace {
 
 constexpr DWORD kChild = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+// Posted by a list view to itself when its rows grew.
+constexpr UINT kShowRows = WM_APP + 0x56;
 
 int SystemCompare(const std::string& a, const std::string& b) {
   return lstrcmpA(a.c_str(), b.c_str());
@@ -16,7 +18,7 @@ int SystemCompare(const std::string& a, const std::string& b) {
 
 LabelImpl::LabelImpl(Win32Application& app, HWND parent, Point at, const std::string& caption)
     : ControlImpl(app) {
-  CreateControl("STATIC", 0, kChild | SS_LEFT, {at.X, at.Y, 0, 0}, parent);
+  CreateControl("STATIC", 0, kChild | SS_LEFTNOWORDWRAP, {at.X, at.Y, 0, 0}, parent);
   SetCaption(caption);
 }
 
@@ -39,14 +41,16 @@ void LabelImpl::Fit() {
   const std::string caption = Caption();
   HDC dc = GetDC(hwnd_);
   HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(hwnd_, WM_GETFONT, 0, 0)));
-  SIZE size{};
-  GetTextExtentPoint32A(dc, caption.c_str(), static_cast<int>(caption.size()), &size);
-  TEXTMETRICA metrics{};
-  GetTextMetricsA(dc, &metrics);
+  // Measured as the control draws it, with room for the last glyph: the
+  // substitutes of the bitmap font draw a pixel or two past their advance.
+  constexpr int kGlyphOverhang = 3;
+  RECT r{};
+  DrawTextA(dc, caption.empty() ? " " : caption.c_str(), -1, &r,
+            DT_CALCRECT | DT_LEFT | DT_EXPANDTABS | DT_SINGLELINE);
   SelectObject(dc, old);
   ReleaseDC(hwnd_, dc);
-  SetWindowPos(hwnd_, nullptr, 0, 0, size.cx, metrics.tmHeight,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(hwnd_, nullptr, 0, 0, caption.empty() ? 0 : r.right - r.left + kGlyphOverhang,
+               r.bottom - r.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // ---- edit ----
@@ -231,8 +235,15 @@ void ListViewImpl::PushSelection() {
 }
 
 void ListViewImpl::Show() {
+  show_posted_ = false;
   SendMessageA(hwnd_, LVM_SETITEMCOUNT, rows_.Count(), LVSICF_NOSCROLL);
   InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+void ListViewImpl::ShowLater() {
+  if (show_posted_) return;
+  show_posted_ = PostMessageA(hwnd_, kShowRows, 0, 0) != 0;
+  if (!show_posted_) Show();
 }
 
 template <class Change>
@@ -248,7 +259,20 @@ void ListViewImpl::Mutate(Change change) {
 }
 
 void ListViewImpl::Append(const StationRow& row) {
-  Mutate([&] { rows_.Append(row); });
+  if (rows_.Updating()) {
+    rows_.Append(row);
+    return;
+  }
+  PullSelection();
+  const std::optional<std::size_t> selected = rows_.Selected();
+  rows_.Append(row);
+  // Rows in view before the new one keep their place unless the selection moved.
+  if (rows_.Selected() != selected) {
+    Show();
+    PushSelection();
+  } else {
+    ShowLater();
+  }
 }
 
 void ListViewImpl::Remove(std::size_t index) {
@@ -269,7 +293,9 @@ std::optional<std::size_t> ListViewImpl::Selected() const {
 
 void ListViewImpl::Select(std::optional<std::size_t> index) {
   rows_.Select(index);
-  if (!rows_.Updating()) PushSelection();
+  if (rows_.Updating()) return;
+  if (show_posted_) Show();  // the control must know the row first
+  PushSelection();
 }
 
 void ListViewImpl::BeginUpdate() {
@@ -324,6 +350,9 @@ LRESULT ListViewImpl::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) 
       }
       return result;
     }
+    case kShowRows:
+      if (show_posted_) Show();
+      return 0;
     case WM_CONTEXTMENU:
       if (popup_) {
         Point at{static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))};

@@ -281,12 +281,17 @@ class ListViewImpl : public ControlImpl<ListView> {
   std::optional<std::size_t> ControlSelection() const;
   void PullSelection();
   void PushSelection();
+  // Tells the control the number of rows and redraws it, now or once the
+  // message loop comes round: the control takes milliseconds to take a new
+  // count, so appends one by one share one.
   void Show();
+  void ShowLater();
   template <class Change>
   void Mutate(Change change);
 
   ListRows rows_;
   PopupMenu* popup_ = nullptr;
+  bool show_posted_ = false;
 };
 
 class PanelImpl : public ContainerImpl<Panel>, public WindowObject {

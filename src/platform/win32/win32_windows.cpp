@@ -496,6 +496,8 @@ LRESULT DialogImpl::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       return 0;
     }
   }
+  // The dialog manager asks which button Enter presses, to draw it as the default.
+  if (message == DM_GETDEFID && GetDlgItem(hwnd_, IDOK)) return MAKELRESULT(IDOK, DC_HASDEFID);
   LRESULT result = 0;
   if (Reflect(message, wparam, lparam, result)) return result;
   if (message == WM_CLOSE) {
