@@ -36,6 +36,7 @@ void TForm1::OpenList1Click() {
     EdtSLFilename->SetText(list_name_);
   };
   try {
+    ListUpdate update(*LV);
     stations_->LoadStationFile(path);
   } catch (const ListIndexError&) {
     adopt();
