@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+
+namespace vorn {
+
+// Captions of the question box, as users (and scripts) press them.
+inline constexpr char kQuestionCaption[] = "Informationen";
+inline constexpr char kYesButton[] = "&Ja";
+inline constexpr char kNoButton[] = "&Nein";
+inline constexpr char kCancelButton[] = "Abbrechen";
+inline constexpr char kOkButton[] = "OK";
+
+// The application's title from the executable's path: the file name without
+// directory, cut at its first ".", every letter after the first in lower case
+// (Windows-1252 letters included). "C:\\Bin\\VORN.EXE" gives "Vorn".
+std::string ApplicationTitle(const std::string& exe_path);
+
+// The text of the error box: a full stop is added when the last character sorts
+// after ".", so texts ending in ".", ")" or a blank are left alone.
+std::string ErrorBoxText(const std::string& text);
+
+// Lower case of one byte in the Windows-1252 code page.
+char AnsiLower(char c);
+
+}  // namespace vorn
