@@ -304,7 +304,7 @@ class Toolkit {
   virtual ~Toolkit() = default;
   virtual Application& App() = 0;
   virtual std::unique_ptr<Form> CreateForm() = 0;
-  virtual std::unique_ptr<Dialog> CreateDialog(Form& owner) = 0;
+  virtual std::unique_ptr<Dialog> CreateModalDialog(Form& owner) = 0;
   virtual std::unique_ptr<FileDialog> CreateFileDialog(FileDialogKind kind,
                                                        const FileDialogOptions& options) = 0;
 };

@@ -497,7 +497,7 @@ TEST_F(SimToolkitTest, ListRowsSortWithTheSystemOrderAndLoadWithoutPerRowRedraws
 }
 
 TEST_F(SimToolkitTest, ModalDialogsTakeQueuedAnswersAndRestoreTheActiveWindow) {
-  auto dialog_ptr = kit.CreateDialog(form);
+  auto dialog_ptr = kit.CreateModalDialog(form);
   SimDialog& dialog = AsSim(*dialog_ptr);
   dialog.SetCaption("Add to List");
   dialog.SetBounds({361, 192, 196, 225});

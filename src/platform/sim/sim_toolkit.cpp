@@ -462,7 +462,7 @@ std::unique_ptr<Form> SimToolkit::CreateForm() {
   return std::make_unique<SimForm>(*this);
 }
 
-std::unique_ptr<Dialog> SimToolkit::CreateDialog(Form& owner) {
+std::unique_ptr<Dialog> SimToolkit::CreateModalDialog(Form& owner) {
   return std::make_unique<SimDialog>(*this, AsSim(owner));
 }
 

@@ -495,7 +495,7 @@ class SimToolkit : public Toolkit {
   Application& App() override { return app_; }
   SimApplication& SimApp() { return app_; }
   std::unique_ptr<Form> CreateForm() override;
-  std::unique_ptr<Dialog> CreateDialog(Form& owner) override;
+  std::unique_ptr<Dialog> CreateModalDialog(Form& owner) override;
   std::unique_ptr<FileDialog> CreateFileDialog(FileDialogKind kind,
                                                const FileDialogOptions& options) override;
 

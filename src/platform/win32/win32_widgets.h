@@ -1,0 +1,495 @@
+#pragma once
+
+// The window classes behind the Win32 toolkit. Each object owns one window handle;
+// its window procedure reaches the object through GWLP_USERDATA. Containers pass
+// WM_COMMAND and WM_NOTIFY on to the child that sent them, so every control
+// handles its own notifications. Handlers run inside the application's guard:
+// no exception leaves a window procedure.
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/list_rows.h"
+#include "platform/toolkit.h"
+
+namespace vorn::win32 {
+
+class MenuItemImpl;
+class FormImpl;
+
+class GdiFont {
+ public:
+  GdiFont() = default;
+  explicit GdiFont(HFONT font) : font_(font) {}
+  ~GdiFont() { Reset(); }
+  GdiFont(const GdiFont&) = delete;
+  GdiFont& operator=(const GdiFont&) = delete;
+  HFONT Get() const { return font_; }
+  void Reset(HFONT font = nullptr) {
+    if (font_) DeleteObject(font_);
+    font_ = font;
+  }
+
+ private:
+  HFONT font_ = nullptr;
+};
+
+// The toolkit's font: "MS Sans Serif" at the given height, bold or not.
+HFONT CreateToolkitFont(int height, bool bold);
+
+class Win32Application : public Application {
+ public:
+  Win32Application();
+  ~Win32Application() override;
+
+  std::string Title() const override { return title_; }
+  IconHandle Icon() const override { return reinterpret_cast<IconHandle>(icon_); }
+  bool ShowMainForm() const override { return show_main_form_; }
+  void SetShowMainForm(bool show) override { show_main_form_ = show; }
+  void Run(Form& main_form) override;
+  void Terminate() override;
+  bool Terminated() const override { return terminated_; }
+  Answer ShowBox(BoxKind kind, const std::string& text, const std::string& caption) override;
+
+  HFONT FormFont() const { return form_font_.Get(); }
+  HICON IconHandleOf() const { return icon_; }
+  // A hidden window of this thread, for menus that need an owner.
+  HWND UtilityWindow() const { return utility_; }
+  void FormClosed(Form& form);
+
+  // Menu commands: every command item has a number of its own.
+  UINT RegisterCommand(MenuItemImpl* item);
+  void UnregisterCommand(UINT id);
+  MenuItemImpl* Command(UINT id) const;
+
+ private:
+  std::string title_;
+  HICON icon_ = nullptr;
+  GdiFont form_font_;
+  HWND utility_ = nullptr;
+  bool show_main_form_ = true;
+  bool terminated_ = false;
+  bool running_ = false;
+  Form* main_form_ = nullptr;
+  std::map<UINT, MenuItemImpl*> commands_;
+  UINT next_command_ = 1000;
+};
+
+// Owns one window. Own-class windows get their object from lpCreateParams;
+// system controls are subclassed after creation.
+class WindowObject {
+ public:
+  virtual ~WindowObject();
+  WindowObject(const WindowObject&) = delete;
+  WindowObject& operator=(const WindowObject&) = delete;
+
+  HWND Hwnd() const { return hwnd_; }
+  Win32Application& App() const { return app_; }
+  static WindowObject* FromHwnd(HWND window);
+
+  // Notifications a container passed on from this child.
+  virtual void OnCommand(WORD /*code*/) {}
+  virtual LRESULT OnNotify(NMHDR* /*header*/) { return 0; }
+
+  static LRESULT CALLBACK ClassProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+
+ protected:
+  explicit WindowObject(Win32Application& app) : app_(app) {}
+
+  // Creates a window of one of the toolkit's own classes.
+  void CreateOwn(const char* window_class, DWORD ex_style, DWORD style, const Rect& bounds,
+                 HWND parent);
+  // Creates and subclasses a system control.
+  void CreateControl(const char* window_class, DWORD ex_style, DWORD style, const Rect& bounds,
+                     HWND parent, UINT id = 0);
+  // Stops routing messages to this object; its window lives on until the base
+  // destructor. Containers call it first so that their children's destruction
+  // reaches no half-destroyed object.
+  void Detach();
+
+  virtual LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+    return Default(message, wparam, lparam);
+  }
+  LRESULT Default(UINT message, WPARAM wparam, LPARAM lparam);
+  // Hands WM_COMMAND and WM_NOTIFY from a child control to its object.
+  bool Reflect(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result);
+
+  Win32Application& app_;
+  HWND hwnd_ = nullptr;
+
+ private:
+  static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  static LRESULT Dispatch(WindowObject* self, UINT message, WPARAM wparam, LPARAM lparam);
+  WNDPROC original_proc_ = nullptr;
+};
+
+// The bounds of a child window in its parent's client area.
+Rect ChildBounds(HWND window);
+
+// Bounds, visibility and the common creation of the controls.
+template <class Base>
+class ControlImpl : public Base, public WindowObject {
+ public:
+  explicit ControlImpl(Win32Application& app) : WindowObject(app) {}
+  Rect Bounds() const override;
+  bool Visible() const override { return (GetWindowLongPtrA(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0; }
+  void SetVisible(bool visible) override { ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE); }
+};
+
+template <class Base>
+Rect ControlImpl<Base>::Bounds() const {
+  return ChildBounds(hwnd_);
+}
+
+// The first control that Tab reaches inside a window.
+HWND FirstTabStop(HWND parent);
+
+class ContainerChildren {
+ public:
+  ContainerChildren(Win32Application& app, WindowObject& owner) : app_(app), owner_(owner) {}
+  Label& AddLabel(Point at, const std::string& caption);
+  Edit& AddEdit(const Rect& bounds);
+  CheckBox& AddCheckBox(const Rect& bounds, const std::string& caption);
+  ComboBox& AddComboBox(const Rect& bounds, const std::vector<std::string>& items);
+  Button& AddButton(const Rect& bounds, const std::string& caption, ModalResult result);
+  template <class T>
+  T& Adopt(std::unique_ptr<T> child) {
+    T& result = *child;
+    children_.push_back(std::move(child));
+    return result;
+  }
+
+ private:
+  Win32Application& app_;
+  WindowObject& owner_;
+  std::vector<std::unique_ptr<WindowObject>> children_;
+};
+
+// Forwards the container's Add functions to its children list.
+template <class Base>
+class ContainerImpl : public Base {
+ public:
+  Label& AddLabel(Point at, const std::string& caption) override {
+    return Children().AddLabel(at, caption);
+  }
+  Edit& AddEdit(const Rect& bounds) override { return Children().AddEdit(bounds); }
+  CheckBox& AddCheckBox(const Rect& bounds, const std::string& caption) override {
+    return Children().AddCheckBox(bounds, caption);
+  }
+  ComboBox& AddComboBox(const Rect& bounds, const std::vector<std::string>& items) override {
+    return Children().AddComboBox(bounds, items);
+  }
+  Button& AddButton(const Rect& bounds, const std::string& caption, ModalResult result) override {
+    return Children().AddButton(bounds, caption, result);
+  }
+
+ protected:
+  virtual ContainerChildren& Children() = 0;
+};
+
+class LabelImpl : public ControlImpl<Label> {
+ public:
+  LabelImpl(Win32Application& app, HWND parent, Point at, const std::string& caption);
+  std::string Caption() const override;
+  void SetCaption(const std::string& caption) override;
+  void SetBoldFont(int height) override;
+
+ private:
+  void Fit();
+  GdiFont bold_;
+};
+
+class EditImpl : public ControlImpl<Edit> {
+ public:
+  EditImpl(Win32Application& app, HWND parent, const Rect& bounds);
+  std::string Text() const override;
+  void SetText(const std::string& text) override;
+  void SelectAll() override;
+  void SetFocus() override { ::SetFocus(hwnd_); }
+  bool Focused() const override { return GetFocus() == hwnd_; }
+  void SetReadOnly(bool read_only) override;
+  void SetBoldFont(int height) override;
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
+
+ private:
+  GdiFont bold_;
+};
+
+class CheckBoxImpl : public ControlImpl<CheckBox> {
+ public:
+  CheckBoxImpl(Win32Application& app, HWND parent, const Rect& bounds, const std::string& caption);
+  std::string Caption() const override;
+  bool Checked() const override;
+  void SetChecked(bool checked) override;
+  void OnCommand(WORD code) override;
+};
+
+class ComboBoxImpl : public ControlImpl<ComboBox> {
+ public:
+  ComboBoxImpl(Win32Application& app, HWND parent, const Rect& bounds,
+               const std::vector<std::string>& items);
+  std::string Text() const override;
+  void SetText(const std::string& text) override;
+  std::vector<std::string> Items() const override { return items_; }
+
+ private:
+  std::vector<std::string> items_;
+};
+
+class ButtonImpl : public ControlImpl<Button> {
+ public:
+  ButtonImpl(Win32Application& app, HWND parent, const Rect& bounds, const std::string& caption,
+             ModalResult result);
+  std::string Caption() const override;
+};
+
+class ListViewImpl : public ControlImpl<ListView> {
+ public:
+  ListViewImpl(Win32Application& app, HWND parent, const std::vector<ListColumn>& columns);
+
+  std::size_t Count() const override { return rows_.Count(); }
+  StationRow Row(std::size_t index) const override { return rows_.At(index); }
+  void Append(const StationRow& row) override;
+  void Remove(std::size_t index) override;
+  void Clear() override;
+  std::optional<std::size_t> Selected() const override;
+  void Select(std::optional<std::size_t> index) override;
+  void SetFocus() override { ::SetFocus(hwnd_); }
+  bool Focused() const override { return GetFocus() == hwnd_; }
+  void SetPopupMenu(PopupMenu* menu) override { popup_ = menu; }
+  bool Sorted() const override { return rows_.Sorted(); }
+  void SetSorted(bool sorted) override;
+  void BeginUpdate() override;
+  void EndUpdate() override;
+
+  LRESULT OnNotify(NMHDR* header) override;
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
+
+ private:
+  // The user may have moved the selection in the control since the rows last
+  // looked; these keep the two in step around each change.
+  std::optional<std::size_t> ControlSelection() const;
+  void PullSelection();
+  void PushSelection();
+  // Tells the control the number of rows and redraws it, now or once the
+  // message loop comes round: the control takes milliseconds to take a new
+  // count, so appends one by one share one.
+  void Show();
+  void ShowLater();
+  template <class Change>
+  void Mutate(Change change);
+
+  ListRows rows_;
+  PopupMenu* popup_ = nullptr;
+  bool show_posted_ = false;
+};
+
+class PanelImpl : public ContainerImpl<Panel>, public WindowObject {
+ public:
+  PanelImpl(Win32Application& app, HWND parent, int height);
+  ~PanelImpl() override;
+  Rect Bounds() const override { return ChildBounds(hwnd_); }
+  bool Visible() const override { return (GetWindowLongPtrA(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0; }
+  void SetVisible(bool visible) override { ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE); }
+  int Height() const override { return height_; }
+
+ protected:
+  ContainerChildren& Children() override { return children_; }
+  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
+
+ private:
+  int height_;
+  ContainerChildren children_;
+};
+
+// The items of one Win32 menu handle.
+class MenuList {
+ public:
+  MenuList(Win32Application& app, HMENU menu, std::function<void()> changed = {})
+      : app_(app), menu_(menu), changed_(std::move(changed)) {}
+  MenuItem& Add(const std::string& caption, std::function<void()> on_click, bool submenu);
+  std::size_t Count() const { return items_.size(); }
+  MenuItem& Item(std::size_t index);
+  HMENU Handle() const { return menu_; }
+
+ private:
+  Win32Application& app_;
+  HMENU menu_;
+  std::function<void()> changed_;
+  std::vector<std::unique_ptr<MenuItemImpl>> items_;
+};
+
+class MenuItemImpl : public MenuItem {
+ public:
+  MenuItemImpl(Win32Application& app, HMENU parent, UINT position, const std::string& caption,
+               bool submenu, const std::function<void()>& changed);
+  ~MenuItemImpl() override;
+
+  MenuItem& Add(const std::string& caption, std::function<void()> on_click = {}) override;
+  MenuItem& AddSubmenu(const std::string& caption) override;
+  std::size_t Count() const override { return sub_ ? sub_->Count() : 0; }
+  MenuItem& Item(std::size_t index) override;
+  std::string Caption() const override { return caption_; }
+  bool Default() const override { return default_; }
+  void SetDefault(bool is_default) override;
+  void Click() override;
+
+ private:
+  Win32Application& app_;
+  HMENU parent_;
+  UINT position_;
+  UINT id_ = 0;
+  std::string caption_;
+  bool default_ = false;
+  std::unique_ptr<MenuList> sub_;
+};
+
+// A menu handle that is destroyed with its object unless a window took it over.
+class OwnedMenu {
+ public:
+  explicit OwnedMenu(HMENU menu) : menu_(menu) {}
+  ~OwnedMenu() {
+    if (menu_) DestroyMenu(menu_);
+  }
+  OwnedMenu(const OwnedMenu&) = delete;
+  OwnedMenu& operator=(const OwnedMenu&) = delete;
+  HMENU Get() const { return menu_; }
+
+ private:
+  HMENU menu_;
+};
+
+class MainMenuImpl : public MenuItems {
+ public:
+  MainMenuImpl(Win32Application& app, HWND form);
+  MenuItem& Add(const std::string& caption, std::function<void()> on_click = {}) override {
+    return items_.Add(caption, std::move(on_click), false);
+  }
+  MenuItem& AddSubmenu(const std::string& caption) override {
+    return items_.Add(caption, {}, true);
+  }
+  std::size_t Count() const override { return items_.Count(); }
+  MenuItem& Item(std::size_t index) override { return items_.Item(index); }
+
+ private:
+  HWND form_;
+  OwnedMenu menu_;
+  MenuList items_;
+};
+
+class PopupMenuImpl : public PopupMenu {
+ public:
+  explicit PopupMenuImpl(Win32Application& app);
+  MenuItem& Add(const std::string& caption, std::function<void()> on_click = {}) override {
+    return items_.Add(caption, std::move(on_click), false);
+  }
+  MenuItem& AddSubmenu(const std::string& caption) override {
+    return items_.Add(caption, {}, true);
+  }
+  std::size_t Count() const override { return items_.Count(); }
+  MenuItem& Item(std::size_t index) override { return items_.Item(index); }
+  void Popup(Point at) override;
+
+ private:
+  Win32Application& app_;
+  OwnedMenu menu_;
+  MenuList items_;
+};
+
+class FormImpl : public ContainerImpl<Form>, public WindowObject {
+ public:
+  explicit FormImpl(Win32Application& app);
+  ~FormImpl() override;
+
+  std::string Caption() const override;
+  void SetCaption(const std::string& caption) override;
+  Rect Bounds() const override;
+  void SetBounds(const Rect& bounds) override;
+  bool Visible() const override { return IsWindowVisible(hwnd_) != 0; }
+  WindowHandle Handle() const override { return reinterpret_cast<WindowHandle>(hwnd_); }
+
+  Panel& AddPanel(Dock dock, int height) override;
+  ListView& AddListView(const std::vector<ListColumn>& columns) override;
+  MenuItems& Menu() override { return *menu_; }
+  PopupMenu& AddPopupMenu() override;
+
+  void Show() override;
+  void Hide() override;
+  void BringToFront() override;
+  bool IsActiveWindow() const override;
+  void Close() override;
+
+ protected:
+  ContainerChildren& Children() override { return children_; }
+  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
+
+ private:
+  void Layout();
+  bool AskCloseQuery();
+  void RestoreFocus();
+
+  ContainerChildren children_;
+  std::vector<std::pair<Dock, PanelImpl*>> panels_;
+  ListViewImpl* list_ = nullptr;
+  std::unique_ptr<MainMenuImpl> menu_;
+  std::vector<std::unique_ptr<PopupMenuImpl>> popups_;
+  HWND last_focus_ = nullptr;
+};
+
+class DialogImpl : public ContainerImpl<Dialog>, public WindowObject {
+ public:
+  DialogImpl(Win32Application& app, HWND owner);
+  ~DialogImpl() override;
+
+  std::string Caption() const override;
+  void SetCaption(const std::string& caption) override;
+  Rect Bounds() const override;
+  void SetBounds(const Rect& bounds) override;
+  bool Visible() const override { return IsWindowVisible(hwnd_) != 0; }
+  WindowHandle Handle() const override { return reinterpret_cast<WindowHandle>(hwnd_); }
+  ModalResult ShowModal() override;
+
+ protected:
+  ContainerChildren& Children() override { return children_; }
+  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
+
+ private:
+  HWND owner_;
+  ContainerChildren children_;
+  ModalResult result_ = ModalResult::None;
+};
+
+class FileDialogImpl : public FileDialog {
+ public:
+  FileDialogImpl(FileDialogKind kind, const FileDialogOptions& options)
+      : kind_(kind), options_(options) {}
+  std::string InitialDir() const override { return initial_dir_; }
+  void SetInitialDir(const std::string& dir) override { initial_dir_ = dir; }
+  std::string Execute() override;
+
+ private:
+  FileDialogKind kind_;
+  FileDialogOptions options_;
+  std::string initial_dir_;
+};
+
+// The window classes of the toolkit.
+inline constexpr char kFormClass[] = "VornForm";
+inline constexpr char kPanelClass[] = "VornPanel";
+inline constexpr char kDialogClass[] = "VornDialog";
+inline constexpr char kUtilityClass[] = "VornUtility";
+
+// A window's text.
+std::string WindowText(HWND window);
+
+}  // namespace vorn::win32

@@ -1,0 +1,510 @@
+#include <algorithm>
+#include <stdexcept>
+
+#include "platform/win32/win32_widgets.h"
+
+namespace vorn::win32 {
+
+// ---- window objects ----
+
+WindowObject::~WindowObject() {
+  if (!hwnd_) return;
+  Detach();
+  DestroyWindow(hwnd_);
+}
+
+WindowObject* WindowObject::FromHwnd(HWND window) {
+  return window ? reinterpret_cast<WindowObject*>(GetWindowLongPtrA(window, GWLP_USERDATA))
+                : nullptr;
+}
+
+void WindowObject::CreateOwn(const char* window_class, DWORD ex_style, DWORD style,
+                             const Rect& bounds, HWND parent) {
+  // The object reaches the window procedure through lpCreateParams.
+  hwnd_ = CreateWindowExA(ex_style, window_class, "", style, bounds.Left, bounds.Top, bounds.Width,
+                          bounds.Height, parent, nullptr, GetModuleHandleA(nullptr), this);
+  if (!hwnd_) throw std::runtime_error(std::string("cannot create a window of ") + window_class);
+}
+
+void WindowObject::CreateControl(const char* window_class, DWORD ex_style, DWORD style,
+                                 const Rect& bounds, HWND parent, UINT id) {
+  hwnd_ = CreateWindowExA(ex_style, window_class, "", style, bounds.Left, bounds.Top, bounds.Width,
+                          bounds.Height, parent, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)),
+                          GetModuleHandleA(nullptr), nullptr);
+  if (!hwnd_) throw std::runtime_error(std::string("cannot create a control of ") + window_class);
+  SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  original_proc_ = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SubclassProc)));
+  SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(app_.FormFont()), FALSE);
+}
+
+void WindowObject::Detach() {
+  if (!hwnd_) return;
+  if (original_proc_) {
+    SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_proc_));
+    original_proc_ = nullptr;
+  }
+  SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+}
+
+LRESULT WindowObject::Default(UINT message, WPARAM wparam, LPARAM lparam) {
+  return original_proc_ ? CallWindowProcA(original_proc_, hwnd_, message, wparam, lparam)
+                        : DefWindowProcA(hwnd_, message, wparam, lparam);
+}
+
+bool WindowObject::Reflect(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) {
+  if (message == WM_COMMAND && lparam != 0) {
+    if (WindowObject* child = FromHwnd(reinterpret_cast<HWND>(lparam))) {
+      child->OnCommand(HIWORD(wparam));
+      result = 0;
+      return true;
+    }
+  } else if (message == WM_NOTIFY && lparam != 0) {
+    auto* header = reinterpret_cast<NMHDR*>(lparam);
+    if (WindowObject* child = FromHwnd(header->hwndFrom)) {
+      result = child->OnNotify(header);
+      return true;
+    }
+  }
+  return false;
+}
+
+LRESULT CALLBACK WindowObject::ClassProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_NCCREATE) {
+    auto* create = reinterpret_cast<CREATESTRUCTA*>(lparam);
+    if (auto* self = static_cast<WindowObject*>(create->lpCreateParams)) {
+      self->hwnd_ = window;
+      SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+  }
+  WindowObject* self = FromHwnd(window);
+  if (!self) return DefWindowProcA(window, message, wparam, lparam);
+  return Dispatch(self, message, wparam, lparam);
+}
+
+LRESULT CALLBACK WindowObject::SubclassProc(HWND window, UINT message, WPARAM wparam,
+                                            LPARAM lparam) {
+  WindowObject* self = FromHwnd(window);
+  // Detach restores the original procedure before it clears the object, so a
+  // subclassed window always finds its object here.
+  if (!self) return DefWindowProcA(window, message, wparam, lparam);
+  return Dispatch(self, message, wparam, lparam);
+}
+
+LRESULT WindowObject::Dispatch(WindowObject* self, UINT message, WPARAM wparam, LPARAM lparam) {
+  LRESULT result = 0;
+  try {
+    result = self->HandleMessage(message, wparam, lparam);
+  } catch (...) {
+    self->app_.Guard([] { throw; });
+  }
+  if (message == WM_NCDESTROY) {
+    // Destroyed from outside (with its parent): nothing is left to destroy later.
+    self->Detach();
+    self->hwnd_ = nullptr;
+  }
+  return result;
+}
+
+Rect ChildBounds(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  MapWindowPoints(HWND_DESKTOP, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
+  return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+HWND FirstTabStop(HWND parent) {
+  for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    const LONG_PTR style = GetWindowLongPtrA(child, GWL_STYLE);
+    if (!(style & WS_VISIBLE) || (style & WS_DISABLED)) continue;
+    if (GetWindowLongPtrA(child, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) {
+      if (HWND inner = FirstTabStop(child)) return inner;
+      continue;
+    }
+    if (style & WS_TABSTOP) return child;
+  }
+  return nullptr;
+}
+
+namespace {
+
+Rect WindowBounds(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+}  // namespace
+
+// ---- containers ----
+
+Label& ContainerChildren::AddLabel(Point at, const std::string& caption) {
+  return Adopt(std::make_unique<LabelImpl>(app_, owner_.Hwnd(), at, caption));
+}
+
+Edit& ContainerChildren::AddEdit(const Rect& bounds) {
+  return Adopt(std::make_unique<EditImpl>(app_, owner_.Hwnd(), bounds));
+}
+
+CheckBox& ContainerChildren::AddCheckBox(const Rect& bounds, const std::string& caption) {
+  return Adopt(std::make_unique<CheckBoxImpl>(app_, owner_.Hwnd(), bounds, caption));
+}
+
+ComboBox& ContainerChildren::AddComboBox(const Rect& bounds,
+                                         const std::vector<std::string>& items) {
+  return Adopt(std::make_unique<ComboBoxImpl>(app_, owner_.Hwnd(), bounds, items));
+}
+
+Button& ContainerChildren::AddButton(const Rect& bounds, const std::string& caption,
+                                     ModalResult result) {
+  return Adopt(std::make_unique<ButtonImpl>(app_, owner_.Hwnd(), bounds, caption, result));
+}
+
+PanelImpl::PanelImpl(Win32Application& app, HWND parent, int height)
+    : WindowObject(app), height_(height), children_(app, *this) {
+  CreateOwn(kPanelClass, WS_EX_CONTROLPARENT,
+            WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, {0, 0, 0, height}, parent);
+}
+
+PanelImpl::~PanelImpl() {
+  Detach();
+}
+
+LRESULT PanelImpl::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  LRESULT result = 0;
+  if (Reflect(message, wparam, lparam, result)) return result;
+  if (message == WM_PAINT) {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(hwnd_, &paint);
+    RECT r{};
+    GetClientRect(hwnd_, &r);
+    DrawEdge(dc, &r, BDR_RAISEDOUTER, BF_RECT);
+    EndPaint(hwnd_, &paint);
+    return 0;
+  }
+  return Default(message, wparam, lparam);
+}
+
+// ---- menus ----
+
+MenuItem& MenuList::Add(const std::string& caption, std::function<void()> on_click, bool submenu) {
+  const auto position = static_cast<UINT>(items_.size());
+  items_.push_back(
+      std::make_unique<MenuItemImpl>(app_, menu_, position, caption, submenu, changed_));
+  items_.back()->OnClick = std::move(on_click);
+  if (changed_) changed_();
+  return *items_.back();
+}
+
+MenuItem& MenuList::Item(std::size_t index) {
+  return *items_.at(index);
+}
+
+MenuItemImpl::MenuItemImpl(Win32Application& app, HMENU parent, UINT position,
+                           const std::string& caption, bool submenu,
+                           const std::function<void()>& changed)
+    : app_(app), parent_(parent), position_(position), caption_(caption) {
+  if (submenu) {
+    // The parent menu owns the submenu's handle and destroys it with itself.
+    HMENU sub = CreatePopupMenu();
+    AppendMenuA(parent, MF_STRING | MF_POPUP, reinterpret_cast<UINT_PTR>(sub), caption.c_str());
+    sub_ = std::make_unique<MenuList>(app, sub, changed);
+  } else {
+    id_ = app.RegisterCommand(this);
+    AppendMenuA(parent, MF_STRING, id_, caption.c_str());
+  }
+}
+
+MenuItemImpl::~MenuItemImpl() {
+  if (id_) app_.UnregisterCommand(id_);
+}
+
+MenuItem& MenuItemImpl::Add(const std::string& caption, std::function<void()> on_click) {
+  if (!sub_) throw std::logic_error("menu item " + caption_ + " has no submenu");
+  return sub_->Add(caption, std::move(on_click), false);
+}
+
+MenuItem& MenuItemImpl::AddSubmenu(const std::string& caption) {
+  if (!sub_) throw std::logic_error("menu item " + caption_ + " has no submenu");
+  return sub_->Add(caption, {}, true);
+}
+
+MenuItem& MenuItemImpl::Item(std::size_t index) {
+  if (!sub_) throw std::out_of_range("menu item " + caption_ + " has no submenu");
+  return sub_->Item(index);
+}
+
+void MenuItemImpl::SetDefault(bool is_default) {
+  default_ = is_default;
+  // The system shows one default item per menu, in bold.
+  if (is_default)
+    SetMenuDefaultItem(parent_, position_, TRUE);
+  else if (GetMenuDefaultItem(parent_, TRUE, 0) == position_)
+    SetMenuDefaultItem(parent_, static_cast<UINT>(-1), TRUE);
+}
+
+void MenuItemImpl::Click() {
+  if (!OnClick) return;
+  auto handler = OnClick;
+  handler();
+}
+
+MainMenuImpl::MainMenuImpl(Win32Application& app, HWND form)
+    : form_(form), menu_(CreateMenu()), items_(app, menu_.Get(), [this] {
+        // An empty bar would still take its line: the menu joins the window
+        // with its first item.
+        if (GetMenu(form_) != menu_.Get()) SetMenu(form_, menu_.Get());
+        DrawMenuBar(form_);
+      }) {}
+
+PopupMenuImpl::PopupMenuImpl(Win32Application& app)
+    : app_(app), menu_(CreatePopupMenu()), items_(app, menu_.Get()) {}
+
+void PopupMenuImpl::Popup(Point at) {
+  // The menu tracks properly only when its owner is the foreground window.
+  HWND owner = GetForegroundWindow();
+  if (!owner || GetWindowThreadProcessId(owner, nullptr) != GetCurrentThreadId())
+    owner = app_.UtilityWindow();
+  const auto id = static_cast<UINT>(
+      TrackPopupMenu(menu_.Get(), TPM_RETURNCMD | TPM_NONOTIFY | TPM_LEFTALIGN | TPM_RIGHTBUTTON,
+                     at.X, at.Y, 0, owner, nullptr));
+  PostMessageA(owner, WM_NULL, 0, 0);
+  if (id == 0) return;
+  if (MenuItemImpl* item = app_.Command(id)) item->Click();
+}
+
+// ---- forms ----
+
+FormImpl::FormImpl(Win32Application& app) : WindowObject(app), children_(app, *this) {
+  // A caption bar without system menu carries no buttons at all.
+  CreateOwn(kFormClass, 0, WS_CAPTION | WS_THICKFRAME | WS_CLIPCHILDREN, {100, 100, 300, 300},
+            nullptr);
+  menu_ = std::make_unique<MainMenuImpl>(app, hwnd_);
+}
+
+FormImpl::~FormImpl() {
+  Detach();
+  SetMenu(hwnd_, nullptr);
+}
+
+std::string FormImpl::Caption() const {
+  return WindowText(hwnd_);
+}
+
+void FormImpl::SetCaption(const std::string& caption) {
+  SetWindowTextA(hwnd_, caption.c_str());
+}
+
+Rect FormImpl::Bounds() const {
+  return WindowBounds(hwnd_);
+}
+
+void FormImpl::SetBounds(const Rect& bounds) {
+  MoveWindow(hwnd_, bounds.Left, bounds.Top, bounds.Width, bounds.Height, TRUE);
+}
+
+Panel& FormImpl::AddPanel(Dock dock, int height) {
+  PanelImpl& panel = children_.Adopt(std::make_unique<PanelImpl>(app_, hwnd_, height));
+  panels_.emplace_back(dock, &panel);
+  Layout();
+  return panel;
+}
+
+ListView& FormImpl::AddListView(const std::vector<ListColumn>& columns) {
+  list_ = &children_.Adopt(std::make_unique<ListViewImpl>(app_, hwnd_, columns));
+  Layout();
+  return *list_;
+}
+
+PopupMenu& FormImpl::AddPopupMenu() {
+  popups_.push_back(std::make_unique<PopupMenuImpl>(app_));
+  return *popups_.back();
+}
+
+void FormImpl::Show() {
+  ShowWindow(hwnd_, SW_SHOW);
+}
+
+void FormImpl::Hide() {
+  ShowWindow(hwnd_, SW_HIDE);
+}
+
+void FormImpl::BringToFront() {
+  if (!IsWindowVisible(hwnd_)) return;
+  SetForegroundWindow(hwnd_);
+  BringWindowToTop(hwnd_);
+}
+
+bool FormImpl::IsActiveWindow() const {
+  return GetForegroundWindow() == hwnd_;
+}
+
+bool FormImpl::AskCloseQuery() {
+  if (!OnCloseQuery) return true;
+  auto query = OnCloseQuery;
+  return query();
+}
+
+void FormImpl::Close() {
+  if (!AskCloseQuery()) return;
+  Hide();
+  app_.FormClosed(*this);
+}
+
+void FormImpl::Layout() {
+  RECT r{};
+  GetClientRect(hwnd_, &r);
+  int top = 0;
+  int bottom = r.bottom;
+  for (const auto& [dock, panel] : panels_) {
+    const int height = panel->Height();
+    if (dock == Dock::Top) {
+      MoveWindow(panel->Hwnd(), 0, top, r.right, height, TRUE);
+      top += height;
+    } else {
+      bottom -= height;
+      MoveWindow(panel->Hwnd(), 0, bottom, r.right, height, TRUE);
+    }
+  }
+  if (list_) MoveWindow(list_->Hwnd(), 0, top, r.right, std::max(0, bottom - top), TRUE);
+}
+
+void FormImpl::RestoreFocus() {
+  HWND target = last_focus_;
+  if (!target || !IsWindow(target) || !IsChild(hwnd_, target) || !IsWindowVisible(target))
+    target = FirstTabStop(hwnd_);
+  ::SetFocus(target ? target : hwnd_);
+}
+
+LRESULT FormImpl::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  LRESULT result = 0;
+  if (Reflect(message, wparam, lparam, result)) return result;
+  switch (message) {
+    case WM_COMMAND:
+      if (lparam == 0 && HIWORD(wparam) == 0) {
+        if (MenuItemImpl* item = app_.Command(LOWORD(wparam)))
+          app_.Guard([item] { item->Click(); });
+        return 0;
+      }
+      break;
+    case WM_SIZE:
+      Layout();
+      return 0;
+    case WM_CLOSE:
+      app_.Guard([this] { Close(); });
+      return 0;
+    case WM_QUERYENDSESSION: {
+      bool may_end = false;
+      app_.Guard([&] { may_end = AskCloseQuery(); });
+      return may_end;
+    }
+    case WM_ENDSESSION:
+      if (wparam) app_.Terminate();
+      return 0;
+    case WM_SETTINGCHANGE:
+      if (OnSettingChange) {
+        auto handler = OnSettingChange;
+        app_.Guard(handler);
+      }
+      break;
+    case WM_ACTIVATE:
+      // The focus leaves with the window and comes back to the same control.
+      if (LOWORD(wparam) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (focus && IsChild(hwnd_, focus)) last_focus_ = focus;
+      } else {
+        RestoreFocus();
+      }
+      return 0;
+    case WM_SETFOCUS:
+      RestoreFocus();
+      return 0;
+    default:
+      break;
+  }
+  return Default(message, wparam, lparam);
+}
+
+// ---- dialogs ----
+
+DialogImpl::DialogImpl(Win32Application& app, HWND owner)
+    : WindowObject(app), owner_(owner), children_(app, *this) {
+  CreateOwn(kDialogClass, WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT,
+            WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, {0, 0, 200, 200}, owner);
+}
+
+DialogImpl::~DialogImpl() {
+  Detach();
+}
+
+std::string DialogImpl::Caption() const {
+  return WindowText(hwnd_);
+}
+
+void DialogImpl::SetCaption(const std::string& caption) {
+  SetWindowTextA(hwnd_, caption.c_str());
+}
+
+Rect DialogImpl::Bounds() const {
+  return WindowBounds(hwnd_);
+}
+
+void DialogImpl::SetBounds(const Rect& bounds) {
+  MoveWindow(hwnd_, bounds.Left, bounds.Top, bounds.Width, bounds.Height, TRUE);
+}
+
+ModalResult DialogImpl::ShowModal() {
+  result_ = ModalResult::None;
+  const bool owner_enabled = owner_ && IsWindowEnabled(owner_);
+  if (owner_enabled) EnableWindow(owner_, FALSE);
+  ShowWindow(hwnd_, SW_SHOW);
+  SetForegroundWindow(hwnd_);
+  if (HWND first = FirstTabStop(hwnd_)) {
+    ::SetFocus(first);
+    if (SendMessageA(first, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)
+      SendMessageA(first, EM_SETSEL, 0, -1);
+  }
+  MSG msg;
+  while (result_ == ModalResult::None) {
+    const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+    if (got <= 0) {
+      // The program is ending: leave the quit message for the outer loop.
+      if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));
+      result_ = ModalResult::Cancel;
+      break;
+    }
+    if (!IsDialogMessageA(hwnd_, &msg)) {
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+    }
+  }
+  // The owner is enabled before the dialog hides, so that it gets the activation.
+  if (owner_enabled) EnableWindow(owner_, TRUE);
+  ShowWindow(hwnd_, SW_HIDE);
+  return result_;
+}
+
+LRESULT DialogImpl::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_COMMAND && (HIWORD(wparam) == BN_CLICKED || lparam == 0)) {
+    // Enter and Esc arrive as IDOK and IDCANCEL, as do the buttons with those results.
+    if (LOWORD(wparam) == IDOK) {
+      result_ = ModalResult::Ok;
+      return 0;
+    }
+    if (LOWORD(wparam) == IDCANCEL) {
+      result_ = ModalResult::Cancel;
+      return 0;
+    }
+  }
+  // The dialog manager asks which button Enter presses, to draw it as the default.
+  if (message == DM_GETDEFID && GetDlgItem(hwnd_, IDOK)) return MAKELRESULT(IDOK, DC_HASDEFID);
+  LRESULT result = 0;
+  if (Reflect(message, wparam, lparam, result)) return result;
+  if (message == WM_CLOSE) {
+    result_ = ModalResult::Cancel;
+    return 0;
+  }
+  return Default(message, wparam, lparam);
+}
+
+}  // namespace vorn::win32
