@@ -1,0 +1,75 @@
+#include "components/lumo_tray_icon.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace vorn {
+
+TLumoTray::TLumoTray(TComponent* owner, TrayServices services, std::string hint)
+    : TComponent(owner), Hint(std::move(hint)), services_(services), version_("1.00") {
+  if (Designing()) return;
+  window_ = services_.windows.CreateHiddenWindow(
+      [this](std::uint32_t message, std::uintptr_t wparam, std::intptr_t lparam) {
+        return WindowProc(message, wparam, lparam);
+      });
+  services_.application.SetShowMainForm(false);
+
+  record_.Size = services_.shell.RecordSize();
+  record_.Window = Handle();
+  record_.Id = kTrayIconId;
+  record_.Flags = kTrayFlags;
+  record_.Icon = services_.application.Icon();
+  record_.CallbackMessage = kTrayCallbackMessage;
+  if (Hint.empty()) Hint = services_.application.Title();
+  // The field holds 63 characters and the terminator: a longer hint keeps its
+  // beginning.
+  const std::size_t length = std::min(Hint.size(), NotifyIconData::kTipSize - 1);
+  std::copy_n(Hint.begin(), length, record_.Tip.begin());
+  record_.Tip[length] = '\0';
+  services_.shell.AddIcon(record_);
+}
+
+TLumoTray::~TLumoTray() {
+  *alive_ = false;
+  if (Designing()) return;
+  services_.shell.DeleteIcon(record_);
+  window_.reset();
+}
+
+WindowHandle TLumoTray::Handle() const {
+  return window_ ? window_->Handle() : 0;
+}
+
+std::intptr_t TLumoTray::WindowProc(std::uint32_t message, std::uintptr_t wparam,
+                                    std::intptr_t lparam) {
+  if (message != kTrayCallbackMessage) return window_->DefaultProcedure(message, wparam, lparam);
+  TrayCallback(lparam);
+  return 0;
+}
+
+void TLumoTray::TrayCallback(std::intptr_t mouse_message) {
+  if (mouse_message == kWmLButtonDblClk) {
+    if (PopupMenu != nullptr) {
+      for (std::size_t i = 0; i < PopupMenu->Count(); ++i) {
+        MenuItem& item = PopupMenu->Item(i);
+        if (!item.Default()) continue;
+        const std::shared_ptr<bool> alive = alive_;
+        item.Click();
+        if (!*alive) return;
+        break;
+      }
+    }
+    if (OnDblClick) {
+      // A copy, so that the handler may reassign the event while it runs.
+      const TNotifyEvent handler = OnDblClick;
+      handler(*this);
+    }
+  } else if (mouse_message == kWmRButtonUp) {
+    // Only the foreground window's menu closes when the user clicks elsewhere.
+    services_.shell.SetForegroundWindow(Handle());
+    const Point at = services_.shell.CursorPos();
+    if (PopupMenu != nullptr) PopupMenu->Popup(at);
+  }
+}
+
+}  // namespace vorn

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "platform/notify_icon.h"
+
+namespace vorn {
+
+// The shell's notification area in memory: it records every request with its
+// record, keeps the icons that are shown, and answers a cursor position the
+// test sets.
+class SimNotifyIconShell : public NotifyIconShell {
+ public:
+  // The first-version size of a 32-bit build.
+  static constexpr std::uint32_t kRecordSize = 88;
+
+  enum class Request { Add, Delete };
+  struct Call {
+    Request Kind;
+    NotifyIconData Record;
+    bool operator==(const Call&) const = default;
+  };
+
+  std::uint32_t RecordSize() const override { return kRecordSize; }
+  // Refused when an icon of the same window and identifier is already shown.
+  bool AddIcon(const NotifyIconData& record) override;
+  // Refused when no such icon is shown.
+  bool DeleteIcon(const NotifyIconData& record) override;
+  void SetForegroundWindow(WindowHandle window) override;
+  Point CursorPos() override;
+
+  void SetCursor(Point at) { cursor_ = at; }
+
+  const std::vector<Call>& Calls() const { return calls_; }
+  // The icons in the notification area, in the order they were added.
+  const std::vector<NotifyIconData>& Shown() const { return shown_; }
+  const std::vector<WindowHandle>& ForegroundCalls() const { return foreground_; }
+  WindowHandle Foreground() const { return foreground_.empty() ? 0 : foreground_.back(); }
+  std::size_t CursorReads() const { return cursor_reads_; }
+
+ private:
+  std::vector<Call> calls_;
+  std::vector<NotifyIconData> shown_;
+  std::vector<WindowHandle> foreground_;
+  Point cursor_;
+  std::size_t cursor_reads_ = 0;
+};
+
+}  // namespace vorn
