@@ -8,6 +8,7 @@
 #include "platform/win32/win32_hidden_window.h"
 #include "platform/win32/win32_keyboard_layouts.h"
 #include "platform/win32/win32_locale.h"
+#include "platform/win32/win32_notify_icon.h"
 #include "platform/win32/win32_private_profile.h"
 #include "platform/win32/win32_single_instance.h"
 #include "platform/win32/win32_system_hotkeys.h"
@@ -40,6 +41,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   Win32SystemHotKeys hotkeys;
   Win32KeyboardLayouts layouts;
   Win32SingleInstance instance;
+  Win32NotifyIconShell shell;
 
   app.Guard([&] {
     Program program({{*toolkit,
@@ -49,6 +51,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
                       locale,
                       alert,
                       {hidden, atoms, hotkeys},
+                      shell,
                       CurrentDirectory(),
                       '\\'},
                      instance,

@@ -23,6 +23,9 @@ TForm1::TForm1(MainFormServices services)
     : TComponent(nullptr), services_(std::move(services)), link_(services_.desktop) {
   BuildWindow();
   BuildMenus();
+  LumoTray1 = &TComponent::Create<TLumoTray>(
+      *this, TrayServices{App(), services_.hotkeys.windows, services_.shell});
+  LumoTray1->PopupMenu = PopupMenu1;
   HKM = &TComponent::Create<THotKeyManager>(*this, services_.hotkeys);
   HKM->OnHotKeyPressed = [this](std::uint32_t key, std::uint16_t index) {
     HKMHotKeyPressed(key, index);

@@ -6,6 +6,7 @@
 
 #include "app/settings.h"
 #include "components/hot_key_manager.h"
+#include "components/lumo_tray_icon.h"
 #include "platform/alert.h"
 #include "platform/component.h"
 #include "platform/file_system.h"
@@ -30,6 +31,7 @@ struct MainFormServices {
   Locale& locale;
   Alert& alert;
   HotKeyServices hotkeys;
+  NotifyIconShell& shell;
   std::string working_dir;  // the current directory at start
   char path_delimiter;
 };
@@ -102,6 +104,7 @@ class TForm1 : public TComponent {
   PopupMenu* PopupMenu2 = nullptr;
   std::unique_ptr<FileDialog> SD;
   std::unique_ptr<FileDialog> OD;
+  TLumoTray* LumoTray1 = nullptr;
   THotKeyManager* HKM = nullptr;
   TListInput* ListInput = nullptr;
 

@@ -9,6 +9,7 @@
 #include "platform/sim/sim_hidden_window.h"
 #include "platform/sim/sim_keyboard_layouts.h"
 #include "platform/sim/sim_locale.h"
+#include "platform/sim/sim_notify_icon.h"
 #include "platform/sim/sim_single_instance.h"
 #include "platform/sim/sim_system_hotkeys.h"
 #include "platform/sim/sim_toolkit.h"
@@ -48,10 +49,18 @@ class MainFormTest : public ::testing::Test {
   void WriteIni(const std::string& text) { dir.Write("Vorn.ini", text); }
 
   void Launch() {
-    program = std::make_unique<Program>(ProgramServices{
-        {kit, desktop, profile, files, locale, alert, {hidden, atoms, hotkeys}, dir.Dir(), '/'},
-        instance,
-        layouts});
+    program = std::make_unique<Program>(ProgramServices{{kit,
+                                                         desktop,
+                                                         profile,
+                                                         files,
+                                                         locale,
+                                                         alert,
+                                                         {hidden, atoms, hotkeys},
+                                                         shell,
+                                                         dir.Dir(),
+                                                         '/'},
+                                                        instance,
+                                                        layouts});
     program->Run();
   }
   TForm1& Start() {
@@ -83,6 +92,7 @@ class MainFormTest : public ::testing::Test {
   SimSystemHotKeys hotkeys{hidden};
   SimKeyboardLayouts layouts;
   SimSingleInstance instance;
+  SimNotifyIconShell shell;
   std::unique_ptr<Program> program;
 };
 
@@ -112,12 +122,43 @@ TEST_F(MainFormTest, StartWithoutSettingsFileUsesDefaultsAndCloseWritesEveryKey)
   EXPECT_EQ(atoms.Count(), 0u);  // the hotkey went with the window
 }
 
+TEST_F(MainFormTest, LivesInTheTrayHiddenAndTheTrayMenuShowsHidesAndCloses) {
+  AddReceiver();
+  TForm1& form = Start();
+  EXPECT_FALSE(form.Window().Visible());
+  ASSERT_EQ(shell.Shown().size(), 1u);
+  EXPECT_EQ(std::string(shell.Shown()[0].Tip.data()), "Vorn");
+  const WindowHandle tray = form.LumoTray1->Handle();
+
+  // No default item: a double-click does nothing.
+  hidden.Deliver(tray, 1025, 0, 515);
+  EXPECT_FALSE(form.Window().Visible());
+
+  shell.SetCursor({700, 500});
+  AsSim(*form.PopupMenu1).ChooseOnNextPopup("Show");
+  hidden.Deliver(tray, 1025, 0, 517);
+  EXPECT_THAT(AsSim(*form.PopupMenu1).PopupPositions(), ElementsAre(Point{700, 500}));
+  EXPECT_TRUE(form.Window().Visible());
+  EXPECT_TRUE(form.Edit1->Focused());
+
+  AsSim(*form.PopupMenu1).ChooseOnNextPopup("Hide");
+  hidden.Deliver(tray, 1025, 0, 517);
+  EXPECT_FALSE(form.Window().Visible());
+
+  AsSim(*form.PopupMenu1).ChooseOnNextPopup("Close");
+  hidden.Deliver(tray, 1025, 0, 517);
+  EXPECT_TRUE(AsSim(form.Window()).Closed());
+  program.reset();
+  EXPECT_THAT(shell.Shown(), IsEmpty());
+}
+
 TEST_F(MainFormTest, SettingsPlaceTheWindowChooseTheKeypadAndLoadTheDefaultList) {
   AddReceiver("Frequency (kHz)", "Ok");
   dir.Write("list.txt", kBeacon + kRadioOne);
   WriteIni(
       "[Placement]\nLeft=10\nTop=$14\nWidth=300\nHeight=400\n[Hotkey]\nKey=0x406D\n"
-      "[Perseus]\r\nVersion=V2.2\r\n[Autohide]\r\nChecked=1\r\n[StationLists]\r\nDefault=list.txt\r\n");
+      "[Perseus]\r\nVersion=V2.2\r\n[Autohide]\r\nChecked=1\r\n[StationLists]\r\nDefault=list."
+      "txt\r\n");
   TForm1& form = Start();
   EXPECT_THAT(kit.Boxes(), IsEmpty());
   EXPECT_EQ(form.Window().Bounds(), (Rect{10, 20, 300, 400}));
@@ -135,9 +176,11 @@ TEST_F(MainFormTest, SettingsPlaceTheWindowChooseTheKeypadAndLoadTheDefaultList)
   form.Window().SetBounds({30, 40, 310, 420});
   Choose({"Close"});
   EXPECT_THAT(kit.Boxes(), IsEmpty());
-  EXPECT_EQ(dir.Read("Vorn.ini"),
-            "[Placement]\r\nLeft=30\r\nTop=40\r\nWidth=310\r\nHeight=420\r\n[Hotkey]\r\nKey=0x406D\r\n"
-            "[Perseus]\r\nVersion=V2.2\r\n[Autohide]\r\nChecked=1\r\n[StationLists]\r\nDefault=list.txt\r\n");
+  EXPECT_EQ(
+      dir.Read("Vorn.ini"),
+      "[Placement]\r\nLeft=30\r\nTop=40\r\nWidth=310\r\nHeight=420\r\n[Hotkey]\r\nKey=0x406D\r\n"
+      "[Perseus]\r\nVersion=V2.2\r\n[Autohide]\r\nChecked=1\r\n[StationLists]\r\nDefault=list."
+      "txt\r\n");
 }
 
 TEST_F(MainFormTest, MissingOrBrokenDefaultListIsReportedAndTheStartGoesOn) {
