@@ -56,7 +56,8 @@ e2e_start vorn "$vorn_exe"
 e2e_wait_for 30 "Vorn to start" vorn_started
 
 # The operator is working in the receiver program and presses the hotkey.
-xdotool search --name '^Perseus$' windowfocus --sync 2>/dev/null || true
+receiver=$(xdotool search --name '^Perseus$' | head -n 1)
+xdotool windowfocus --sync "$receiver" mousemove --window "$receiver" 200 10 click 1
 xdotool key KP_Subtract
 e2e_wait_for 15 "Vorn's window to show" window_shown
 xdotool type --delay 30 7100.5
@@ -68,4 +69,3 @@ e2e_receiver_events | sed 's/^/  /'
 shot=$run_dir/screenshot.png
 /usr/bin/import -window root "$shot"
 echo "Screenshot: $shot"
-e2e_wintree press "Perseus-Vorn" "Close" >/dev/null 2>&1 || true
