@@ -131,14 +131,44 @@ HWND CreateTopLevel(const std::string& title, int x, int y, int client_width, in
                          nullptr);
 }
 
+WNDPROC g_button_proc = nullptr;
+HWND g_pressed = nullptr;
+
+// A press and release act as one click without the button taking the focus:
+// on Windows a program in the background cannot take the keyboard from the one
+// the operator types into, but under Wine a focused button would.
+LRESULT CALLBACK ButtonProc(HWND button, UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      g_pressed = button;
+      return 0;
+    case WM_LBUTTONUP:
+      if (g_pressed == button) {
+        g_pressed = nullptr;
+        SendMessageA(GetParent(button), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
+                     reinterpret_cast<LPARAM>(button));
+      }
+      return 0;
+    default:
+      return CallWindowProcA(g_button_proc, button, message, wparam, lparam);
+  }
+}
+
 HWND AddControl(HWND parent, const char* window_class, const std::string& text, int x, int y,
                 int width, int height) {
   static int next_id = 100;
-  const DWORD style =
-      WS_CHILD | WS_VISIBLE | (std::strcmp(window_class, "BUTTON") == 0 ? BS_PUSHBUTTON : SS_LEFT);
-  return CreateWindowExA(0, window_class, text.c_str(), style, x, y, width, height, parent,
-                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(next_id++)),
-                         GetModuleHandleA(nullptr), nullptr);
+  const bool button = std::strcmp(window_class, "BUTTON") == 0;
+  const DWORD style = WS_CHILD | WS_VISIBLE | (button ? BS_PUSHBUTTON : SS_LEFT);
+  HWND control = CreateWindowExA(0, window_class, text.c_str(), style, x, y, width, height, parent,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(next_id++)),
+                                 GetModuleHandleA(nullptr), nullptr);
+  if (button) {
+    const auto previous = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ButtonProc)));
+    g_button_proc = previous;
+  }
+  return control;
 }
 
 void AddButtonRow(HWND parent, const std::vector<std::string>& captions, int y) {
