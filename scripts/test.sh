@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# One command for all tests: installs what is missing, builds the native and
+# the Windows presets, runs the unit tests and the end-to-end tests under Wine.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-deps.sh
+
+cmake --preset native
+cmake --build --preset native
+cmake --preset windows
+cmake --build --preset windows
+
+ctest --preset native
+ctest --preset windows -L e2e

@@ -1,0 +1,142 @@
+// Shows the desktop's windows with their texts, and presses buttons of other
+// programs' windows (message boxes, question boxes) by caption.
+//
+//   wintree.exe list
+//     one line per window: handle, "visible" or "hidden", class, text, separated
+//     by tabs; descendants follow their top-level window, indented by two
+//     spaces per level. Texts show \r, \n, \t and \\ escaped.
+//   wintree.exe press "<window title>" "<caption>" [timeout-ms]
+//     waits (default 5000 ms) for a visible top-level window with that title
+//     holding a control with that caption ("Ja" also matches "&Ja"), then makes
+//     the control's parent act as if it had been clicked. Exit status 1 when no
+//     such window appeared.
+
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string Escape(const std::string& text) {
+  std::string out;
+  for (char c : text) {
+    switch (c) {
+      case '\r':
+        out += "\\r";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\t':
+        out += "\\t";
+        break;
+      case '\\':
+        out += "\\\\";
+        break;
+      default:
+        out += c;
+    }
+  }
+  return out;
+}
+
+// Controls such as edits keep their text to themselves: ask them, boundedly.
+std::string TextOf(HWND window) {
+  char buffer[1024] = {};
+  DWORD_PTR length = 0;
+  if (SendMessageTimeoutA(window, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer),
+                          SMTO_ABORTIFHUNG | SMTO_BLOCK, 500, &length))
+    return std::string(buffer, length < sizeof buffer ? length : 0);
+  GetWindowTextA(window, buffer, sizeof buffer);
+  return buffer;
+}
+
+std::string ClassOf(HWND window) {
+  char buffer[256] = {};
+  GetClassNameA(window, buffer, sizeof buffer);
+  return buffer;
+}
+
+void Print(HWND window, int depth) {
+  std::printf("%s0x%08llx\t%s\t%s\t%s\n", std::string(2 * depth, ' ').c_str(),
+              static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(window)),
+              IsWindowVisible(window) ? "visible" : "hidden", ClassOf(window).c_str(),
+              Escape(TextOf(window)).c_str());
+  for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+    Print(child, depth + 1);
+}
+
+BOOL CALLBACK Collect(HWND window, LPARAM list) {
+  reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+  return TRUE;
+}
+
+std::vector<HWND> TopLevelWindows() {
+  std::vector<HWND> windows;
+  EnumWindows(Collect, reinterpret_cast<LPARAM>(&windows));
+  return windows;
+}
+
+std::vector<HWND> Descendants(HWND parent) {
+  std::vector<HWND> windows;
+  EnumChildWindows(parent, Collect, reinterpret_cast<LPARAM>(&windows));
+  return windows;
+}
+
+std::string WithoutAmpersands(std::string text) {
+  std::erase(text, '&');
+  return text;
+}
+
+HWND FindControl(const std::string& title, const std::string& caption) {
+  for (HWND top : TopLevelWindows()) {
+    if (!IsWindowVisible(top) || TextOf(top) != title) continue;
+    for (HWND control : Descendants(top)) {
+      const std::string text = TextOf(control);
+      if (text == caption || WithoutAmpersands(text) == caption) return control;
+    }
+  }
+  return nullptr;
+}
+
+int List() {
+  for (HWND window : TopLevelWindows()) Print(window, 0);
+  return 0;
+}
+
+// Posted rather than sent: the press may open a modal box in the target, which
+// must not hold this helper up.
+int Press(const std::string& title, const std::string& caption, DWORD timeout_ms) {
+  const ULONGLONG deadline = GetTickCount64() + timeout_ms;
+  for (;;) {
+    if (HWND control = FindControl(title, caption)) {
+      PostMessageA(GetParent(control), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control), BN_CLICKED),
+                   reinterpret_cast<LPARAM>(control));
+      return 0;
+    }
+    if (GetTickCount64() >= deadline) break;
+    Sleep(50);
+  }
+  std::fprintf(stderr, "wintree: no visible window \"%s\" with a control \"%s\"\n", title.c_str(),
+               caption.c_str());
+  return 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  _setmode(_fileno(stdout), _O_BINARY);
+  const std::string command = argc > 1 ? argv[1] : "";
+  if (command == "list" && argc == 2) return List();
+  if (command == "press" && (argc == 4 || argc == 5))
+    return Press(argv[2], argv[3], argc == 5 ? std::strtoul(argv[4], nullptr, 10) : 5000);
+  std::fprintf(stderr,
+               "usage: wintree.exe list\n"
+               "       wintree.exe press \"<window title>\" \"<caption>\" [timeout-ms]\n");
+  return 2;
+}

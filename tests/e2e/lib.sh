@@ -1,0 +1,253 @@
+# shellcheck shell=bash
+# Shared library of the end-to-end scenarios: source it from a test_*.sh.
+#
+# Every scenario runs Win32 programs under Wine in a virtual X display of its
+# own. The Wine prefix lives in the build tree and is prepared once; scenarios
+# that share a build tree take turns on it (a lock held for the whole run),
+# because programs of one prefix share one window system and would see each
+# other's windows. On exit, only what the scenario started is torn down.
+#
+# Needs VORN_BUILD (the windows build directory); VORN_SOURCE is passed through.
+#
+#   e2e_setup                     display, prefix, $E2E_TMP, teardown on exit
+#   e2e_start NAME EXE ARGS...    a program in the background (output in $E2E_TMP/NAME.out/.err)
+#   e2e_stop NAME                 ends one program started with e2e_start
+#   e2e_wine EXE ARGS...          a program in the foreground; returns its exit status
+#   e2e_wait_for SECONDS WHAT CMD...  polls CMD until it succeeds, else fails the scenario
+#   e2e_start_receiver ARGS...    the receiver stand-in, logging to $E2E_RECEIVER_LOG
+#   e2e_stop_receiver             ends it and waits until its windows are gone
+#   e2e_start_probe               receiver-probe.exe, fed through a pipe
+#   e2e_probe COMMAND             sends one command to the probe, prints its reply
+#   e2e_log_has REGEX [FILE]      whether a line of the stand-in's log (or FILE) matches
+#   e2e_receiver_events           the stand-in's log without times and ready lines,
+#                                 fields separated by one blank ("click Frequency 7")
+#   e2e_expect_eq WHAT EXPECTED ACTUAL   fails the scenario, showing both, when they differ
+#   e2e_wintree ARGS...           runs wintree.exe (list, press TITLE CAPTION)
+#   e2e_winpath PATH              the Windows spelling of a Unix path
+#   e2e_exe NAME                  the path of a built program
+#   e2e_fail MESSAGE              fails the scenario
+#
+# EXE is a path or the bare file name of a program built in $VORN_BUILD.
+
+set -euo pipefail
+
+E2E_WINE_LOADER=/usr/lib/wine/wine64
+E2E_WINESERVER=/usr/lib/wine/wineserver
+
+e2e_fail() {
+  echo "FAIL: $*" >&2
+  if [[ -n ${E2E_TMP:-} && -f ${E2E_RECEIVER_LOG:-/nonexistent} ]]; then
+    echo "--- receiver log (last 20 lines) ---" >&2
+    tail -n 20 "$E2E_RECEIVER_LOG" >&2
+  fi
+  exit 1
+}
+
+e2e_winpath() {
+  local path
+  path=$(realpath -m -- "$1")
+  printf 'Z:%s' "${path//\//\\}"
+}
+
+e2e_exe() {
+  local name=$1 found
+  if [[ $name == */* || $name == *\\* ]]; then
+    printf '%s' "$name"
+    return
+  fi
+  found=$(find "$VORN_BUILD" \( -path "$VORN_BUILD/wineprefix" -o -path "$VORN_BUILD/e2e-tmp" \) \
+    -prune -o -type f -name "$name" -print -quit)
+  [[ -n $found ]] || e2e_fail "program $name is not built in $VORN_BUILD"
+  printf '%s' "$found"
+}
+
+e2e_wait_for() {
+  local seconds=$1 what=$2
+  shift 2
+  local deadline=$((SECONDS + seconds))
+  until "$@"; do
+    ((SECONDS < deadline)) || e2e_fail "timed out after ${seconds}s waiting for: $what"
+    sleep 0.05
+  done
+}
+
+# Starts Xvfb on the first free display from :90 on and waits until it accepts
+# clients; a display another run takes at the same moment is skipped.
+e2e__start_display() {
+  local n ready
+  for ((n = 90; n < 190; n++)); do
+    [[ -e /tmp/.X$n-lock || -e /tmp/.X11-unix/X$n ]] && continue
+    ready="$E2E_TMP/xvfb.display"
+    : >"$ready"
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -displayfd 3 3>"$ready" \
+      >"$E2E_TMP/xvfb.log" 2>&1 {E2E_LOCK_FD}>&- &
+    E2E_XVFB_PID=$!
+    while [[ ! -s $ready ]] && kill -0 "$E2E_XVFB_PID" 2>/dev/null; do sleep 0.02; done
+    if [[ -s $ready ]]; then
+      export DISPLAY=":$n"
+      return
+    fi
+    wait "$E2E_XVFB_PID" || true
+    E2E_XVFB_PID=
+  done
+  e2e_fail "no free X display"
+}
+
+e2e__lock_prefix() {
+  export WINEPREFIX="$VORN_BUILD/wineprefix"
+  export WINEDEBUG=-all
+  # No prompts for the Mono and Gecko add-ons: nobody is there to answer them.
+  export WINEDLLOVERRIDES="mscoree,mshtml="
+  exec {E2E_LOCK_FD}>"$VORN_BUILD/wineprefix.lock"
+  flock -w 900 "$E2E_LOCK_FD" || e2e_fail "the Wine prefix stayed locked by another run"
+}
+
+e2e__prepare_prefix() {
+  [[ -f $WINEPREFIX/.vorn-prepared ]] && return
+  echo "preparing the Wine prefix $WINEPREFIX" >&2
+  rm -rf "$WINEPREFIX"
+  "$E2E_WINE_LOADER" wineboot -i >"$E2E_TMP/wineboot.log" 2>&1 {E2E_LOCK_FD}>&-
+  # Without a window manager Wine would otherwise wait for one on every hide
+  # and close, and X focus would not follow SetForegroundWindow.
+  "$E2E_WINE_LOADER" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f \
+    >>"$E2E_TMP/wineboot.log" 2>&1 {E2E_LOCK_FD}>&-
+  mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
+  cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+  "$E2E_WINESERVER" -w
+  touch "$WINEPREFIX/.vorn-prepared"
+}
+
+e2e__teardown() {
+  local status=$?
+  set +e
+  local pid
+  for pid in "${E2E_PIDS[@]}"; do kill "$pid" 2>/dev/null; done
+  if [[ -n ${WINEPREFIX:-} ]]; then
+    "$E2E_WINESERVER" -k 2>/dev/null
+    "$E2E_WINESERVER" -w 2>/dev/null
+  fi
+  for pid in "${E2E_PIDS[@]}"; do wait "$pid" 2>/dev/null; done
+  if [[ -n ${E2E_XVFB_PID:-} ]]; then
+    kill "$E2E_XVFB_PID" 2>/dev/null
+    wait "$E2E_XVFB_PID" 2>/dev/null
+  fi
+  if ((status == 0)); then
+    rm -rf "$E2E_TMP"
+  else
+    echo "kept the scenario's files in $E2E_TMP" >&2
+  fi
+  exit "$status"
+}
+
+e2e_setup() {
+  [[ -n ${VORN_BUILD:-} ]] || {
+    echo "FAIL: VORN_BUILD is not set" >&2
+    exit 1
+  }
+  local tool
+  for tool in "$E2E_WINE_LOADER" "$E2E_WINESERVER" "$(command -v Xvfb || true)"; do
+    [[ -n $tool && -x $tool ]] || e2e_fail "missing $tool (packages wine64 and xvfb)"
+  done
+  mkdir -p "$VORN_BUILD/e2e-tmp"
+  E2E_TMP=$(mktemp -d "$VORN_BUILD/e2e-tmp/$(basename "$0" .sh).XXXXXX")
+  E2E_RECEIVER_LOG="$E2E_TMP/receiver.log"
+  E2E_PIDS=()
+  declare -gA E2E_PID_OF=()
+  E2E_XVFB_PID=
+  trap e2e__teardown EXIT
+  trap 'exit 130' INT TERM
+  e2e__lock_prefix
+  e2e__start_display
+  e2e__prepare_prefix
+}
+
+e2e_start() {
+  local name=$1 exe
+  exe=$(e2e_exe "$2")
+  shift 2
+  "$E2E_WINE_LOADER" "$exe" "$@" </dev/null >"$E2E_TMP/$name.out" 2>"$E2E_TMP/$name.err" \
+    {E2E_LOCK_FD}>&- &
+  E2E_PIDS+=($!)
+  E2E_PID_OF[$name]=$!
+}
+
+e2e_stop() {
+  local pid=${E2E_PID_OF[$1]:-}
+  [[ -n $pid ]] || e2e_fail "no program named $1 was started"
+  kill "$pid" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+  unset "E2E_PID_OF[$1]"
+}
+
+e2e_wine() {
+  local exe
+  exe=$(e2e_exe "$1")
+  shift
+  "$E2E_WINE_LOADER" "$exe" "$@" {E2E_LOCK_FD}>&-
+}
+
+e2e_log_has() {
+  grep -qE -- "$1" "${2:-$E2E_RECEIVER_LOG}" 2>/dev/null
+}
+
+e2e_receiver_events() {
+  cut -f2- "$E2E_RECEIVER_LOG" | grep -vx ready | tr '\t' ' ' || true
+}
+
+e2e_expect_eq() {
+  [[ $2 == "$3" ]] && return
+  e2e_fail "$1"$'\n'"expected: $(printf '%q' "$2")"$'\n'"actual:   $(printf '%q' "$3")"
+}
+
+# shellcheck disable=SC2120  # the options are optional
+e2e_start_receiver() {
+  rm -f "$E2E_RECEIVER_LOG"
+  e2e_start receiver receiver-sim.exe --log "$(e2e_winpath "$E2E_RECEIVER_LOG")" "$@"
+  e2e_wait_for 30 "the receiver stand-in to be ready" e2e_log_has $'^[0-9]+\tready$'
+}
+
+e2e__receiver_windows_gone() {
+  local windows
+  windows=$(e2e_wintree list)
+  [[ $windows != *$'\tReceiverSim\t'* ]]
+}
+
+e2e_stop_receiver() {
+  e2e_stop receiver
+  e2e_wait_for 10 "the stand-in's windows to go" e2e__receiver_windows_gone
+}
+
+e2e_start_probe() {
+  local exe
+  exe=$(e2e_exe receiver-probe.exe)
+  E2E_PROBE_OUT="$E2E_TMP/probe.out"
+  mkfifo "$E2E_TMP/probe.in"
+  : >"$E2E_PROBE_OUT"
+  "$E2E_WINE_LOADER" "$exe" <"$E2E_TMP/probe.in" >"$E2E_PROBE_OUT" 2>"$E2E_TMP/probe.err" \
+    {E2E_LOCK_FD}>&- &
+  E2E_PIDS+=($!)
+  E2E_PID_OF[probe]=$!
+  exec {E2E_PROBE_FD}>"$E2E_TMP/probe.in"
+}
+
+e2e__probe_replies() {
+  grep -cx end "$E2E_PROBE_OUT" || true
+}
+
+e2e__probe_answered() {
+  (($(e2e__probe_replies) > $1))
+}
+
+# Every reply of the probe ends with a line "end"; this prints the lines of
+# the reply that follows the ones already there.
+e2e_probe() {
+  local before
+  before=$(e2e__probe_replies)
+  printf '%s\n' "$1" >&"$E2E_PROBE_FD"
+  e2e_wait_for 60 "the probe to answer: $1" e2e__probe_answered "$before"
+  awk -v n="$before" '$0 == "end" { seen++; next } seen == n { print }' "$E2E_PROBE_OUT"
+}
+
+e2e_wintree() {
+  e2e_wine wintree.exe "$@"
+}
