@@ -35,10 +35,10 @@ std::optional<std::int32_t> Reference(std::string_view text) {
   const auto [end, error] =
       std::from_chars(text.data(), text.data() + text.size(), magnitude, base);
   if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  if (magnitude > (std::uint64_t{1} << 32)) return std::nullopt;
   const std::int64_t value =
       negative ? -static_cast<std::int64_t>(magnitude) : static_cast<std::int64_t>(magnitude);
-  if (magnitude > (std::uint64_t{1} << 32) || value < INT32_MIN || value > INT32_MAX)
-    return std::nullopt;
+  if (value < INT32_MIN || value > INT32_MAX) return std::nullopt;
   return static_cast<std::int32_t>(value);
 }
 

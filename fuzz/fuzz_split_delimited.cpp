@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/framework_error.h"
 #include "platform/sim/native_file_system.h"
@@ -23,15 +24,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string_view text(reinterpret_cast<const char*>(data), size);
 
   std::size_t covered = 0;
+  std::vector<std::string> reused;
   for (std::string_view line : SplitLines(text)) {
     Check(line.find_first_of(std::string_view("\r\n\0", 3)) == std::string_view::npos);
     covered += line.size();
-    for (const std::string& field : SplitDelimited(line)) Check(field.size() <= line.size());
+    const std::vector<std::string> fields = SplitDelimited(line);
+    for (const std::string& field : fields) Check(field.size() <= line.size());
+    SplitDelimited(line, reused);
+    Check(reused == fields);
 
     // Any line, as a station name, survives writing and reading back.
     const std::string written = SerialiseRow({"1", "2", "AM", std::string(line)});
-    const auto fields = SplitDelimited(written);
-    Check(fields.size() == 4 && fields[3] == line);
+    const auto read_back = SplitDelimited(written);
+    Check(read_back.size() == 4 && read_back[3] == line);
   }
   Check(covered <= size);
 

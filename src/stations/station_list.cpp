@@ -18,16 +18,18 @@ void StationList::LoadStationFile(const std::string& path) {
 
 void StationList::LoadFromText(std::string_view text) {
   snapshot_.clear();
+  snapshot_.reserve(text.size());
   rows_.Clear();
-  for (std::string_view line : SplitLines(text)) {
-    std::vector<std::string> fields = SplitDelimited(line);
+  LineReader reader(text);
+  std::vector<std::string> fields;
+  for (std::string_view line; reader.Next(line);) {
+    SplitDelimited(line, fields);
     if (fields.size() < kRowFields) throw ListIndexError(fields.size());
-    StationRow row{std::move(fields[0]), std::move(fields[1]), std::move(fields[2]),
-                   std::move(fields[3])};
+    StationRow row{fields[0], fields[1], fields[2], fields[3]};
     row.Bandwidth.append(kBandwidthSuffix);
     // Taken from the row as read, not from the view: a sorting view puts rows
     // elsewhere, and the snapshot keeps the file's order.
-    snapshot_ += SerialiseRow(row);
+    AppendSerialisedRow(snapshot_, row);
     rows_.Append(row);
   }
 }
@@ -36,7 +38,7 @@ void StationList::SaveStationList(const std::string& path) const {
   std::string content;
   const std::size_t count = rows_.Count();
   for (std::size_t i = 0; i < count; ++i) {
-    content += SerialiseRow(rows_.Row(i));
+    AppendSerialisedRow(content, rows_.Row(i));
     content += "\r\n";
   }
   files_.WriteReplace(path, content);
@@ -61,7 +63,7 @@ void StationList::TakeSnapshot() {
 std::string SerialiseRows(const StationRows& rows) {
   std::string text;
   const std::size_t count = rows.Count();
-  for (std::size_t i = 0; i < count; ++i) text += SerialiseRow(rows.Row(i));
+  for (std::size_t i = 0; i < count; ++i) AppendSerialisedRow(text, rows.Row(i));
   return text;
 }
 

@@ -1,19 +1,17 @@
-#!/usr/bin/env bash
+#!/bin/bash
 # Vorn.ini through the system's private-profile service: the first close
 # creates it, hand-written hexadecimal values and a lower-case version read
 # back, a hotkey that is not kept stays as it was, and a refused write is
 # reported with the file's path.
-set -euo pipefail
-source "$VORN_SOURCE/tests/e2e/lib.sh"
+source "$(dirname "$0")/lib.sh"
 e2e_setup
 
-probe_exe="$VORN_BUILD/tests/e2e/ini-probe.exe"
 work="$E2E_TMP/settings"
 mkdir -p "$work"
 ini="$work/Vorn.ini"
-win_dir="Z:${work//\//\\}\\"
+win_dir="$(e2e_winpath "$work")\\"
 
-run_probe() { e2e_wine "$probe_exe" "$@" | tr -d '\r'; }
+run_probe() { e2e_wine ini-probe.exe "$@" | tr -d '\r'; }
 
 # Fails unless `output` holds every expected line.
 expect_lines() {
@@ -54,7 +52,7 @@ expect_lines "$out" found=1 left=32 top=-5 width=109 height=374 hotkey=16493 sav
 # version goes back in lower case, the list name is left alone.
 run_probe write "$win_dir" 107 v2.1f 1 2 3 4 0 0 >/dev/null
 content=$(tr -d '\r' <"$ini")
-grep -qxF 'key=$406D' <<<"$content" || e2e_fail "the hotkey was rewritten:
+grep -qxF "key=\$406D" <<<"$content" || e2e_fail "the hotkey was rewritten:
 $content"
 expect_lines "$content" Version=v2.1f Default=stations.txt
 out=$(run_probe read "$win_dir")

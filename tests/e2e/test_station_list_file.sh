@@ -1,18 +1,16 @@
-#!/usr/bin/env bash
+#!/bin/bash
 # Station list files through the Win32 file layer: raw bytes with CR LF, a
 # round trip, the framework's error texts, and a failed save that leaves the
 # old file as it was with no temporary file beside it.
-set -euo pipefail
 export LC_ALL=C
-source "$VORN_SOURCE/tests/e2e/lib.sh"
+source "$(dirname "$0")/lib.sh"
 e2e_setup
 
-probe_exe="$VORN_BUILD/tests/e2e/list-file-probe.exe"
 work="$E2E_TMP/lists"
 mkdir -p "$work"
-win_dir="Z:${work//\//\\}\\"
+win_dir="$(e2e_winpath "$work")\\"
 
-run_probe() { e2e_wine "$probe_exe" "$@" | tr -d '\r'; }
+run_probe() { e2e_wine list-file-probe.exe "$@" | tr -d '\r'; }
 
 expect_lines() {
   local output=$1 line

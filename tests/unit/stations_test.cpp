@@ -93,6 +93,14 @@ TEST(SplitDelimitedTest, EmptyFieldsAndTheTrailingDelimiter) {
   EXPECT_THAT(SplitDelimited(";"), ElementsAre("", ""));
 }
 
+TEST(SplitDelimitedTest, SplittingIntoAUsedVectorReplacesItsFields) {
+  std::vector<std::string> fields{"old", "old", "old", "old", "old"};
+  SplitDelimited("a;\"b\";", fields);
+  EXPECT_THAT(fields, ElementsAre("a", "b", ""));
+  SplitDelimited("", fields);
+  EXPECT_THAT(fields, IsEmpty());
+}
+
 TEST(FrameworkErrorTest, TextsAreTheFrameworksAnsiBytes) {
   EXPECT_STREQ(FileOpenError("C:\\x.txt", "Zugriff verweigert").what(),
                "Datei C:\\x.txt kann nicht ge\xF6"
