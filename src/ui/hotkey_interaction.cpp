@@ -33,7 +33,9 @@ void TForm1::Edit1KeyDown(VirtualKey& key, ShiftState) {
   Edit1->SetText("");
   if (key != kEscape) {
     // Always the bare key: the shift state is not part of a captured hotkey.
-    hotkey_index_ = HKM->ReplaceKey(hotkey_index_, key);
+    // After a refused registration there is nothing to replace, and the
+    // operator must still be able to try another key.
+    hotkey_index_ = hotkey_index_ ? HKM->ReplaceKey(hotkey_index_, key) : HKM->RegisterKey(key);
     hotkey_ = key;
     Show2Click();
     Edit1->SetText("");

@@ -473,5 +473,25 @@ TEST_F(MainFormTest, HotkeyTogglesTheWindowAndCaptureTakesTheNextBareKey) {
   EXPECT_THAT(desktop.Clicks(), ElementsAre("9", "kHz"));
 }
 
+TEST_F(MainFormTest, KeyTakenByAnotherProgramCanBeFollowedByAnotherChange) {
+  AddReceiver();
+  hotkeys.RegisterForAnotherProgram(0, 120);
+  TForm1& form = Start();
+  form.Show1Click();
+  Choose({"Hotkey", "Change"});
+  Edit1().PressKey(120);
+  EXPECT_EQ(form.HotKeyIndex(), 0);
+  EXPECT_EQ(form.CurrentHotKey(), 120u);  // shown as the new key all the same
+  EXPECT_EQ(BoxTexts().back(), "English: F9\rLocalized: F9\rord(Key): 120");
+
+  Choose({"Hotkey", "Change"});
+  Edit1().PressKey(16);
+  EXPECT_NE(form.HotKeyIndex(), 0);
+  form.Window().Hide();
+  kit.ActivateOtherProgram();
+  hotkeys.Press(0, 16);
+  EXPECT_TRUE(form.Window().Visible());
+}
+
 }  // namespace
 }  // namespace vorn
