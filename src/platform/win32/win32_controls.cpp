@@ -45,7 +45,9 @@ void LabelImpl::Fit() {
   GetTextMetricsA(dc, &metrics);
   SelectObject(dc, old);
   ReleaseDC(hwnd_, dc);
-  SetWindowPos(hwnd_, nullptr, 0, 0, size.cx, metrics.tmHeight,
+  // The ink of the last glyph may reach a pixel past its advance, and the static
+  // control cuts whatever does not fit.
+  SetWindowPos(hwnd_, nullptr, 0, 0, size.cx + 1, metrics.tmHeight,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
