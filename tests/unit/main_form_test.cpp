@@ -117,7 +117,8 @@ TEST_F(MainFormTest, SettingsPlaceTheWindowChooseTheKeypadAndLoadTheDefaultList)
   dir.Write("list.txt", kBeacon + kRadioOne);
   WriteIni(
       "[Placement]\nLeft=10\nTop=$14\nWidth=300\nHeight=400\n[Hotkey]\nKey=0x406D\n"
-      "[Perseus]\r\nVersion=V2.2\r\n[Autohide]\r\nChecked=1\r\n[StationLists]\r\nDefault=list.txt\r\n");
+      "[Perseus]\r\nVersion=V2.2\r\n[Autohide]\r\nChecked=1\r\n[StationLists]\r\nDefault=list."
+      "txt\r\n");
   TForm1& form = Start();
   EXPECT_THAT(kit.Boxes(), IsEmpty());
   EXPECT_EQ(form.Window().Bounds(), (Rect{10, 20, 300, 400}));
@@ -135,9 +136,11 @@ TEST_F(MainFormTest, SettingsPlaceTheWindowChooseTheKeypadAndLoadTheDefaultList)
   form.Window().SetBounds({30, 40, 310, 420});
   Choose({"Close"});
   EXPECT_THAT(kit.Boxes(), IsEmpty());
-  EXPECT_EQ(dir.Read("Vorn.ini"),
-            "[Placement]\r\nLeft=30\r\nTop=40\r\nWidth=310\r\nHeight=420\r\n[Hotkey]\r\nKey=0x406D\r\n"
-            "[Perseus]\r\nVersion=V2.2\r\n[Autohide]\r\nChecked=1\r\n[StationLists]\r\nDefault=list.txt\r\n");
+  EXPECT_EQ(
+      dir.Read("Vorn.ini"),
+      "[Placement]\r\nLeft=30\r\nTop=40\r\nWidth=310\r\nHeight=420\r\n[Hotkey]\r\nKey=0x406D\r\n"
+      "[Perseus]\r\nVersion=V2.2\r\n[Autohide]\r\nChecked=1\r\n[StationLists]\r\nDefault=list."
+      "txt\r\n");
 }
 
 TEST_F(MainFormTest, MissingOrBrokenDefaultListIsReportedAndTheStartGoesOn) {
@@ -314,6 +317,27 @@ TEST_F(MainFormTest, LoadListAsksAboutChangesAndReadsTheChosenFile) {
   EXPECT_EQ(form.ListName(), "first.txt");
   EXPECT_EQ(form.EdtSLFilename->Text(), "first.txt");
   EXPECT_EQ(form.LV->Count(), 1u);
+}
+
+// Every row drawn on its own made a long list take minutes to load under Wine.
+TEST_F(MainFormTest, ListsLoadIntoTheViewWithoutARedrawPerRow) {
+  AddReceiver();
+  std::string many;
+  for (int i = 0; i < 300; ++i) many += kRadioOne;
+  dir.Write("many.txt", many);
+  dir.Write("broken.txt", many + "7100;12;AM\r\n");
+  WriteIni("[StationLists]\nDefault=many.txt\n");
+  TForm1& form = Start();
+  EXPECT_EQ(form.LV->Count(), 300u);
+  EXPECT_LE(LV().Repaints(), 3u);
+
+  for (const char* file : {"many.txt", "broken.txt"}) {
+    const std::size_t before = LV().Repaints();
+    kit.PickNextFile(dir.Path(file));
+    Choose({"Stations", "Load List"});
+    EXPECT_EQ(form.LV->Count(), 300u) << file;
+    EXPECT_LE(LV().Repaints(), before + 2) << file;
+  }
 }
 
 TEST_F(MainFormTest, SaveListWritesElsewhereAndKeepsTheListName) {
