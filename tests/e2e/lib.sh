@@ -42,6 +42,13 @@
 #                                 $E2E_TMP/vorn, created) as its working directory
 #   e2e_vorn_shown                whether Vorn's main window is visible
 #   e2e_wait_vorn                 waits for Vorn's main window to show
+#   e2e_stamp CMD...              prints CLOCK_MONOTONIC_RAW in microseconds (the
+#                                 clock of Wine's performance counter), then runs CMD
+#   e2e_start_stamped NAME FILE EXE ARGS...  e2e_start, with the moment just
+#                                 before the program's start written to FILE
+#   e2e_start_watch               window-watch.exe, fed through a pipe
+#   e2e_watch COMMAND             sends one command to it, prints its reply
+#   e2e_median                    the median of the numbers on stdin
 #   e2e_vorn_menu ITEM            chooses an item of Vorn's main menu with the
 #                                 keyboard ("Close", "Stations/Load List")
 #   e2e_winpath PATH              the Windows spelling of a Unix path
@@ -389,4 +396,54 @@ e2e_vorn_menu() {
     for ((i = 0; i < position[$item]; i++)); do keys+=(Down); done
   fi
   xdotool key --delay 30 "${keys[@]}" Return
+}
+
+# The first argument is the file for the stamp, "-" for stdout.
+e2e__perl_stamp='use Time::HiRes qw(clock_gettime CLOCK_MONOTONIC_RAW);
+  my $file = shift; my $out; $| = 1;
+  if ($file eq "-") { $out = \*STDOUT; } else { open($out, ">", $file) or die "cannot write $file\n"; }
+  printf $out "%.0f\n", clock_gettime(CLOCK_MONOTONIC_RAW) * 1e6;
+  close $out if $file ne "-"; exec @ARGV or die "cannot run $ARGV[0]\n";'
+
+e2e_stamp() {
+  perl -e "$e2e__perl_stamp" - "$@"
+}
+
+e2e_start_stamped() {
+  local name=$1 file=$2 exe
+  exe=$(e2e_exe "$3")
+  shift 3
+  perl -e "$e2e__perl_stamp" "$file" "$E2E_WINE_LOADER" "$exe" "$@" </dev/null \
+    >"$E2E_TMP/$name.out" 2>"$E2E_TMP/$name.err" {E2E_LOCK_FD}>&- &
+  E2E_PIDS+=($!)
+  E2E_PID_OF[$name]=$!
+}
+
+e2e_start_watch() {
+  local exe
+  exe=$(e2e_exe window-watch.exe)
+  E2E_WATCH_OUT="$E2E_TMP/watch.out"
+  mkfifo "$E2E_TMP/watch.in"
+  : >"$E2E_WATCH_OUT"
+  "$E2E_WINE_LOADER" "$exe" <"$E2E_TMP/watch.in" >"$E2E_WATCH_OUT" 2>"$E2E_TMP/watch.err" \
+    {E2E_LOCK_FD}>&- &
+  E2E_PIDS+=($!)
+  E2E_PID_OF[watch]=$!
+  exec {E2E_WATCH_FD}>"$E2E_TMP/watch.in"
+}
+
+e2e__watch_lines() {
+  (($(wc -l <"$E2E_WATCH_OUT") > $1))
+}
+
+e2e_watch() {
+  local before
+  before=$(wc -l <"$E2E_WATCH_OUT")
+  printf '%s\n' "$1" >&"$E2E_WATCH_FD"
+  e2e_wait_for 60 "the watcher to answer: $1" e2e__watch_lines "$before"
+  sed -n "$((before + 1))p" "$E2E_WATCH_OUT" | tr -d '\r'
+}
+
+e2e_median() {
+  sort -n | awk '{ v[NR] = $1 } END { if (NR) print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
 }
