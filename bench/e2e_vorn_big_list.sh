@@ -35,9 +35,9 @@ stamp="$E2E_TMP/start.stamp"
 # Sets $elapsed to the microseconds from start to the shown window.
 time_start() {
   local shown
-  pushd "$1" >/dev/null
+  pushd "$1" >/dev/null || e2e_fail "no folder $1"
   e2e_start_stamped vorn "$stamp" Vorn.exe
-  popd >/dev/null
+  popd >/dev/null || e2e_fail "popd"
   shown=$(e2e_watch $'shown\tVornForm\tPerseus-Vorn')
   [[ $shown =~ ^[0-9]+$ ]] || e2e_fail "Vorn showed no window with the list in $1"
   elapsed=$((shown - $(cat "$stamp")))

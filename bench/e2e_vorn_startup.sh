@@ -35,10 +35,10 @@ vorn=() trivial=()
 for ((run = 0; run < runs; run++)); do
   time_start trivial TrivialWindow Trivial trivial-window.exe
   trivial+=("$elapsed")
-  pushd "$dir" >/dev/null
+  pushd "$dir" >/dev/null || e2e_fail "no folder $dir"
   time_start vorn VornForm Perseus-Vorn Vorn.exe
   vorn+=("$elapsed")
-  popd >/dev/null
+  popd >/dev/null || e2e_fail "popd"
 done
 
 echo "Start to visible window under Wine, $runs runs each (milliseconds, median; min..max):"

@@ -280,14 +280,17 @@ e2e_wintree() {
   e2e_wine wintree.exe "$@"
 }
 
+e2e__gone() { ! kill -0 "$1" 2>/dev/null; }
+
 e2e_wait_exit() {
   local seconds=$1 name=$2 pid
   pid=${E2E_PID_OF[$name]:-}
   [[ -n $pid ]] || e2e_fail "no program named $name was started"
-  e2e__gone() { ! kill -0 "$1" 2>/dev/null; }
   e2e_wait_for "$seconds" "$name to end" e2e__gone "$pid"
-  E2E_EXIT_STATUS=0
-  wait "$pid" 2>/dev/null || E2E_EXIT_STATUS=$?
+  local status=0
+  wait "$pid" 2>/dev/null || status=$?
+  # shellcheck disable=SC2034  # read by the scenarios
+  E2E_EXIT_STATUS=$status
   unset "E2E_PID_OF[$name]"
 }
 
@@ -322,8 +325,8 @@ e2e_text_of() {
 }
 
 e2e_click() {
-  local handle=$1 x=${2:-6} y=${3:-6} repeat=${4:-1} left top width height
-  read -r left top width height < <(e2e_wintree rect "$handle") ||
+  local handle=$1 x=${2:-6} y=${3:-6} repeat=${4:-1} left top
+  read -r left top _ < <(e2e_wintree rect "$handle") ||
     e2e_fail "window $handle has no rectangle"
   xdotool mousemove $((left + x)) $((top + y)) click --repeat "$repeat" --delay 80 1
 }
@@ -399,6 +402,7 @@ e2e_vorn_menu() {
 }
 
 # The first argument is the file for the stamp, "-" for stdout.
+# shellcheck disable=SC2016  # Perl's variables
 e2e__perl_stamp='use Time::HiRes qw(clock_gettime CLOCK_MONOTONIC_RAW);
   my $file = shift; my $out; $| = 1;
   if ($file eq "-") { $out = \*STDOUT; } else { open($out, ">", $file) or die "cannot write $file\n"; }
