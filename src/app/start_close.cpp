@@ -75,8 +75,7 @@ void TForm1::LoadDefaultList() {
   }
   // A broken list is reported and the start goes on with the rows read so far.
   try {
-    ListUpdate update(*LV);
-    stations_->LoadStationFile(list_path_);
+    LoadListFile(list_path_);
   } catch (const FrameworkError& error) {
     App().HandleException(error);
   }

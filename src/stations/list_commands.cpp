@@ -36,13 +36,17 @@ void TForm1::OpenList1Click() {
     EdtSLFilename->SetText(list_name_);
   };
   try {
-    ListUpdate update(*LV);
-    stations_->LoadStationFile(path);
+    LoadListFile(path);
   } catch (const ListIndexError&) {
     adopt();
     throw;
   }
   adopt();
+}
+
+void TForm1::LoadListFile(const std::string& path) {
+  ListUpdate update(*LV);
+  stations_->LoadStationFile(path);
 }
 
 void TForm1::SaveList1Click() {

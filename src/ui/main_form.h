@@ -112,6 +112,8 @@ class TForm1 : public TComponent {
   void BuildWindow();
   void BuildMenus();
   void LoadDefaultList();
+  // Replaces the rows by the file's, drawing the view once rather than per row.
+  void LoadListFile(const std::string& path);
   void FrequencyEntryMode();
   void HotKeyCaptureMode();
   void TuneToSelected();

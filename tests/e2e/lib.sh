@@ -22,7 +22,35 @@
 #   e2e_receiver_events           the stand-in's log without times and ready lines,
 #                                 fields separated by one blank ("click Frequency 7")
 #   e2e_expect_eq WHAT EXPECTED ACTUAL   fails the scenario, showing both, when they differ
-#   e2e_wintree ARGS...           runs wintree.exe (list, press TITLE CAPTION)
+#   e2e_wintree ARGS...           runs wintree.exe (list, press, menu, rect, focus)
+#   e2e_wait_exit SECONDS NAME    waits until a program started with e2e_start has
+#                                 ended; its exit status in $E2E_EXIT_STATUS
+#   e2e_box_text TITLE            the text of the visible message box with that
+#                                 title, as wintree lists it (\r for a carriage return)
+#   e2e_expect_box TITLE TEXT     waits for that box and fails unless it says TEXT
+#   e2e_child TITLE CLASS [N]     the handle of the Nth (default 1st) control of
+#                                 that class in the visible window with that title
+#   e2e_text_of HANDLE            the window's text, as wintree lists it
+#   e2e_click HANDLE [X Y [N]]    N (default 1) left clicks at X, Y (default 6, 6)
+#                                 inside that window, as the operator would
+#   e2e_activate TITLE            makes the visible window with that title the
+#                                 foreground window, with the X focus
+#   e2e_active_window             the handle of the foreground window
+#   e2e_focus_window              the handle of the control with the keyboard focus
+#   e2e_screenshot NAME           the screen as NAME.png in $E2E_SHOTS (when set)
+#   e2e_start_vorn [DIR [ARGS]]   Vorn.exe as program "vorn", in DIR (default
+#                                 $E2E_TMP/vorn, created) as its working directory
+#   e2e_vorn_shown                whether Vorn's main window is visible
+#   e2e_wait_vorn                 waits for Vorn's main window to show
+#   e2e_stamp CMD...              prints CLOCK_MONOTONIC_RAW in microseconds (the
+#                                 clock of Wine's performance counter), then runs CMD
+#   e2e_start_stamped NAME FILE EXE ARGS...  e2e_start, with the moment just
+#                                 before the program's start written to FILE
+#   e2e_start_watch               window-watch.exe, fed through a pipe
+#   e2e_watch COMMAND             sends one command to it, prints its reply
+#   e2e_median                    the median of the numbers on stdin
+#   e2e_vorn_menu ITEM            chooses an item of Vorn's main menu with the
+#                                 keyboard ("Close", "Stations/Load List")
 #   e2e_winpath PATH              the Windows spelling of a Unix path
 #   e2e_exe NAME                  the path of a built program
 #   e2e_fail MESSAGE              fails the scenario
@@ -250,4 +278,176 @@ e2e_probe() {
 
 e2e_wintree() {
   e2e_wine wintree.exe "$@"
+}
+
+e2e__gone() { ! kill -0 "$1" 2>/dev/null; }
+
+e2e_wait_exit() {
+  local seconds=$1 name=$2 pid
+  pid=${E2E_PID_OF[$name]:-}
+  [[ -n $pid ]] || e2e_fail "no program named $name was started"
+  e2e_wait_for "$seconds" "$name to end" e2e__gone "$pid"
+  local status=0
+  wait "$pid" 2>/dev/null || status=$?
+  # shellcheck disable=SC2034  # read by the scenarios
+  E2E_EXIT_STATUS=$status
+  unset "E2E_PID_OF[$name]"
+}
+
+# Message boxes are dialogs of class #32770; their text is the one static
+# control with a text (the icon is a static control without one).
+e2e_box_text() {
+  e2e_wintree list | awk -F'\t' -v title="$1" '
+    /^0x/ { inside = ($2 == "visible" && $3 == "#32770" && $4 == title); next }
+    inside && $3 == "Static" && $4 != "" { print $4; exit }'
+}
+
+e2e__box_shown() {
+  [[ -n $(e2e_box_text "$1") ]]
+}
+
+e2e_expect_box() {
+  e2e_wait_for 30 "a box \"$1\"" e2e__box_shown "$1"
+  e2e_expect_eq "the text of the box \"$1\"" "$2" "$(e2e_box_text "$1")"
+}
+
+e2e_child() {
+  local handle
+  handle=$(e2e_wintree list | awk -F'\t' -v title="$1" -v class="$2" -v n="${3:-1}" '
+    /^0x/ { inside = ($2 == "visible" && $4 == title); next }
+    inside && $3 == class && ++seen == n { sub(/^ +/, "", $1); print $1; exit }')
+  [[ -n $handle ]] || e2e_fail "no control $2 number ${3:-1} in a window \"$1\""
+  printf '%s' "$handle"
+}
+
+e2e_text_of() {
+  e2e_wintree list | awk -F'\t' -v handle="$1" '{ h = $1; sub(/^ +/, "", h) } h == handle { print $4; exit }'
+}
+
+e2e_click() {
+  local handle=$1 x=${2:-6} y=${3:-6} repeat=${4:-1} left top
+  read -r left top _ < <(e2e_wintree rect "$handle") ||
+    e2e_fail "window $handle has no rectangle"
+  xdotool mousemove $((left + x)) $((top + y)) click --repeat "$repeat" --delay 80 1
+}
+
+e2e_active_window() {
+  e2e_wintree focus | cut -f1
+}
+
+e2e_focus_window() {
+  e2e_wintree focus | cut -f2
+}
+
+e2e__is_active() {
+  [[ $(e2e_active_window) == "$1" ]]
+}
+
+e2e__top_level() {
+  e2e_wintree list | awk -F'\t' -v title="$1" '/^0x/ && $2 == "visible" && $4 == title { print $1; exit }'
+}
+
+# Wine reports hotkeys only while one of its windows has the X focus, and
+# gives typed keys to its active window; the two do not always follow each
+# other, so both are set. (A click on the caption bar would do too, but may
+# leave Wine in its window-moving loop.)
+e2e_activate() {
+  local handle id
+  handle=$(e2e__top_level "$1")
+  [[ -n $handle ]] || e2e_fail "no visible window \"$1\" to activate"
+  e2e_wintree activate "$handle"
+  id=$(xdotool search --onlyvisible --name "^$1\$" | head -n 1)
+  [[ -n $id ]] || e2e_fail "no X window for \"$1\""
+  xdotool windowfocus --sync "$id"
+  e2e_wait_for 20 "\"$1\" to become the active window" e2e__is_active "$handle"
+}
+
+e2e_screenshot() {
+  [[ -n ${E2E_SHOTS:-} ]] || return 0
+  mkdir -p "$E2E_SHOTS"
+  /usr/bin/import -window root "$E2E_SHOTS/$1.png"
+}
+
+e2e_start_vorn() {
+  local dir=${1:-$E2E_TMP/vorn}
+  shift || true
+  mkdir -p "$dir"
+  pushd "$dir" >/dev/null
+  e2e_start vorn Vorn.exe "$@"
+  popd >/dev/null
+}
+
+e2e_vorn_shown() {
+  e2e_wintree list | grep -qE $'^0x[0-9a-f]+\tvisible\tVornForm\tPerseus-Vorn$'
+}
+
+e2e_wait_vorn() {
+  e2e_wait_for 30 "Vorn's main window to show" e2e_vorn_shown
+}
+
+# Menus cannot be read from another process under Wine, and Vorn's captions
+# carry no shortcuts: the keyboard walks the designed layout, F10 into the bar.
+e2e_vorn_menu() {
+  local -A position=([Stations]=0 [Stations/Load List]=0 [Stations/Save List]=1
+    [Hotkey]=1 [Hotkey/Show]=0 [Hotkey/Change]=1 [Hide]=2 [Close]=3 [Info]=4)
+  local item=$1 top=${1%%/*} keys=(F10) i
+  [[ -n ${position[$item]:-} && -n ${position[$top]:-} ]] || e2e_fail "Vorn has no menu item $item"
+  e2e_activate Perseus-Vorn
+  for ((i = 0; i < position[$top]; i++)); do keys+=(Right); done
+  if [[ $item == */* ]]; then
+    keys+=(Down)
+    for ((i = 0; i < position[$item]; i++)); do keys+=(Down); done
+  fi
+  xdotool key --delay 30 "${keys[@]}" Return
+}
+
+# The first argument is the file for the stamp, "-" for stdout.
+# shellcheck disable=SC2016  # Perl's variables
+e2e__perl_stamp='use Time::HiRes qw(clock_gettime CLOCK_MONOTONIC_RAW);
+  my $file = shift; my $out; $| = 1;
+  if ($file eq "-") { $out = \*STDOUT; } else { open($out, ">", $file) or die "cannot write $file\n"; }
+  printf $out "%.0f\n", clock_gettime(CLOCK_MONOTONIC_RAW) * 1e6;
+  close $out if $file ne "-"; exec @ARGV or die "cannot run $ARGV[0]\n";'
+
+e2e_stamp() {
+  perl -e "$e2e__perl_stamp" - "$@"
+}
+
+e2e_start_stamped() {
+  local name=$1 file=$2 exe
+  exe=$(e2e_exe "$3")
+  shift 3
+  perl -e "$e2e__perl_stamp" "$file" "$E2E_WINE_LOADER" "$exe" "$@" </dev/null \
+    >"$E2E_TMP/$name.out" 2>"$E2E_TMP/$name.err" {E2E_LOCK_FD}>&- &
+  E2E_PIDS+=($!)
+  E2E_PID_OF[$name]=$!
+}
+
+e2e_start_watch() {
+  local exe
+  exe=$(e2e_exe window-watch.exe)
+  E2E_WATCH_OUT="$E2E_TMP/watch.out"
+  mkfifo "$E2E_TMP/watch.in"
+  : >"$E2E_WATCH_OUT"
+  "$E2E_WINE_LOADER" "$exe" <"$E2E_TMP/watch.in" >"$E2E_WATCH_OUT" 2>"$E2E_TMP/watch.err" \
+    {E2E_LOCK_FD}>&- &
+  E2E_PIDS+=($!)
+  E2E_PID_OF[watch]=$!
+  exec {E2E_WATCH_FD}>"$E2E_TMP/watch.in"
+}
+
+e2e__watch_lines() {
+  (($(wc -l <"$E2E_WATCH_OUT") > $1))
+}
+
+e2e_watch() {
+  local before
+  before=$(wc -l <"$E2E_WATCH_OUT")
+  printf '%s\n' "$1" >&"$E2E_WATCH_FD"
+  e2e_wait_for 60 "the watcher to answer: $1" e2e__watch_lines "$before"
+  sed -n "$((before + 1))p" "$E2E_WATCH_OUT" | tr -d '\r'
+}
+
+e2e_median() {
+  sort -n | awk '{ v[NR] = $1 } END { if (NR) print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
 }

@@ -359,6 +359,27 @@ TEST_F(MainFormTest, LoadListAsksAboutChangesAndReadsTheChosenFile) {
   EXPECT_EQ(form.LV->Count(), 1u);
 }
 
+// Every row drawn on its own made a long list take minutes to load under Wine.
+TEST_F(MainFormTest, ListsLoadIntoTheViewWithoutARedrawPerRow) {
+  AddReceiver();
+  std::string many;
+  for (int i = 0; i < 300; ++i) many += kRadioOne;
+  dir.Write("many.txt", many);
+  dir.Write("broken.txt", many + "7100;12;AM\r\n");
+  WriteIni("[StationLists]\nDefault=many.txt\n");
+  TForm1& form = Start();
+  EXPECT_EQ(form.LV->Count(), 300u);
+  EXPECT_LE(LV().Repaints(), 3u);
+
+  for (const char* file : {"many.txt", "broken.txt"}) {
+    const std::size_t before = LV().Repaints();
+    kit.PickNextFile(dir.Path(file));
+    Choose({"Stations", "Load List"});
+    EXPECT_EQ(form.LV->Count(), 300u) << file;
+    EXPECT_LE(LV().Repaints(), before + 2) << file;
+  }
+}
+
 TEST_F(MainFormTest, SaveListWritesElsewhereAndKeepsTheListName) {
   AddReceiver();
   dir.Write("first.txt", kRadioOne);

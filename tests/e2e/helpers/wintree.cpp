@@ -10,6 +10,13 @@
 //     holding a control with that caption ("Ja" also matches "&Ja"), then makes
 //     the control's parent act as if it had been clicked. Exit status 1 when no
 //     such window appeared.
+//   wintree.exe rect <handle>
+//     the window's screen rectangle: left, top, width and height.
+//   wintree.exe activate <handle>
+//     makes the window the foreground window, as a click on it would.
+//   wintree.exe focus
+//     the foreground window and the window with the keyboard focus in its
+//     thread, as handles ("0x00000000" for none), separated by a tab.
 
 #include <fcntl.h>
 #include <io.h>
@@ -104,6 +111,41 @@ HWND FindControl(const std::string& title, const std::string& caption) {
   return nullptr;
 }
 
+int PrintRect(const std::string& handle) {
+  HWND window =
+      reinterpret_cast<HWND>(static_cast<UINT_PTR>(std::strtoull(handle.c_str(), nullptr, 0)));
+  RECT r{};
+  if (!IsWindow(window) || !GetWindowRect(window, &r)) {
+    std::fprintf(stderr, "wintree: no window %s\n", handle.c_str());
+    return 1;
+  }
+  std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
+  return 0;
+}
+
+int Activate(const std::string& handle) {
+  HWND window =
+      reinterpret_cast<HWND>(static_cast<UINT_PTR>(std::strtoull(handle.c_str(), nullptr, 0)));
+  if (!IsWindow(window) || !SetForegroundWindow(window)) {
+    std::fprintf(stderr, "wintree: cannot activate %s\n", handle.c_str());
+    return 1;
+  }
+  return 0;
+}
+
+int PrintFocus() {
+  HWND foreground = GetForegroundWindow();
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  HWND focus = nullptr;
+  if (foreground && GetGUIThreadInfo(GetWindowThreadProcessId(foreground, nullptr), &info))
+    focus = info.hwndFocus;
+  std::printf("0x%08llx\t0x%08llx\n",
+              static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(foreground)),
+              static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(focus)));
+  return 0;
+}
+
 int List() {
   for (HWND window : TopLevelWindows()) Print(window, 0);
   return 0;
@@ -135,8 +177,14 @@ int main(int argc, char** argv) {
   if (command == "list" && argc == 2) return List();
   if (command == "press" && (argc == 4 || argc == 5))
     return Press(argv[2], argv[3], argc == 5 ? std::strtoul(argv[4], nullptr, 10) : 5000);
+  if (command == "rect" && argc == 3) return PrintRect(argv[2]);
+  if (command == "activate" && argc == 3) return Activate(argv[2]);
+  if (command == "focus" && argc == 2) return PrintFocus();
   std::fprintf(stderr,
                "usage: wintree.exe list\n"
-               "       wintree.exe press \"<window title>\" \"<caption>\" [timeout-ms]\n");
+               "       wintree.exe press \"<window title>\" \"<caption>\" [timeout-ms]\n"
+               "       wintree.exe rect <handle>\n"
+               "       wintree.exe activate <handle>\n"
+               "       wintree.exe focus\n");
   return 2;
 }

@@ -1,0 +1,51 @@
+#!/bin/bash
+# Start-up under Wine: from the moment just before the program is started
+# (CLOCK_MONOTONIC_RAW) to its window being visible (seen by window-watch.exe
+# through Wine's performance counter, the same clock), for Vorn.exe (with the
+# demo settings and list, against the stand-in) and, alternately in the same
+# run, for trivial-window.exe, a bare Win32 window. Median over N runs each
+# (default 20).
+#
+#   VORN_BUILD=<windows build dir> bench/e2e_vorn_startup.sh [N]
+source "$(dirname "$0")/../tests/e2e/lib.sh"
+VORN_BUILD=${VORN_BUILD:-$(realpath "$(dirname "$0")/../build/windows")}
+VORN_SOURCE=${VORN_SOURCE:-$(realpath "$(dirname "$0")/..")}
+runs=${1:-20}
+
+e2e_setup
+dir="$E2E_TMP/vorn"
+mkdir -p "$dir"
+cp "$VORN_SOURCE/scripts/demo/Vorn.ini" "$VORN_SOURCE/scripts/demo/Stations.txt" "$dir/"
+e2e_start_receiver
+e2e_start_watch
+stamp="$E2E_TMP/start.stamp"
+
+# Sets $elapsed to the microseconds from start to the shown window; ends the program.
+time_start() {
+  local name=$1 class=$2 title=$3 exe=$4 shown
+  e2e_start_stamped "$name" "$stamp" "$exe"
+  shown=$(e2e_watch "shown"$'\t'"$class"$'\t'"$title")
+  [[ $shown =~ ^[0-9]+$ ]] || e2e_fail "$exe showed no window"
+  elapsed=$((shown - $(cat "$stamp")))
+  e2e_stop "$name"
+  [[ $(e2e_watch "hidden"$'\t'"$class"$'\t'"$title") =~ ^[0-9]+$ ]] || e2e_fail "$exe did not go"
+}
+
+vorn=() trivial=()
+for ((run = 0; run < runs; run++)); do
+  time_start trivial TrivialWindow Trivial trivial-window.exe
+  trivial+=("$elapsed")
+  pushd "$dir" >/dev/null || e2e_fail "no folder $dir"
+  time_start vorn VornForm Perseus-Vorn Vorn.exe
+  vorn+=("$elapsed")
+  popd >/dev/null || e2e_fail "popd"
+done
+
+echo "Start to visible window under Wine, $runs runs each (milliseconds, median; min..max):"
+for name in vorn trivial; do
+  declare -n values=$name
+  printf '  %-8s %8.1f  (%.1f..%.1f)\n' "$name" \
+    "$(printf '%s\n' "${values[@]}" | e2e_median | awk '{ print $1 / 1000 }')" \
+    "$(printf '%s\n' "${values[@]}" | sort -n | head -n 1 | awk '{ print $1 / 1000 }')" \
+    "$(printf '%s\n' "${values[@]}" | sort -n | tail -n 1 | awk '{ print $1 / 1000 }')"
+done
