@@ -41,7 +41,11 @@
 #   e2e_start_vorn [DIR [ARGS]]   Vorn.exe as program "vorn", in DIR (default
 #                                 $E2E_TMP/vorn, created) as its working directory
 #   e2e_vorn_shown                whether Vorn's main window is visible
-#   e2e_wait_vorn                 waits for Vorn's main window to show
+#   e2e_wait_vorn_ready [KEY]     waits until Vorn, hidden in the tray, holds its
+#                                 hotkey (virtual key KEY, default 109)
+#   e2e_show_vorn [XKEY]          presses the hotkey (X key name, default
+#                                 KP_Subtract) from the stand-in and waits for Vorn
+#   e2e_wait_vorn [KEY [XKEY]]    both: Vorn ready, then shown by its hotkey
 #   e2e_stamp CMD...              prints CLOCK_MONOTONIC_RAW in microseconds (the
 #                                 clock of Wine's performance counter), then runs CMD
 #   e2e_start_stamped NAME FILE EXE ARGS...  e2e_start, with the moment just
@@ -381,8 +385,22 @@ e2e_vorn_shown() {
   e2e_wintree list | grep -qE $'^0x[0-9a-f]+\tvisible\tVornForm\tPerseus-Vorn$'
 }
 
-e2e_wait_vorn() {
+e2e_wait_vorn_ready() {
+  e2e_wait_for 30 "Vorn to register its hotkey" \
+    e2e_wintree atom "HotKeyManagerHotKey${1:-109}"
+}
+
+# Vorn starts hidden in the tray; the operator, working in the receiver
+# program, brings it up with the hotkey.
+e2e_show_vorn() {
+  e2e_activate Perseus
+  xdotool key "${1:-KP_Subtract}"
   e2e_wait_for 30 "Vorn's main window to show" e2e_vorn_shown
+}
+
+e2e_wait_vorn() {
+  e2e_wait_vorn_ready "${1:-109}"
+  e2e_show_vorn "${2:-KP_Subtract}"
 }
 
 # Menus cannot be read from another process under Wine, and Vorn's captions

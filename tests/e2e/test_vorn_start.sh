@@ -56,7 +56,12 @@ e2e_start_receiver
 e2e_start_vorn "$no_ini"
 e2e_expect_box Vorn 'File not found: Vorn.ini\rHotkey is Numpad-Subtract (-)\rWorking on Perseus V2.1f'
 e2e_wintree press Vorn OK
-e2e_wait_vorn
+# Vorn lives in the tray: its window stays hidden until the hotkey brings it up.
+e2e_wait_vorn_ready
+tray_icon() { [[ -n $(e2e_wine tray-poke.exe rects __winex11_tray_icon) ]]; }
+e2e_wait_for 20 "Vorn's icon in the system tray" tray_icon
+e2e_vorn_shown && e2e_fail "the main window showed at start"
+e2e_show_vorn
 
 # --- A second copy is refused with the system's box and leaves the first alone.
 e2e_start vorn2 Vorn.exe

@@ -180,11 +180,14 @@ int main(int argc, char** argv) {
   if (command == "rect" && argc == 3) return PrintRect(argv[2]);
   if (command == "activate" && argc == 3) return Activate(argv[2]);
   if (command == "focus" && argc == 2) return PrintFocus();
+  // Whether a global atom exists, e.g. the one a program's hotkey registration holds.
+  if (command == "atom" && argc == 3) return GlobalFindAtomA(argv[2]) ? 0 : 1;
   std::fprintf(stderr,
                "usage: wintree.exe list\n"
                "       wintree.exe press \"<window title>\" \"<caption>\" [timeout-ms]\n"
                "       wintree.exe rect <handle>\n"
                "       wintree.exe activate <handle>\n"
-               "       wintree.exe focus\n");
+               "       wintree.exe focus\n"
+               "       wintree.exe atom <name>\n");
   return 2;
 }
