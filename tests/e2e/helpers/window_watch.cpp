@@ -44,9 +44,34 @@ std::vector<std::string> Fields(const std::string& line) {
   }
 }
 
+struct Wanted {
+  const std::string& window_class;
+  const std::string& title;
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK MatchVisible(HWND window, LPARAM lparam) {
+  Wanted& wanted = *reinterpret_cast<Wanted*>(lparam);
+  char name[256] = {}, text[256] = {};
+  GetClassNameA(window, name, sizeof name);
+  GetWindowTextA(window, text, sizeof text);
+  if (IsWindowVisible(window) && wanted.window_class == name &&
+      (wanted.title.empty() || wanted.title == text))
+    wanted.found = window;
+  return wanted.found ? FALSE : TRUE;
+}
+
+BOOL CALLBACK FindVisible(HWND window, LPARAM lparam) {
+  if (MatchVisible(window, lparam)) EnumChildWindows(window, MatchVisible, lparam);
+  return reinterpret_cast<Wanted*>(lparam)->found ? FALSE : TRUE;
+}
+
+// A visible window of that class and title, top-level or child (such as an
+// icon in the system tray); an empty title stands for any title.
 HWND Shown(const std::string& window_class, const std::string& title) {
-  HWND window = FindWindowA(window_class.c_str(), title.c_str());
-  return window && IsWindowVisible(window) ? window : nullptr;
+  Wanted wanted{window_class, title};
+  EnumWindows(FindVisible, reinterpret_cast<LPARAM>(&wanted));
+  return wanted.found;
 }
 
 std::string ClassOf(HWND window) {
