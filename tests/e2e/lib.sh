@@ -249,16 +249,22 @@ e2e_stop_receiver() {
   e2e_wait_for 10 "the stand-in's windows to go" e2e__receiver_windows_gone
 }
 
-e2e_start_probe() {
-  local exe
-  exe=$(e2e_exe receiver-probe.exe)
-  E2E_PROBE_OUT="$E2E_TMP/probe.out"
-  mkfifo "$E2E_TMP/probe.in"
-  : >"$E2E_PROBE_OUT"
-  "$E2E_WINE_LOADER" "$exe" <"$E2E_TMP/probe.in" >"$E2E_PROBE_OUT" 2>"$E2E_TMP/probe.err" \
-    {E2E_LOCK_FD}>&- &
+# Starts a helper that reads its commands from a pipe, $E2E_TMP/NAME.in, and
+# answers in $E2E_TMP/NAME.out; the caller opens the pipe's write end.
+e2e__start_piped() {
+  local name=$1 exe
+  exe=$(e2e_exe "$2")
+  mkfifo "$E2E_TMP/$name.in"
+  : >"$E2E_TMP/$name.out"
+  "$E2E_WINE_LOADER" "$exe" <"$E2E_TMP/$name.in" >"$E2E_TMP/$name.out" \
+    2>"$E2E_TMP/$name.err" {E2E_LOCK_FD}>&- &
   E2E_PIDS+=($!)
-  E2E_PID_OF[probe]=$!
+  E2E_PID_OF[$name]=$!
+}
+
+e2e_start_probe() {
+  e2e__start_piped probe receiver-probe.exe
+  E2E_PROBE_OUT="$E2E_TMP/probe.out"
   exec {E2E_PROBE_FD}>"$E2E_TMP/probe.in"
 }
 
@@ -442,15 +448,8 @@ e2e_start_stamped() {
 }
 
 e2e_start_watch() {
-  local exe
-  exe=$(e2e_exe window-watch.exe)
+  e2e__start_piped watch window-watch.exe
   E2E_WATCH_OUT="$E2E_TMP/watch.out"
-  mkfifo "$E2E_TMP/watch.in"
-  : >"$E2E_WATCH_OUT"
-  "$E2E_WINE_LOADER" "$exe" <"$E2E_TMP/watch.in" >"$E2E_WATCH_OUT" 2>"$E2E_TMP/watch.err" \
-    {E2E_LOCK_FD}>&- &
-  E2E_PIDS+=($!)
-  E2E_PID_OF[watch]=$!
   exec {E2E_WATCH_FD}>"$E2E_TMP/watch.in"
 }
 

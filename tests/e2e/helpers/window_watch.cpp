@@ -10,6 +10,7 @@
 //                                  shown, the foreground window, and the keyboard
 //                                  focus on a control of class FOCUS-CLASS in it
 //   text<TAB>HANDLE<TAB>TEXT       the window's text equals TEXT
+//   atom<TAB>NAME                  the global atom exists (a program's hotkey is registered)
 //   quit
 
 #include <fcntl.h>
@@ -130,6 +131,8 @@ int main() {
       Wait([&] { return Shown(f[1], f[2]) == nullptr; });
     } else if (f[0] == "focused" && f.size() == 4) {
       Wait([&] { return Focused(f[1], f[2], f[3]); });
+    } else if (f[0] == "atom" && f.size() == 2) {
+      Wait([&] { return GlobalFindAtomA(f[1].c_str()) != 0; });
     } else if (f[0] == "text" && f.size() == 3) {
       HWND window =
           reinterpret_cast<HWND>(static_cast<UINT_PTR>(std::strtoull(f[1].c_str(), nullptr, 0)));
