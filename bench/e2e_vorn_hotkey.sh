@@ -47,11 +47,6 @@ for ((run = 0; run < runs; run++)); do
 done
 
 echo "Hotkey keystroke under Wine, $runs runs (milliseconds, median; min..max):"
-for name in to_focused to_confirm; do
-  declare -n values=$name
-  printf '  %-11s %8.1f  (%.1f..%.1f)\n' "$name" \
-    "$(printf '%s\n' "${values[@]}" | e2e_median | awk '{ print $1 / 1000 }')" \
-    "$(printf '%s\n' "${values[@]}" | sort -n | head -n 1 | awk '{ print $1 / 1000 }')" \
-    "$(printf '%s\n' "${values[@]}" | sort -n | tail -n 1 | awk '{ print $1 / 1000 }')"
-done
+e2e_report_ms to_focused "${to_focused[@]}"
+e2e_report_ms to_confirm "${to_confirm[@]}"
 echo "  (to_confirm includes typing 7 keys with xdotool's 12 ms pacing)"

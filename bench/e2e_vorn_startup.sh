@@ -41,11 +41,6 @@ for ((run = 0; run < runs; run++)); do
   popd >/dev/null || e2e_fail "popd"
 done
 
-echo "Start to visible window under Wine, $runs runs each (milliseconds, median; min..max):"
-for name in vorn trivial; do
-  declare -n values=$name
-  printf '  %-8s %8.1f  (%.1f..%.1f)\n' "$name" \
-    "$(printf '%s\n' "${values[@]}" | e2e_median | awk '{ print $1 / 1000 }')" \
-    "$(printf '%s\n' "${values[@]}" | sort -n | head -n 1 | awk '{ print $1 / 1000 }')" \
-    "$(printf '%s\n' "${values[@]}" | sort -n | tail -n 1 | awk '{ print $1 / 1000 }')"
-done
+echo "Start to the first visible window under Wine (Vorn: its tray icon), $runs runs each (milliseconds, median; min..max):"
+e2e_report_ms vorn "${vorn[@]}"
+e2e_report_ms trivial "${trivial[@]}"

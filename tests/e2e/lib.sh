@@ -53,6 +53,7 @@
 #   e2e_start_watch               window-watch.exe, fed through a pipe
 #   e2e_watch COMMAND             sends one command to it, prints its reply
 #   e2e_median                    the median of the numbers on stdin
+#   e2e_report_ms LABEL US...     a report line: median, least and greatest, in ms
 #   e2e_vorn_menu ITEM            chooses an item of Vorn's main menu with the
 #                                 keyboard ("Close", "Stations/Load List")
 #   e2e_winpath PATH              the Windows spelling of a Unix path
@@ -467,4 +468,15 @@ e2e_watch() {
 
 e2e_median() {
   sort -n | awk '{ v[NR] = $1 } END { if (NR) print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+
+# One line of a timing report: LABEL, then the median, least and greatest of
+# the microseconds given, in milliseconds.
+e2e_report_ms() {
+  local label=$1
+  shift
+  printf '  %-11s %8.1f  (%.1f..%.1f)\n' "$label" \
+    "$(printf '%s\n' "$@" | e2e_median | awk '{ print $1 / 1000 }')" \
+    "$(printf '%s\n' "$@" | sort -n | head -n 1 | awk '{ print $1 / 1000 }')" \
+    "$(printf '%s\n' "$@" | sort -n | tail -n 1 | awk '{ print $1 / 1000 }')"
 }
