@@ -107,12 +107,8 @@ bool TForm1::FormCloseQuery() {
   return true;
 }
 
-std::string TForm1::CurrentListPath() const {
-  return list_path_;
-}
-
 bool TForm1::SaveCurrentList() {
-  std::string path = CurrentListPath();
+  std::string path = list_path_;
   // No current list: ask where the rows should go rather than lose them.
   if (path.empty()) path = SD->Execute();
   if (path.empty()) return false;

@@ -1,7 +1,5 @@
 #include "ui/main_form.h"
 
-#include "receiver/control_actions.h"
-
 namespace vorn {
 
 namespace {

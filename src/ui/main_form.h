@@ -119,7 +119,6 @@ class TForm1 : public TComponent {
   void TuneToSelected();
   // Saves the rows to the current list's file, or asks for one when there is none.
   bool SaveCurrentList();
-  std::string CurrentListPath() const;
   Application& App() { return services_.toolkit.App(); }
 
   MainFormServices services_;
