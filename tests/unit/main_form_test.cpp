@@ -361,6 +361,62 @@ TEST_F(MainFormTest, LoadListAsksAboutChangesAndReadsTheChosenFile) {
   EXPECT_EQ(form.LV->Count(), 1u);
 }
 
+// A list that stopped at a short line is only the head of its file: the first
+// save over that file keeps the whole file beside it, whichever command saves.
+TEST_F(MainFormTest, ListLoadedInPartKeepsItsFileAsBackupOnTheFirstSaveOverIt) {
+  AddReceiver();
+  std::string head, tail;
+  for (int i = 1; i <= 5; ++i) {
+    head += "     " + std::to_string(6000 + i) + ";  12;   AM; \"Head\"\r\n";
+    tail += "     " + std::to_string(7000 + i) + ";  12;   AM; \"Tail\"\r\n";
+  }
+  const std::string original = head + "\r\n" + tail;
+  dir.Write("list.txt", original);
+  dir.Write("list.txt.bak", "older backup");
+  WriteIni("[StationLists]\nDefault=list.txt\n");
+  TForm1& form = Start();
+  ASSERT_EQ(form.LV->Count(), 5u);
+
+  kit.AnswerNextDialog(ModalResult::Ok, {"9650", "12 kHz", "AM", "News"});
+  AsSim(*form.Edit1).DoubleClick();
+  kit.AnswerNextQuestion(Answer::Yes);
+  Choose({"Close"});
+  EXPECT_TRUE(AsSim(form.Window()).Closed());
+  EXPECT_EQ(dir.Read("list.txt"), head + "     9650;  12;   AM; \"News\"\r\n");
+  EXPECT_EQ(dir.Read("list.txt.bak"), original);
+
+  // The old list's question in Load List, and Save List to the same file by
+  // another spelling; a later save keeps the backup it made.
+  program.reset();
+  instance = SimSingleInstance();
+  dir.Write("list.txt", original);
+  std::filesystem::remove(dir.Path("list.txt.bak"));
+  dir.Write("other.txt", kBeacon);
+  TForm1& again = Start();
+  again.LV->Append({"1", "2", "3", "4"});
+  kit.AnswerNextQuestion(Answer::Yes);
+  kit.PickNextFile(dir.Path("other.txt"));
+  Choose({"Stations", "Load List"});
+  EXPECT_EQ(dir.Read("list.txt.bak"), original);
+  EXPECT_EQ(dir.Read("list.txt"), head + "        1;   2;    3; \"4\"\r\n");
+
+  dir.Write("list.txt", original);
+  std::filesystem::remove(dir.Path("list.txt.bak"));
+  kit.PickNextFile(dir.Path("list.txt"));
+  Choose({"Stations", "Load List"});
+  kit.PickNextFile(dir.Path("copy.txt"));
+  Choose({"Stations", "Save List"});
+  EXPECT_FALSE(std::filesystem::exists(dir.Path("copy.txt.bak")));
+  kit.PickNextFile(dir.Dir() + "./list.txt");
+  Choose({"Stations", "Save List"});
+  EXPECT_EQ(dir.Read("list.txt.bak"), original);
+  EXPECT_EQ(dir.Read("list.txt"), head);
+  again.LV->Append({"1", "2", "3", "4"});
+  kit.PickNextFile(dir.Path("list.txt"));
+  Choose({"Stations", "Save List"});
+  EXPECT_EQ(dir.Read("list.txt.bak"), original);
+}
+
 // Every row drawn on its own made a long list take minutes to load under Wine.
 TEST_F(MainFormTest, ListsLoadIntoTheViewWithoutARedrawPerRow) {
   AddReceiver();
