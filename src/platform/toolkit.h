@@ -226,6 +226,9 @@ class Form : public Window {
  public:
   // Asked before the form closes; false keeps it open. Empty allows the close.
   std::function<bool()> OnCloseQuery;
+  // Asked when the user's session is ending, false to object; empty asks
+  // OnCloseQuery instead.
+  std::function<bool()> OnQueryEndSession;
   // The system announced a change of its settings (such as the regional ones).
   std::function<void()> OnSettingChange;
 

@@ -63,6 +63,7 @@ void TForm1::BuildWindow() {
   SD = services_.toolkit.CreateFileDialog(FileDialogKind::Save, kListDialogs);
 
   form_->OnCloseQuery = [this] { return FormCloseQuery(); };
+  form_->OnQueryEndSession = [this] { return FormQueryEndSession(); };
   form_->OnSettingChange = [this] {
     if (entry_) entry_->SettingsChanged();
   };

@@ -51,6 +51,9 @@ class TForm1 : public TComponent {
   // Start and close.
   void FormCreate();
   bool FormCloseQuery();
+  // The session is ending: the same questions, but settings that cannot be
+  // written do not object.
+  bool FormQueryEndSession();
 
   // Window commands.
   void Show1Click();
@@ -111,6 +114,7 @@ class TForm1 : public TComponent {
   void BuildWindow();
   void BuildMenus();
   void LoadDefaultList();
+  bool CloseQuery(bool session_ending);
   // Replaces the rows by the file's, drawing the view once rather than per row.
   void LoadListFile(const std::string& path);
   void FrequencyEntryMode();

@@ -8,6 +8,10 @@
 
 namespace vorn {
 
+namespace {
+constexpr const char* kSettingsNotSavedQuestion = "Settings could not be saved. Close anyway?";
+}  // namespace
+
 void TForm1::FormCreate() {
   start_dir_ = services_.working_dir;
   if (start_dir_.empty() || start_dir_.back() != services_.path_delimiter)
@@ -83,6 +87,14 @@ void TForm1::LoadDefaultList() {
 }
 
 bool TForm1::FormCloseQuery() {
+  return CloseQuery(false);
+}
+
+bool TForm1::FormQueryEndSession() {
+  return CloseQuery(true);
+}
+
+bool TForm1::CloseQuery(bool session_ending) {
   bool keep_hotkey = false;
   if (saved_hotkey_ == 0) {
     keep_hotkey = true;
@@ -99,12 +111,20 @@ bool TForm1::FormCloseQuery() {
   }
 
   const Rect bounds = form_->Bounds();
-  services_.settings.Write(start_dir_,
-                           {hotkey_,
-                            version_,
-                            {bounds.Left, bounds.Top, bounds.Width, bounds.Height},
-                            CBAutoHide->Checked()},
-                           keep_hotkey);
+  try {
+    services_.settings.Write(start_dir_,
+                             {hotkey_,
+                              version_,
+                              {bounds.Left, bounds.Top, bounds.Width, bounds.Height},
+                              CBAutoHide->Checked()},
+                             keep_hotkey);
+  } catch (const ProfileWriteError& error) {
+    // Settings that cannot be written must neither hold up the end of the
+    // session nor keep the operator from ever closing.
+    if (session_ending) return true;
+    App().HandleException(error);
+    return App().Ask(kSettingsNotSavedQuestion) == Answer::Yes;
+  }
   return true;
 }
 

@@ -311,16 +311,43 @@ TEST_F(MainFormTest, ChangedListWithoutAListFileAsksWhereToSave) {
   EXPECT_EQ(dir.Read("saved.txt"), kRadioOne);
 }
 
-TEST_F(MainFormTest, RefusedSettingsWriteShowsTheErrorAndKeepsTheWindowOpen) {
+TEST_F(MainFormTest, RefusedSettingsWriteShowsTheErrorThenAsksWhetherToCloseAnyway) {
   AddReceiver();
   std::filesystem::create_directory(dir.Path("Vorn.ini"));
   TForm1& form = Start();
   kit.ClearBoxes();
+  for (Answer keep : {Answer::No, Answer::Cancel}) {
+    kit.AnswerNextQuestion(keep);
+    Choose({"Close"});
+    ASSERT_EQ(kit.Boxes().size(), 2u);
+    EXPECT_EQ(kit.Boxes()[0].Kind, BoxKind::Error);
+    EXPECT_EQ(kit.Boxes()[0].Text,
+              "In " + dir.Path("Vorn.ini") + " kann nicht geschrieben werden.");
+    EXPECT_EQ(kit.Boxes()[1].Kind, BoxKind::Question);
+    EXPECT_EQ(kit.Boxes()[1].Text, "Settings could not be saved. Close anyway?");
+    EXPECT_FALSE(AsSim(form.Window()).Closed());
+    kit.ClearBoxes();
+  }
+  kit.AnswerNextQuestion(Answer::Yes);
   Choose({"Close"});
-  ASSERT_EQ(kit.Boxes().size(), 1u);
-  EXPECT_EQ(kit.Boxes()[0].Kind, BoxKind::Error);
-  EXPECT_EQ(kit.Boxes()[0].Text, "In " + dir.Path("Vorn.ini") + " kann nicht geschrieben werden.");
-  EXPECT_FALSE(AsSim(form.Window()).Closed());
+  EXPECT_TRUE(AsSim(form.Window()).Closed());
+  EXPECT_TRUE(kit.SimApp().Terminated());
+}
+
+TEST_F(MainFormTest, SessionEndIsNotRefusedForSettingsButTheListQuestionStays) {
+  AddReceiver();
+  std::filesystem::create_directory(dir.Path("Vorn.ini"));
+  TForm1& form = Start();
+  kit.ClearBoxes();
+  EXPECT_TRUE(AsSim(form.Window()).QueryEndSession());
+  EXPECT_THAT(kit.Boxes(), IsEmpty());
+
+  form.LV->Append({"9650", "12 kHz", "AM", "News"});
+  kit.AnswerNextQuestion(Answer::Cancel);
+  EXPECT_FALSE(AsSim(form.Window()).QueryEndSession());
+  EXPECT_THAT(BoxTexts(), ElementsAre("Stationlist has changed, save?"));
+  kit.AnswerNextQuestion(Answer::No);
+  EXPECT_TRUE(AsSim(form.Window()).QueryEndSession());
 }
 
 TEST_F(MainFormTest, LoadListAsksAboutChangesAndReadsTheChosenFile) {

@@ -352,6 +352,15 @@ void SimForm::RequestClose() {
   kit_.UserAction([this] { Close(); });
 }
 
+bool SimForm::QueryEndSession() {
+  bool may_end = false;
+  kit_.UserAction([&] {
+    auto query = OnQueryEndSession ? OnQueryEndSession : OnCloseQuery;
+    may_end = !query || query();
+  });
+  return may_end;
+}
+
 void SimForm::SettingChange() {
   kit_.UserAction([this] { Raise(OnSettingChange); });
 }

@@ -378,6 +378,8 @@ class SimForm : public SimContainer<Form>, public SimWindow {
 
   // The system asks the form to close (its close message), as the Close commands do.
   void RequestClose();
+  // The session is ending: the form's answer, false when it objects or fails.
+  bool QueryEndSession();
   // The system announces changed settings.
   void SettingChange();
   bool Closed() const { return closed_; }
