@@ -299,6 +299,25 @@ class Application {
   void HandleException(const std::exception& error);
   // Runs an event handler; what it throws goes to HandleException. Never throws.
   void Guard(const std::function<void()>& handler) noexcept;
+
+  // True while one of the program's boxes, dialogs or file dialogs is open:
+  // the program then waits for its answer.
+  bool InModal() const { return modal_depth_ > 0; }
+
+  // Held by the implementations for as long as a modal box or dialog is open.
+  class ModalScope {
+   public:
+    explicit ModalScope(Application& app) : app_(app) { ++app_.modal_depth_; }
+    ~ModalScope() { --app_.modal_depth_; }
+    ModalScope(const ModalScope&) = delete;
+    ModalScope& operator=(const ModalScope&) = delete;
+
+   private:
+    Application& app_;
+  };
+
+ private:
+  int modal_depth_ = 0;
 };
 
 // Creates the windows and dialogs of one program.

@@ -20,6 +20,7 @@ std::string BareName(const std::string& path) {
 }  // namespace
 
 void TForm1::OpenList1Click() {
+  if (Waiting()) return;
   if (!list_name_.empty() && !stations_->ListUnchanged()) {
     const Answer answer = App().Ask("Old Stationlist has changed,\rsave to " + list_name_ + "?");
     if (answer == Answer::Cancel) return;
@@ -50,6 +51,7 @@ void TForm1::LoadListFile(const std::string& path) {
 }
 
 void TForm1::SaveList1Click() {
+  if (Waiting()) return;
   const std::string path = SD->Execute();
   if (path.empty()) return;
   stations_->SaveStationList(path);
@@ -57,6 +59,7 @@ void TForm1::SaveList1Click() {
 }
 
 void TForm1::Edit1DblClick() {
+  if (Waiting()) return;
   TListInput& input = *ListInput;
   input.LabeledEdit1->SetText(Edit1->Text());
   input.ComboBox1->SetText(input.ComboBox1->Items().front());

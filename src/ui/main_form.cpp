@@ -95,11 +95,14 @@ void TForm1::BuildMenus() {
 void TForm1::Show1Click() {
   form_->Show();
   form_->BringToFront();
+  // An open box keeps the focus: it waits for its answer.
+  if (Waiting()) return;
   Edit1->SetFocus();
   Edit1->SelectAll();
 }
 
 void TForm1::Hide1Click() {
+  if (Waiting()) return;
   form_->Hide();
 }
 
@@ -108,6 +111,7 @@ void TForm1::Hide2Click() {
 }
 
 void TForm1::Close1Click() {
+  if (Waiting()) return;
   form_->Close();
 }
 

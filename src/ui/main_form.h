@@ -123,6 +123,10 @@ class TForm1 : public TComponent {
   // Saves the rows to the current list's file, or asks for one when there is none.
   bool SaveCurrentList();
   Application& App() { return services_.toolkit.App(); }
+  // A box or dialog of this program is open and waits for its answer: the
+  // tray and the hotkey must not start another close, load, save or dialog
+  // inside it.
+  bool Waiting() { return App().InModal(); }
 
   MainFormServices services_;
   std::unique_ptr<Form> form_;

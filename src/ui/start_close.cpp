@@ -95,6 +95,8 @@ bool TForm1::FormQueryEndSession() {
 }
 
 bool TForm1::CloseQuery(bool session_ending) {
+  // The questions of a close, load or save are open: that one goes first.
+  if (Waiting()) return false;
   bool keep_hotkey = false;
   if (saved_hotkey_ == 0) {
     keep_hotkey = true;

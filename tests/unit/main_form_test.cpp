@@ -350,6 +350,50 @@ TEST_F(MainFormTest, SessionEndIsNotRefusedForSettingsButTheListQuestionStays) {
   EXPECT_TRUE(AsSim(form.Window()).QueryEndSession());
 }
 
+// The tray menu and the hotkey stay live while a question is open; they must
+// not start a second close inside the first.
+TEST_F(MainFormTest, TrayAndHotkeyStartNothingWhileAQuestionIsOpen) {
+  AddReceiver();
+  dir.Write("list.txt", kRadioOne);
+  TForm1& form = Start();  // without Vorn.ini, which the close then writes
+  kit.PickNextFile(dir.Path("list.txt"));
+  Choose({"Stations", "Load List"});
+  form.LV->Append({"9650", "12 kHz", "AM", "News"});
+  form.Show1Click();
+  kit.ClearBoxes();
+  const WindowHandle tray = form.LumoTray1->Handle();
+  SimPopupMenu& tray_menu = AsSim(*form.PopupMenu1);
+
+  bool inside = false;
+  kit.AnswerNextQuestion([&] {
+    inside = true;
+    for (const char* item : {"Close", "Hide", "Show"}) {
+      tray_menu.ChooseOnNextPopup(item);
+      hidden.Deliver(tray, 1025, 0, 517);
+    }
+    hotkeys.Press(0, 109);
+    kit.Choose(form.Window().Menu(), {"Stations", "Load List"});
+    EXPECT_TRUE(form.Window().Visible());
+    EXPECT_FALSE(std::filesystem::exists(dir.Path("Vorn.ini")));
+    return Answer::Yes;
+  });
+  Choose({"Close"});
+  ASSERT_TRUE(inside);
+  EXPECT_THAT(BoxTexts(), ElementsAre("Stationlist has changed, save?"));
+  EXPECT_THAT(kit.FileDialogsShown().size(), 1u);
+  EXPECT_TRUE(AsSim(form.Window()).Closed());
+  EXPECT_EQ(dir.Read("list.txt"), kRadioOne + "     9650;  12;   AM; \"News\"\r\n");
+  EXPECT_NE(dir.Read("Vorn.ini").find("Key=109"), std::string::npos);
+
+  // Once the box is answered, the tray acts again.
+  program.reset();
+  instance = SimSingleInstance();
+  TForm1& again = Start();
+  AsSim(*again.PopupMenu1).ChooseOnNextPopup("Close");
+  hidden.Deliver(again.LumoTray1->Handle(), 1025, 0, 517);
+  EXPECT_TRUE(AsSim(again.Window()).Closed());
+}
+
 TEST_F(MainFormTest, LoadListAsksAboutChangesAndReadsTheChosenFile) {
   AddReceiver();
   dir.Write("first.txt", kRadioOne);

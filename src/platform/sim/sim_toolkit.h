@@ -505,7 +505,11 @@ class SimToolkit : public Toolkit {
   const std::vector<SimBox>& Boxes() const { return boxes_; }
   void ClearBoxes() { boxes_.clear(); }
   // The answers of the next question boxes; with none queued a question is cancelled.
-  void AnswerNextQuestion(Answer answer) { answers_.push_back(answer); }
+  void AnswerNextQuestion(Answer answer) {
+    answers_.push_back([answer] { return answer; });
+  }
+  // The answer is given by running `answer` while the box is open.
+  void AnswerNextQuestion(std::function<Answer()> answer) { answers_.push_back(std::move(answer)); }
   std::size_t PendingAnswers() const { return answers_.size(); }
 
   // The file the next file dialog returns; empty cancels it (as does an empty queue).
@@ -545,7 +549,7 @@ class SimToolkit : public Toolkit {
  private:
   SimApplication app_;
   std::vector<SimBox> boxes_;
-  std::deque<Answer> answers_;
+  std::deque<std::function<Answer()>> answers_;
   std::deque<std::string> files_;
   std::vector<SimFileDialogShown> file_dialogs_;
   std::deque<std::function<ModalResult(SimDialog&)>> dialog_answers_;

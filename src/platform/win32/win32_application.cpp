@@ -127,6 +127,7 @@ void Win32Application::FormClosed(Form& form) {
 
 Answer Win32Application::ShowBox(BoxKind kind, const std::string& text,
                                  const std::string& caption) {
+  const ModalScope modal(*this);
   if (kind == BoxKind::SystemWarning) {
     MessageBoxA(nullptr, text.c_str(), caption.c_str(), MB_OK | MB_ICONEXCLAMATION);
     return Answer::Yes;
@@ -199,6 +200,7 @@ std::string FileDialogImpl::Execute() {
   ofn.lpstrDefExt = options_.DefaultExt.empty() ? nullptr : options_.DefaultExt.c_str();
   // The working directory stays where the program started.
   ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_NOCHANGEDIR;
+  const Application::ModalScope modal(app_);
   const BOOL chosen =
       kind_ == FileDialogKind::Open ? GetOpenFileNameA(&ofn) : GetSaveFileNameA(&ofn);
   return chosen ? std::string(file.data()) : std::string();
@@ -213,7 +215,7 @@ class Win32Toolkit : public Toolkit {
   }
   std::unique_ptr<FileDialog> CreateFileDialog(FileDialogKind kind,
                                                const FileDialogOptions& options) override {
-    return std::make_unique<FileDialogImpl>(kind, options);
+    return std::make_unique<FileDialogImpl>(app_, kind, options);
   }
 
  private:

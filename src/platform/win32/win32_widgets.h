@@ -471,13 +471,14 @@ class DialogImpl : public ContainerImpl<Dialog>, public WindowObject {
 
 class FileDialogImpl : public FileDialog {
  public:
-  FileDialogImpl(FileDialogKind kind, const FileDialogOptions& options)
-      : kind_(kind), options_(options) {}
+  FileDialogImpl(Application& app, FileDialogKind kind, const FileDialogOptions& options)
+      : app_(app), kind_(kind), options_(options) {}
   std::string InitialDir() const override { return initial_dir_; }
   void SetInitialDir(const std::string& dir) override { initial_dir_ = dir; }
   std::string Execute() override;
 
  private:
+  Application& app_;
   FileDialogKind kind_;
   FileDialogOptions options_;
   std::string initial_dir_;

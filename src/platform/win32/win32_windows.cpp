@@ -461,6 +461,7 @@ void DialogImpl::SetBounds(const Rect& bounds) {
 }
 
 ModalResult DialogImpl::ShowModal() {
+  const Application::ModalScope modal(app_);
   result_ = ModalResult::None;
   const bool owner_enabled = owner_ && IsWindowEnabled(owner_);
   if (owner_enabled) EnableWindow(owner_, FALSE);
