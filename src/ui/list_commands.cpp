@@ -12,6 +12,10 @@ namespace vorn {
 
 namespace {
 
+constexpr const char* kReceiverFailedMessage =
+    "The receiver program did not answer.\r"
+    "Its keypad may hold a partial entry.";
+
 std::string BareName(const std::string& path) {
   const auto slash = path.find_last_of("\\/:");
   return slash == std::string::npos ? path : path.substr(slash + 1);
@@ -98,10 +102,14 @@ void TForm1::LVKeyUp(VirtualKey key) {
 void TForm1::TuneToSelected() {
   const auto selected = LV->Selected();
   if (!selected) return;
-  if (!TuneToStation(link_, LV->Row(*selected))) {
-    services_.alert.Beep();
-    services_.alert.FlashCaption(form_->Handle());
-  }
+  if (!TuneToStation(link_, LV->Row(*selected))) ReceiverFailed();
+}
+
+void TForm1::ReceiverFailed() {
+  // The keypad has no control that clears an entry, and its confirm button
+  // would tune to the digits that did arrive: nothing more is pressed, the
+  // operator is told what may be left there.
+  App().ShowMessage(kReceiverFailedMessage);
 }
 
 }  // namespace vorn

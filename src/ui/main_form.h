@@ -120,6 +120,8 @@ class TForm1 : public TComponent {
   void FrequencyEntryMode();
   void HotKeyCaptureMode();
   void TuneToSelected();
+  // A tuning did not reach the receiver program.
+  void ReceiverFailed();
   // Saves the rows to the current list's file, or asks for one when there is none.
   bool SaveCurrentList();
   Application& App() { return services_.toolkit.App(); }

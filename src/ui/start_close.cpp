@@ -45,8 +45,8 @@ void TForm1::FormCreate() {
                            services_.alert.Beep();
                            services_.alert.FlashCaption(form_->Handle());
                          },
-                         [this] { return CBAutoHide->Checked(); }, [this] { form_->Hide(); },
-                         [this] { Edit1->SelectAll(); }});
+                         [this] { ReceiverFailed(); }, [this] { return CBAutoHide->Checked(); },
+                         [this] { form_->Hide(); }, [this] { Edit1->SelectAll(); }});
 
   const KeypadCaptions keypad = KeypadCaptionsFor(version_);
   panel_title_ = keypad.PanelTitle;

@@ -3,6 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "app/program.h"
 #include "app/settings.h"
 #include "platform/sim/ini_file_profile.h"
@@ -38,13 +40,13 @@ class MainFormTest : public ::testing::Test {
 
   void AddReceiver(const std::string& keypad_title = "Frequency",
                    const std::string& confirm = "kHz") {
-    const WindowHandle main = desktop.AddTopLevel("Perseus");
+    receiver_main = desktop.AddTopLevel("Perseus");
     for (const char* c : {"Dither", "AM", "USB", "CW", "12 kHz", "1.6kHz"})
-      desktop.AddChild(main, c);
-    const WindowHandle keypad = desktop.AddTopLevel(keypad_title);
+      desktop.AddChild(receiver_main, c);
+    receiver_keypad = desktop.AddTopLevel(keypad_title);
     for (const char* c : {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "."})
-      desktop.AddChild(keypad, c);
-    desktop.AddChild(keypad, confirm);
+      keys[c] = desktop.AddChild(receiver_keypad, c);
+    desktop.AddChild(receiver_keypad, confirm);
   }
 
   void WriteIni(const std::string& text) { dir.Write("Vorn.ini", text); }
@@ -96,6 +98,9 @@ class MainFormTest : public ::testing::Test {
   SimSingleInstance instance;
   SimNotifyIconShell shell;
   std::unique_ptr<Program> program;
+  WindowHandle receiver_main = 0;
+  WindowHandle receiver_keypad = 0;
+  std::map<std::string, WindowHandle> keys;
 };
 
 TEST_F(MainFormTest, StartWithoutSettingsFileUsesDefaultsAndCloseWritesEveryKey) {
@@ -261,6 +266,37 @@ TEST_F(MainFormTest, EnterKeysAValidFrequencyAndBeepsAtAnythingElse) {
   Edit1().Type('\r');
   EXPECT_THAT(desktop.Clicks(), ElementsAre("8", "5", "0", "kHz"));
   EXPECT_FALSE(form.Window().Visible());
+}
+
+// A press that got no answer may have left digits in the receiver's keypad;
+// the operator must learn that, and not from the beep of a mistyped text.
+TEST_F(MainFormTest, FailedTuningSaysThatTheReceiverDidNotAnswer) {
+  AddReceiver();
+  dir.Write("list.txt", kRadioOne + kBeacon);
+  WriteIni("[StationLists]\nDefault=list.txt\n");
+  TForm1& form = Start();
+  form.Show1Click();
+  const SimBox failed{BoxKind::Message,
+                      "The receiver program did not answer.\rIts keypad may hold a partial entry.",
+                      "Vorn"};
+
+  desktop.Hang(keys["1"]);
+  Edit1().Type("7100\r");
+  EXPECT_THAT(desktop.Clicks(), ElementsAre("7"));
+  EXPECT_THAT(kit.Boxes(), ElementsAre(failed));
+  EXPECT_EQ(alert.Beeps(), 0);
+  EXPECT_THAT(desktop.Clicks(), ElementsAre("7"));  // nothing pressed after the failure
+
+  // The receiver program is gone: the row is not tuned, and said so.
+  kit.ClearBoxes();
+  desktop.ClearSent();
+  desktop.Destroy(receiver_main);
+  desktop.Destroy(receiver_keypad);
+  LV().ClickRow(0);
+  EXPECT_THAT(desktop.Clicks(), IsEmpty());
+  EXPECT_THAT(kit.Boxes(), ElementsAre(failed));
+  EXPECT_EQ(alert.Beeps(), 0);
+  EXPECT_TRUE(form.Window().Visible());
 }
 
 TEST_F(MainFormTest, CloseQuestionsDecideWhatIsWrittenAndCancelKeepsTheWindow) {
