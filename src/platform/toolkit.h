@@ -288,6 +288,10 @@ class Application {
   virtual void Terminate() = 0;
   virtual bool Terminated() const = 0;
 
+  // The work area (the screen without the taskbar) of every monitor, in
+  // screen coordinates.
+  virtual std::vector<Rect> MonitorWorkAreas() const = 0;
+
   // Shows a box modally, centred on the screen. The answer counts for questions.
   virtual Answer ShowBox(BoxKind kind, const std::string& text, const std::string& caption) = 0;
 

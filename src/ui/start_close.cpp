@@ -5,6 +5,7 @@
 #include "receiver/control_actions.h"
 #include "receiver/keypad_captions.h"
 #include "ui/main_form.h"
+#include "ui/on_screen.h"
 
 namespace vorn {
 
@@ -25,7 +26,7 @@ void TForm1::FormCreate() {
     App().ShowMessage(kSettingsMissingMessage);
   } else {
     const WindowPlacement& p = settings.Placement;
-    form_->SetBounds({p.Left, p.Top, p.Width, p.Height});
+    form_->SetBounds(KeepOnScreen({p.Left, p.Top, p.Width, p.Height}, App().MonitorWorkAreas()));
     CBAutoHide->SetChecked(settings.AutoHide);
   }
   hotkey_ = settings.HotKey;
@@ -70,6 +71,9 @@ void TForm1::FormCreate() {
 
   FrequencyEntryMode();
   Edit1->SetText("");
+  // Started hidden, Vorn is reached by its hotkey or its tray icon; with
+  // neither, it shows itself.
+  if (hotkey_index_ == 0 && !LumoTray1->InTray()) App().SetShowMainForm(true);
 }
 
 void TForm1::LoadDefaultList() {

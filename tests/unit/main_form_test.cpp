@@ -159,6 +159,34 @@ TEST_F(MainFormTest, LivesInTheTrayHiddenAndTheTrayMenuShowsHidesAndCloses) {
   EXPECT_THAT(shell.Shown(), IsEmpty());
 }
 
+// Vorn starts hidden: without hotkey and tray icon it could never be reached.
+TEST_F(MainFormTest, WithNeitherHotkeyNorTrayIconTheWindowShowsAtStart) {
+  AddReceiver();
+  hotkeys.RegisterForAnotherProgram(0, 109);
+  shell.SetAvailable(false);
+  TForm1& form = Start();
+  EXPECT_EQ(form.HotKeyIndex(), 0);
+  EXPECT_FALSE(form.LumoTray1->InTray());
+  EXPECT_TRUE(form.Window().Visible());
+
+  // Either way in is enough to stay hidden.
+  for (bool tray : {true, false}) {
+    program.reset();
+    instance = SimSingleInstance();
+    shell.SetAvailable(tray);
+    if (!tray) hotkeys.Unregister(SimSystemHotKeys::kAnotherProgram, 0xBFFF);
+    EXPECT_FALSE(Start().Window().Visible()) << tray;
+  }
+}
+
+TEST_F(MainFormTest, APlacementOffEveryMonitorIsMovedOntoTheNearestOne) {
+  AddReceiver();
+  kit.SimApp().SetMonitorWorkAreas({{0, 0, 1280, 984}});
+  WriteIni("[Placement]\nLeft=5000\nTop=110\nWidth=309\nHeight=515\n");
+  TForm1& form = Start();
+  EXPECT_EQ(form.Window().Bounds(), (Rect{1280 - 309, 110, 309, 515}));
+}
+
 TEST_F(MainFormTest, SettingsPlaceTheWindowChooseTheKeypadAndLoadTheDefaultList) {
   AddReceiver("Frequency (kHz)", "Ok");
   dir.Write("list.txt", kBeacon + kRadioOne);

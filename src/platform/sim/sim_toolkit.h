@@ -454,8 +454,11 @@ class SimApplication : public Application {
   bool Terminated() const override { return terminated_; }
   Answer ShowBox(BoxKind kind, const std::string& text, const std::string& caption) override;
 
+  std::vector<Rect> MonitorWorkAreas() const override { return work_areas_; }
+
   bool Running() const { return running_; }
   Form* MainForm() const { return main_form_; }
+  void SetMonitorWorkAreas(std::vector<Rect> areas) { work_areas_ = std::move(areas); }
 
   static constexpr IconHandle kIcon = 0x1C0;
 
@@ -466,6 +469,7 @@ class SimApplication : public Application {
   bool terminated_ = false;
   bool running_ = false;
   Form* main_form_ = nullptr;
+  std::vector<Rect> work_areas_ = {{0, 0, 1280, 984}};
 };
 
 struct SimBox {

@@ -62,6 +62,17 @@ LRESULT CALLBACK DressBox(int code, WPARAM wparam, LPARAM lparam) {
   return next;
 }
 
+BOOL CALLBACK AddWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM areas) {
+  MONITORINFO info{};
+  info.cbSize = sizeof(info);
+  if (GetMonitorInfoA(monitor, &info)) {
+    const RECT& r = info.rcWork;
+    reinterpret_cast<std::vector<Rect>*>(areas)->push_back(
+        {r.left, r.top, r.right - r.left, r.bottom - r.top});
+  }
+  return TRUE;
+}
+
 }  // namespace
 
 HFONT CreateToolkitFont(int height, bool bold) {
@@ -164,6 +175,12 @@ Answer Win32Application::ShowBox(BoxKind kind, const std::string& text,
     default:
       return Answer::Cancel;
   }
+}
+
+std::vector<Rect> Win32Application::MonitorWorkAreas() const {
+  std::vector<Rect> areas;
+  EnumDisplayMonitors(nullptr, nullptr, AddWorkArea, reinterpret_cast<LPARAM>(&areas));
+  return areas;
 }
 
 UINT Win32Application::RegisterCommand(MenuItemImpl* item) {

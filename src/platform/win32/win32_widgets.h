@@ -56,6 +56,7 @@ class Win32Application : public Application {
   void Terminate() override;
   bool Terminated() const override { return terminated_; }
   Answer ShowBox(BoxKind kind, const std::string& text, const std::string& caption) override;
+  std::vector<Rect> MonitorWorkAreas() const override;
 
   HFONT FormFont() const { return form_font_.Get(); }
   HICON IconHandleOf() const { return icon_; }
