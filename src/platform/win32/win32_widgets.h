@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/dpi_scale.h"
 #include "platform/list_rows.h"
 #include "platform/toolkit.h"
 
@@ -58,7 +59,8 @@ class Win32Application : public Application {
   Answer ShowBox(BoxKind kind, const std::string& text, const std::string& caption) override;
   std::vector<Rect> MonitorWorkAreas() const override;
 
-  HFONT FormFont() const { return form_font_.Get(); }
+  // The toolkit's font, height -11 designed, at a DPI.
+  HFONT FormFont(int dpi);
   HICON IconHandleOf() const { return icon_; }
   // A hidden window of this thread, for menus that need an owner.
   HWND UtilityWindow() const { return utility_; }
@@ -72,7 +74,7 @@ class Win32Application : public Application {
  private:
   std::string title_;
   HICON icon_ = nullptr;
-  GdiFont form_font_;
+  std::map<int, std::unique_ptr<GdiFont>> form_fonts_;
   HWND utility_ = nullptr;
   bool show_main_form_ = true;
   bool terminated_ = false;
@@ -97,18 +99,28 @@ class WindowObject {
   // Notifications a container passed on from this child.
   virtual void OnCommand(WORD /*code*/) {}
   virtual LRESULT OnNotify(NMHDR* /*header*/) { return 0; }
+  // The window moved to a screen of another DPI: a control takes its designed
+  // place and font at that DPI.
+  virtual void Rescale(int dpi);
 
   static LRESULT CALLBACK ClassProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 
  protected:
   explicit WindowObject(Win32Application& app) : app_(app) {}
 
-  // Creates a window of one of the toolkit's own classes.
+  // Creates a window of one of the toolkit's own classes, in the screen's pixels.
   void CreateOwn(const char* window_class, DWORD ex_style, DWORD style, const Rect& bounds,
                  HWND parent);
-  // Creates and subclasses a system control.
-  void CreateControl(const char* window_class, DWORD ex_style, DWORD style, const Rect& bounds,
+  // Creates and subclasses a system control at its designed place, scaled by the
+  // parent's DPI, with the toolkit's font.
+  void CreateControl(const char* window_class, DWORD ex_style, DWORD style, const Rect& designed,
                      HWND parent, UINT id = 0);
+  int Scaled(int designed) const { return ScaleDpi(designed, kDesignDpi, dpi_); }
+  // The window's bounds in its parent, back in designed pixels.
+  Rect DesignedBounds() const;
+  // Gives the window a bold toolkit font of a designed height at its DPI, and
+  // keeps the height for a later DPI.
+  void SetBold(GdiFont& font, int designed_height);
   // Stops routing messages to this object; its window lives on until the base
   // destructor. Containers call it first so that their children's destruction
   // reaches no half-destroyed object.
@@ -123,6 +135,9 @@ class WindowObject {
 
   Win32Application& app_;
   HWND hwnd_ = nullptr;
+  int dpi_ = kDesignDpi;
+  Rect designed_;
+  int bold_height_ = 0;
 
  private:
   static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
@@ -145,7 +160,7 @@ class ControlImpl : public Base, public WindowObject {
 
 template <class Base>
 Rect ControlImpl<Base>::Bounds() const {
-  return ChildBounds(hwnd_);
+  return DesignedBounds();
 }
 
 // The first control that Tab reaches inside a window.
@@ -159,6 +174,9 @@ class ContainerChildren {
   CheckBox& AddCheckBox(const Rect& bounds, const std::string& caption);
   ComboBox& AddComboBox(const Rect& bounds, const std::vector<std::string>& items);
   Button& AddButton(const Rect& bounds, const std::string& caption, ModalResult result);
+  void Rescale(int dpi) {
+    for (const auto& child : children_) child->Rescale(dpi);
+  }
   template <class T>
   T& Adopt(std::unique_ptr<T> child) {
     T& result = *child;
@@ -200,6 +218,7 @@ class LabelImpl : public ControlImpl<Label> {
   std::string Caption() const override;
   void SetCaption(const std::string& caption) override;
   void SetBoldFont(int height) override;
+  void Rescale(int dpi) override;
 
  private:
   void Fit();
@@ -216,6 +235,7 @@ class EditImpl : public ControlImpl<Edit> {
   bool Focused() const override { return GetFocus() == hwnd_; }
   void SetReadOnly(bool read_only) override;
   void SetBoldFont(int height) override;
+  void Rescale(int dpi) override;
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
@@ -231,6 +251,10 @@ class CheckBoxImpl : public ControlImpl<CheckBox> {
   bool Checked() const override;
   void SetChecked(bool checked) override;
   void OnCommand(WORD code) override;
+  void Rescale(int dpi) override;
+
+ private:
+  void FitCaption();
 };
 
 class ComboBoxImpl : public ControlImpl<ComboBox> {
@@ -240,9 +264,12 @@ class ComboBoxImpl : public ControlImpl<ComboBox> {
   std::string Text() const override;
   void SetText(const std::string& text) override;
   std::vector<std::string> Items() const override { return items_; }
+  void Rescale(int dpi) override;
 
  private:
+  void FitHeight();
   std::vector<std::string> items_;
+  int designed_height_;
 };
 
 class ButtonImpl : public ControlImpl<Button> {
@@ -272,6 +299,8 @@ class ListViewImpl : public ControlImpl<ListView> {
   void EndUpdate() override;
 
   LRESULT OnNotify(NMHDR* header) override;
+  // Its place is the form's to set; the columns scale from the widths the user left.
+  void Rescale(int dpi) override;
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
@@ -291,6 +320,7 @@ class ListViewImpl : public ControlImpl<ListView> {
   void Mutate(Change change);
 
   ListRows rows_;
+  int columns_ = 0;
   PopupMenu* popup_ = nullptr;
   bool show_posted_ = false;
 };
@@ -299,10 +329,12 @@ class PanelImpl : public ContainerImpl<Panel>, public WindowObject {
  public:
   PanelImpl(Win32Application& app, HWND parent, int height);
   ~PanelImpl() override;
-  Rect Bounds() const override { return ChildBounds(hwnd_); }
+  Rect Bounds() const override { return DesignedBounds(); }
   bool Visible() const override { return (GetWindowLongPtrA(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0; }
   void SetVisible(bool visible) override { ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE); }
   int Height() const override { return height_; }
+  // The form places the panel; its children take their places in it.
+  void Rescale(int dpi) override;
 
  protected:
   ContainerChildren& Children() override { return children_; }
@@ -416,6 +448,8 @@ class FormImpl : public ContainerImpl<Form>, public WindowObject {
   void SetCaption(const std::string& caption) override;
   Rect Bounds() const override;
   void SetBounds(const Rect& bounds) override;
+  void SetDesignedBounds(const Rect& bounds) override;
+  int Dpi() const override { return dpi_; }
   bool Visible() const override { return IsWindowVisible(hwnd_) != 0; }
   WindowHandle Handle() const override { return reinterpret_cast<WindowHandle>(hwnd_); }
 
@@ -438,6 +472,7 @@ class FormImpl : public ContainerImpl<Form>, public WindowObject {
   void Layout();
   bool AskCloseQuery();
   void RestoreFocus();
+  void DpiChanged(WPARAM wparam, LPARAM lparam);
 
   ContainerChildren children_;
   std::vector<std::pair<Dock, PanelImpl*>> panels_;
@@ -445,6 +480,8 @@ class FormImpl : public ContainerImpl<Form>, public WindowObject {
   std::unique_ptr<MainMenuImpl> menu_;
   std::vector<std::unique_ptr<PopupMenuImpl>> popups_;
   HWND last_focus_ = nullptr;
+  // Our own moves take the screen's pixels as given, whatever DPI they land on.
+  bool placing_ = false;
 };
 
 class DialogImpl : public ContainerImpl<Dialog>, public WindowObject {
@@ -456,6 +493,8 @@ class DialogImpl : public ContainerImpl<Dialog>, public WindowObject {
   void SetCaption(const std::string& caption) override;
   Rect Bounds() const override;
   void SetBounds(const Rect& bounds) override;
+  void SetDesignedBounds(const Rect& bounds) override;
+  int Dpi() const override { return dpi_; }
   bool Visible() const override { return IsWindowVisible(hwnd_) != 0; }
   WindowHandle Handle() const override { return reinterpret_cast<WindowHandle>(hwnd_); }
   ModalResult ShowModal() override;
@@ -465,9 +504,12 @@ class DialogImpl : public ContainerImpl<Dialog>, public WindowObject {
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
 
  private:
+  void DpiChanged(WPARAM wparam, LPARAM lparam);
+
   HWND owner_;
   ContainerChildren children_;
   ModalResult result_ = ModalResult::None;
+  bool placing_ = false;
 };
 
 class FileDialogImpl : public FileDialog {
