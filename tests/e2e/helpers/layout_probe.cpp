@@ -1,8 +1,9 @@
 // Reads the layout of another program's window as the screen shows it, for the
 // DPI checks.
 //
-//   layout-probe.exe <handle>
-//     dpi      <TAB> the window's DPI
+//   layout-probe.exe <handle> [dpi]
+//     dpi      <TAB> the window's DPI, or the one given for a window that was
+//              told of another DPI than the system gave it
 //     client   <TAB> width <TAB> height of its client area
 //     control  <TAB> path <TAB> kind <TAB> left top width height <TAB> text
 //              for every visible control, in the parent's client area; the path
@@ -95,9 +96,10 @@ RECT InParent(HWND window) {
 int NeededWidth(HWND window, const std::string& kind, int dpi) {
   const std::string text = TextOf(window);
   if (text.empty()) return 0;
-  // A check box's square (the caption's advance leaves room for the gap after
-  // it); a button's edges.
-  if (kind == "Button/check") return MulDiv(13, dpi, 96) + TextWidth(text, dpi);
+  // A check box's square, drawn at the DPI the system gave the window (the
+  // caption's advance leaves room for the gap after it); a button's edges.
+  if (kind == "Button/check")
+    return MulDiv(13, vorn::win32::WindowDpi(window), 96) + TextWidth(text, dpi);
   if (kind == "Button/push") return MulDiv(6, dpi, 96) + TextWidth(text, dpi);
   if (kind == "Static/normal") return TextWidth(text, dpi);
   return 0;
@@ -143,8 +145,8 @@ int main(int argc, char** argv) {
   _setmode(_fileno(stdout), _O_BINARY);
   // The screen's own pixels, not those of a program that knows nothing of DPI.
   SetProcessDPIAware();
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: layout-probe.exe <handle>\n");
+  if (argc != 2 && argc != 3) {
+    std::fprintf(stderr, "usage: layout-probe.exe <handle> [dpi]\n");
     return 2;
   }
   HWND window = reinterpret_cast<HWND>(static_cast<UINT_PTR>(std::strtoull(argv[1], nullptr, 0)));
@@ -152,7 +154,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "layout-probe: no window %s\n", argv[1]);
     return 1;
   }
-  const int dpi = vorn::win32::WindowDpi(window);
+  const int dpi = argc == 3 ? std::atoi(argv[2]) : vorn::win32::WindowDpi(window);
   RECT client{};
   GetClientRect(window, &client);
   std::printf("dpi\t%d\nclient\t%ld\t%ld\n", dpi, client.right, client.bottom);
