@@ -222,8 +222,8 @@ e2e__write_dpi() {
     "$E2E_WINE_LOADER" reg delete "$E2E_DPI_KEY" /v LogPixels /f >/dev/null 2>&1 {E2E_LOCK_FD}>&-
   fi
   # Programs read the DPI when they start, the desktop's own too.
-  "$E2E_WINESERVER" -k 2>/dev/null
-  "$E2E_WINESERVER" -w 2>/dev/null
+  "$E2E_WINESERVER" -k 2>/dev/null || true
+  "$E2E_WINESERVER" -w 2>/dev/null || true
 }
 
 e2e__restore_dpi() {
