@@ -35,12 +35,17 @@ class CheckingRig : public vorn::RigControl {
   vorn::TunedState tuned_;
 };
 
-// Every result the answers carry is 0 or negative.
+// Every result the answers carry is 0 or negative. A result ends its line;
+// what comes before it on the line may echo the request.
 void CheckResults(const std::string& answers) {
-  for (std::size_t at = answers.find("RPRT "); at != std::string::npos;
-       at = answers.find("RPRT ", at + 1)) {
-    const char first = at + 5 < answers.size() ? answers[at + 5] : '\0';
-    Check(first == '0' || first == '-');
+  std::size_t line = 0;
+  for (std::size_t end = answers.find('\n'); end != std::string::npos;
+       line = end + 1, end = answers.find('\n', line)) {
+    const std::string_view text(answers.data() + line, end - line);
+    const std::size_t result = text.rfind("RPRT ");
+    if (result == std::string_view::npos) continue;
+    const std::string_view code = text.substr(result + 5);
+    Check(code == "0" || (code.size() > 1 && code[0] == '-'));
   }
 }
 

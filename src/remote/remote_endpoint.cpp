@@ -39,18 +39,17 @@ std::intptr_t RemoteEndpoint::WindowProc(std::uint32_t message, std::uintptr_t w
   // Events of a socket closed before its message arrived find no client.
   Client* client = Find(socket);
   if (client == nullptr) return 0;
-  if (error != 0) {
-    Drop(socket);
-  } else if (event == kSocketRead) {
+  if (event == kSocketRead && error == 0) {
     ReadOnce(*client);
-  } else if (event == kSocketWrite) {
+  } else if (event == kSocketWrite && error == 0) {
     Flush(*client);
-  } else if (event == kSocketClose) {
-    // The client may have shut only its sending side: answer what it sent
-    // before it went, as far as that goes without waiting.
+  } else {
+    // Closed or failed: what the client sent before it went is answered as
+    // far as that goes without waiting, and the socket itself says when it
+    // is done. A late message for a closed socket whose handle a new client
+    // has got finds nothing to read, and leaves that client alone.
     while (ReadOnce(*client)) {
     }
-    if (Find(socket) != nullptr) Drop(socket);
   }
   return 0;
 }

@@ -87,56 +87,50 @@ bool Carry(const RigLine& line, const RigRequest& request, RigControl& rig, std:
   }
   const auto& arguments = request.arguments;
   switch (request.spec->command) {
+    // Setting commands report their result in both forms.
     case RigCommand::SetFreq:
       answer.Result(SetFrequency(rig, arguments[0]), true);
-      break;
-    case RigCommand::GetFreq:
-      answer.Value("Frequency", std::to_string(rig.Tuned().FrequencyHz));
-      answer.Result(kRigOk);
-      break;
+      return true;
     case RigCommand::SetMode:
       answer.Result(SetMode(rig, arguments[0], arguments[1]), true);
+      return true;
+    case RigCommand::SetVfo:
+      answer.Result(SetVfo(arguments[0]), true);
+      return true;
+    case RigCommand::SetPtt:
+      answer.Result(SetPtt(arguments[0]), true);
+      return true;
+    case RigCommand::GetFreq:
+      answer.Value("Frequency", std::to_string(rig.Tuned().FrequencyHz));
       break;
     case RigCommand::GetMode: {
       const TunedState tuned = rig.Tuned();
       answer.Value("Mode", ModeForDemodulator(tuned.Demodulator));
       answer.Value("Passband", std::to_string(tuned.BandwidthHz));
-      answer.Result(kRigOk);
       break;
     }
-    case RigCommand::SetVfo:
-      answer.Result(SetVfo(arguments[0]), true);
-      break;
     case RigCommand::GetVfo:
       answer.Value("VFO", "VFOA");
-      answer.Result(kRigOk);
-      break;
-    case RigCommand::SetPtt:
-      answer.Result(SetPtt(arguments[0]), true);
       break;
     case RigCommand::GetPtt:
       answer.Value("PTT", "0");
-      answer.Result(kRigOk);
       break;
     case RigCommand::GetPowerStat:
       answer.Value("Power Status", "1");
-      answer.Result(kRigOk);
       break;
     case RigCommand::ChkVfo:
       answer.Value("ChkVFO", "0");
-      answer.Result(kRigOk);
       break;
     case RigCommand::DumpState:
       answer.Block(DumpState());
-      answer.Result(kRigOk);
       break;
     case RigCommand::GetLockMode:
       answer.Value("Locked", "0");
-      answer.Result(kRigOk);
       break;
     case RigCommand::Quit:
       break;
   }
+  answer.Result(kRigOk);
   return true;
 }
 

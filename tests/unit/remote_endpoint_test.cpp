@@ -110,6 +110,15 @@ TEST_F(RemoteEndpointTest, ABadClientIsClosedAndTheOthersCarryOn) {
   EXPECT_THAT(tree.Clicks(), ElementsAre("7", "1", "0", "0", "kHz"));
 }
 
+TEST_F(RemoteEndpointTest, ALateCloseMessageForAReusedHandleLeavesTheLiveClientAlone) {
+  Start();
+  const int client = sockets.Connect(kPort);
+  for (std::uint32_t event : {kSocketClose, kSocketRead | (10054u << 16)})
+    windows.Deliver(endpoint.Handle(), kRemoteSocketMessage, sockets.ServerSocket(client), event);
+  EXPECT_EQ(endpoint.ClientCount(), 1u);
+  EXPECT_EQ(Ask(client, "v\n"), "VFOA\n");
+}
+
 TEST_F(RemoteEndpointTest, AnswersThatDoNotFitAreSentAsTheClientReads) {
   Start();
   const int client = sockets.Connect(kPort);

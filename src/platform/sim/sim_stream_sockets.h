@@ -43,6 +43,8 @@ class SimStreamSockets : public StreamSockets {
   // The client goes away.
   void Disconnect(int client);
   bool ClosedByServer(int client) const { return connections_.at(client).server_closed; }
+  // The server's side of the client's connection; kNoSocket before it is accepted.
+  SocketHandle ServerSocket(int client) const { return connections_.at(client).server; }
   // Delivers the posted messages, including those posted meanwhile.
   void Pump();
   std::size_t OpenSockets() const { return open_.size(); }
