@@ -73,3 +73,27 @@ e2e_wait_for 20 "q to close its client" remote_closed a
 
 # The window still works as before.
 e2e_show_vorn
+
+# --- Started again at once, while the closed connections linger in the
+# system, Vorn listens again.
+e2e_vorn_menu Close
+e2e_wait_exit 30 vorn
+ss -tan "sport = :$REMOTE_PORT"
+e2e_start_vorn "$dir"
+e2e_wait_vorn_ready
+e2e_wait_for 20 "Vorn to listen again" remote_listening
+
+# --- A port another program holds: one plain message at start, and Vorn runs on.
+e2e_show_vorn
+e2e_vorn_menu Close
+e2e_wait_exit 30 vorn
+perl -MIO::Socket::INET -e '
+  my $s = IO::Socket::INET->new(LocalAddr => "127.0.0.1:'"$REMOTE_PORT"'", Listen => 1, ReuseAddr => 1) or die "$!\n";
+  $| = 1; print "holding\n"; sleep 300' >"$E2E_TMP/holder.out" 2>&1 &
+holder=$!
+e2e_wait_for 20 "another program to hold the port" grep -q holding "$E2E_TMP/holder.out"
+e2e_start_vorn "$dir"
+e2e_expect_box Vorn 'Remote control cannot listen on 127.0.0.1:4532.\rVorn runs without it.'
+e2e_wintree press Vorn OK
+e2e_wait_vorn
+kill "$holder"

@@ -52,16 +52,13 @@ SocketHandle Win32StreamSockets::Listen(const std::string& address, std::uint16_
   if (getaddrinfo(address.c_str(), std::to_string(port).c_str(), &hints, &found) != 0)
     return kNoSocket;
   SOCKET s = socket(found->ai_family, found->ai_socktype, found->ai_protocol);
-  bool ok = s != INVALID_SOCKET;
-  if (ok) {
-    // Another program on the same port is a failure, not a shared port.
-    BOOL exclusive = TRUE;
-    setsockopt(s, SOL_SOCKET, SO_EXCLUSIVEADDRUSE, reinterpret_cast<const char*>(&exclusive),
-               sizeof exclusive);
-    ok = bind(s, found->ai_addr, static_cast<int>(found->ai_addrlen)) == 0 &&
-         listen(s, SOMAXCONN) == 0 &&
-         WSAAsyncSelect(s, reinterpret_cast<HWND>(window), message, FD_ACCEPT) == 0;
-  }
+  // Without address reuse, another program on the port makes bind fail; an
+  // exclusive bind is left out as it could fail on connections that linger
+  // after Vorn closed them, when Vorn is started again soon.
+  const bool ok = s != INVALID_SOCKET &&
+                  bind(s, found->ai_addr, static_cast<int>(found->ai_addrlen)) == 0 &&
+                  listen(s, SOMAXCONN) == 0 &&
+                  WSAAsyncSelect(s, reinterpret_cast<HWND>(window), message, FD_ACCEPT) == 0;
   freeaddrinfo(found);
   if (!ok) {
     if (s != INVALID_SOCKET) closesocket(s);
