@@ -63,6 +63,7 @@ void TForm1::BuildWindow() {
   SD = services_.toolkit.CreateFileDialog(FileDialogKind::Save, kListDialogs);
 
   form_->OnCloseQuery = [this] { return FormCloseQuery(); };
+  form_->OnQueryEndSession = [this] { return FormQueryEndSession(); };
   form_->OnSettingChange = [this] {
     if (entry_) entry_->SettingsChanged();
   };
@@ -94,11 +95,14 @@ void TForm1::BuildMenus() {
 void TForm1::Show1Click() {
   form_->Show();
   form_->BringToFront();
+  // An open box keeps the focus: it waits for its answer.
+  if (Waiting()) return;
   Edit1->SetFocus();
   Edit1->SelectAll();
 }
 
 void TForm1::Hide1Click() {
+  if (Waiting()) return;
   form_->Hide();
 }
 
@@ -107,6 +111,7 @@ void TForm1::Hide2Click() {
 }
 
 void TForm1::Close1Click() {
+  if (Waiting()) return;
   form_->Close();
 }
 

@@ -51,6 +51,9 @@ class TForm1 : public TComponent {
   // Start and close.
   void FormCreate();
   bool FormCloseQuery();
+  // The session is ending: the same questions, but settings that cannot be
+  // written do not object.
+  bool FormQueryEndSession();
 
   // Window commands.
   void Show1Click();
@@ -111,14 +114,21 @@ class TForm1 : public TComponent {
   void BuildWindow();
   void BuildMenus();
   void LoadDefaultList();
+  bool CloseQuery(bool session_ending);
   // Replaces the rows by the file's, drawing the view once rather than per row.
   void LoadListFile(const std::string& path);
   void FrequencyEntryMode();
   void HotKeyCaptureMode();
   void TuneToSelected();
+  // A tuning did not reach the receiver program.
+  void ReceiverFailed();
   // Saves the rows to the current list's file, or asks for one when there is none.
   bool SaveCurrentList();
   Application& App() { return services_.toolkit.App(); }
+  // A box or dialog of this program is open and waits for its answer: the
+  // tray and the hotkey must not start another close, load, save or dialog
+  // inside it.
+  bool Waiting() { return App().InModal(); }
 
   MainFormServices services_;
   std::unique_ptr<Form> form_;
