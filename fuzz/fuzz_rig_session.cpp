@@ -77,7 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   // A parsed line never holds more arguments than its commands take.
   for (const RigRequest& request : ParseRigLine(stream).requests)
-    Check(request.spec == nullptr ? request.arguments.empty()
-                                  : request.arguments.size() <= request.spec->arguments);
+    Check(request.entry == nullptr ? request.arguments.empty()
+                                   : request.arguments.size() <= request.entry->arguments);
   return 0;
 }

@@ -15,7 +15,7 @@ class Answer {
   Answer(const RigLine& line, const RigRequest& request, std::string& out)
       : extended_(line.extended), separator_(line.separator), out_(out) {
     if (!extended_) return;
-    out_ += request.spec->name;
+    out_ += request.entry->name;
     out_ += ':';
     for (std::string_view argument : request.arguments) {
       out_ += ' ';
@@ -75,18 +75,18 @@ int SetPtt(std::string_view ptt) {
 
 // Carries out one request; false for a request that ends the connection.
 bool Carry(const RigLine& line, const RigRequest& request, RigControl& rig, std::string& out) {
-  if (request.spec == nullptr) {
+  if (request.entry == nullptr) {
     out += "RPRT " + std::to_string(kRigNotImplemented) + "\n";
     return true;
   }
-  if (request.spec->command == RigCommand::Quit) return false;
+  if (request.entry->command == RigCommand::Quit) return false;
   Answer answer(line, request, out);
-  if (request.arguments.size() < request.spec->arguments) {
+  if (request.arguments.size() < request.entry->arguments) {
     answer.Result(kRigInvalid);
     return true;
   }
   const auto& arguments = request.arguments;
-  switch (request.spec->command) {
+  switch (request.entry->command) {
     // Setting commands report their result in both forms.
     case RigCommand::SetFreq:
       answer.Result(SetFrequency(rig, arguments[0]), true);

@@ -6,7 +6,7 @@ namespace vorn {
 
 namespace {
 
-constexpr std::array<RigCommandSpec, 13> kCommands = {{
+constexpr std::array<RigCommandEntry, 13> kCommands = {{
     {RigCommand::SetFreq, 'F', "set_freq", 1},
     {RigCommand::GetFreq, 'f', "get_freq", 0},
     {RigCommand::SetMode, 'M', "set_mode", 2},
@@ -26,15 +26,15 @@ bool IsSpace(char c) {
   return c == ' ' || c == '\t' || c == '\r';
 }
 
-const RigCommandSpec* FindLetter(char letter) {
-  for (const RigCommandSpec& spec : kCommands)
-    if (spec.letter != 0 && spec.letter == letter) return &spec;
+const RigCommandEntry* FindLetter(char letter) {
+  for (const RigCommandEntry& entry : kCommands)
+    if (entry.letter != 0 && entry.letter == letter) return &entry;
   return nullptr;
 }
 
-const RigCommandSpec* FindName(std::string_view name) {
-  for (const RigCommandSpec& spec : kCommands)
-    if (spec.name == name) return &spec;
+const RigCommandEntry* FindName(std::string_view name) {
+  for (const RigCommandEntry& entry : kCommands)
+    if (entry.name == name) return &entry;
   return nullptr;
 }
 
@@ -61,19 +61,19 @@ RigLine ParseRigLine(std::string_view line) {
     RigRequest request;
     if (line[at] == '\\') {
       ++at;
-      request.spec = FindName(word());
+      request.entry = FindName(word());
     } else {
-      request.spec = FindLetter(line[at++]);
+      request.entry = FindLetter(line[at++]);
     }
-    if (request.spec != nullptr) {
-      for (std::size_t i = 0; i < request.spec->arguments; ++i) {
+    if (request.entry != nullptr) {
+      for (std::size_t i = 0; i < request.entry->arguments; ++i) {
         skip_space();
         if (at == line.size()) break;
         request.arguments.push_back(word());
       }
     }
     const bool complete =
-        request.spec != nullptr && request.arguments.size() == request.spec->arguments;
+        request.entry != nullptr && request.arguments.size() == request.entry->arguments;
     parsed.requests.push_back(std::move(request));
     if (!complete) break;
   }

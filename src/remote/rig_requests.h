@@ -23,7 +23,7 @@ enum class RigCommand {
   Quit,
 };
 
-struct RigCommandSpec {
+struct RigCommandEntry {
   RigCommand command;
   char letter;  // 0 for commands that only have a long name
   std::string_view name;
@@ -32,7 +32,7 @@ struct RigCommandSpec {
 
 struct RigRequest {
   // Null for a command nobody knows.
-  const RigCommandSpec* spec = nullptr;
+  const RigCommandEntry* entry = nullptr;
   // Fewer than the command takes when the line ran out.
   std::vector<std::string_view> arguments;
 };
