@@ -9,6 +9,7 @@ packages=(
   g++-mingw-w64-x86-64 g++-mingw-w64-i686
   wine64 xvfb xdotool x11-utils imagemagick
   unzip
+  libhamlib-utils iproute2
 )
 
 missing=()

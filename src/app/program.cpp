@@ -1,5 +1,6 @@
 #include "app/program.h"
 
+#include "app/settings.h"
 #include "components/hot_key_manager.h"
 
 namespace vorn {
@@ -21,11 +22,30 @@ bool Program::Run() {
   form1_ = std::make_unique<TForm1>(services_.form);
   list_input_ = std::make_unique<TListInput>(services_.form.toolkit, form1_->Window());
   form1_->SetListInput(list_input_.get());
+  if (!app.Terminated()) StartRemoteControl();
   app.Run(form1_->Window());
   return true;
 }
 
+void Program::StartRemoteControl() {
+  const RemoteSettings settings = ReadRemoteSettings(services_.profile, form1_->StartDir());
+  if (!settings.Enabled) return;
+  rig_ = std::make_unique<ReceiverRig>(form1_->Receiver());
+  remote_ = std::make_unique<RemoteEndpoint>(
+      RemoteServices{services_.form.hotkeys.windows, services_.sockets, *rig_});
+  if (settings.Port > 0 && settings.Port <= 65535 &&
+      remote_->Listen(settings.Address, static_cast<std::uint16_t>(settings.Port)))
+    return;
+  remote_.reset();
+  rig_.reset();
+  services_.form.toolkit.App().ShowMessage("Remote control cannot listen on " + settings.Address +
+                                           ":" + std::to_string(settings.Port) +
+                                           ".\rVorn runs without it.");
+}
+
 Program::~Program() {
+  remote_.reset();
+  rig_.reset();
   list_input_.reset();
   form1_.reset();
   if (key_text_) KeyTextEnd();

@@ -3,7 +3,11 @@
 #include <memory>
 
 #include "platform/keyboard_layouts.h"
+#include "platform/private_profile.h"
 #include "platform/single_instance.h"
+#include "platform/stream_sockets.h"
+#include "remote/receiver_rig.h"
+#include "remote/remote_endpoint.h"
 #include "ui/list_input.h"
 #include "ui/main_form.h"
 
@@ -13,10 +17,14 @@ struct ProgramServices {
   MainFormServices form;
   SingleInstance& instance;
   KeyboardLayouts& layouts;
+  // The remote-control endpoint's settings and sockets.
+  PrivateProfile& profile;
+  StreamSockets& sockets;
 };
 
 // The program from entry to end: one instance only, the key names, the main
-// window and the entry dialog, the message loop.
+// window and the entry dialog, the remote-control endpoint when the settings
+// ask for it, the message loop.
 class Program {
  public:
   explicit Program(ProgramServices services) : services_(std::move(services)) {}
@@ -29,12 +37,18 @@ class Program {
 
   TForm1* Form1() const { return form1_.get(); }
   TListInput* ListInput() const { return list_input_.get(); }
+  // Null unless it listens.
+  RemoteEndpoint* Remote() const { return remote_.get(); }
 
  private:
   ProgramServices services_;
   bool key_text_ = false;
   std::unique_ptr<TForm1> form1_;
   std::unique_ptr<TListInput> list_input_;
+  std::unique_ptr<ReceiverRig> rig_;
+  std::unique_ptr<RemoteEndpoint> remote_;
+
+  void StartRemoteControl();
 };
 
 }  // namespace vorn

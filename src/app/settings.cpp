@@ -88,6 +88,16 @@ Settings ReadSettings(PrivateProfile& profile, const std::string& start_dir) {
   return s;
 }
 
+RemoteSettings ReadRemoteSettings(PrivateProfile& profile, const std::string& start_dir) {
+  const std::string path = start_dir + kSettingsFileName;
+  const RemoteSettings defaults;
+  RemoteSettings s;
+  s.Enabled = ReadProfileBool(profile, path, "Remote", "Enabled", defaults.Enabled);
+  s.Port = ReadProfileInt(profile, path, "Remote", "Port", defaults.Port);
+  s.Address = ReadText(profile, path, "Remote", "Address", defaults.Address);
+  return s;
+}
+
 void WriteSettings(PrivateProfile& profile, const std::string& start_dir,
                    const SettingsToWrite& values, bool keep_hotkey) {
   const std::string path = start_dir + kSettingsFileName;

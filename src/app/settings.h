@@ -35,6 +35,15 @@ class ProfileSettings : public SettingsStore {
   PrivateProfile& profile_;
 };
 
+// The remote-control endpoint's section, read at start and never written.
+struct RemoteSettings {
+  bool Enabled = false;
+  // As written; a value outside 1..65535 cannot be listened on.
+  std::int32_t Port = 4532;
+  std::string Address = "127.0.0.1";
+};
+RemoteSettings ReadRemoteSettings(PrivateProfile& profile, const std::string& start_dir);
+
 // An integer as the settings file spells it: leading blanks, a sign, then
 // decimal digits or hexadecimal ones after "$", "0x", "0X", "x" or "X".
 // Nothing when the text is empty, not such a number, or beyond 32 bits.

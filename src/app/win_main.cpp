@@ -12,6 +12,7 @@
 #include "platform/win32/win32_notify_icon.h"
 #include "platform/win32/win32_private_profile.h"
 #include "platform/win32/win32_single_instance.h"
+#include "platform/win32/win32_stream_sockets.h"
 #include "platform/win32/win32_system_hotkeys.h"
 #include "platform/win32/win32_toolkit.h"
 #include "platform/win32/win32_window_tree.h"
@@ -44,6 +45,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   Win32KeyboardLayouts layouts;
   Win32SingleInstance instance;
   Win32NotifyIconShell shell;
+  Win32StreamSockets sockets;
 
   app.Guard([&] {
     Program program({{*toolkit,
@@ -57,7 +59,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
                       CurrentDirectory(),
                       '\\'},
                      instance,
-                     layouts});
+                     layouts,
+                     profile,
+                     sockets});
     program.Run();
   });
   return 0;

@@ -1,5 +1,7 @@
 #include "receiver/control_actions.h"
 
+#include "receiver/tuning_values.h"
+
 namespace vorn {
 
 namespace {
@@ -49,7 +51,21 @@ bool KeyIn(Presser& presser, ReceiverLink& link, const std::string& text) {
     const std::string caption = (c == ',' || c == '.') ? "." : std::string(1, c);
     if (!presser.Press(Table::Keypad, caption)) return false;
   }
-  return presser.Press(Table::Keypad, link.KeypadConfirm());
+  if (!presser.Press(Table::Keypad, link.KeypadConfirm())) return false;
+  if (const auto hz = HzFromKeypadText(digits)) link.Tuned().FrequencyHz = *hz;
+  return true;
+}
+
+bool PressDemodulator(Presser& presser, ReceiverLink& link, const std::string& text) {
+  if (!presser.Press(Table::Main, text)) return false;
+  link.Tuned().Demodulator = text;
+  return true;
+}
+
+bool PressBandwidth(Presser& presser, ReceiverLink& link, const std::string& text) {
+  if (!presser.Press(Table::Main, BandwidthCaption(text))) return false;
+  if (const std::int64_t hz = BandwidthHz(text); hz > 0) link.Tuned().BandwidthHz = hz;
+  return true;
 }
 
 }  // namespace
@@ -74,17 +90,19 @@ bool KeyInFrequency(ReceiverLink& link, const std::string& text) {
 }
 
 bool SelectDemodulator(ReceiverLink& link, const std::string& text) {
-  return ClickControl(link, Table::Main, text);
+  Presser presser(link);
+  return PressDemodulator(presser, link, text);
 }
 
 bool SelectBandwidth(ReceiverLink& link, const std::string& text) {
-  return ClickControl(link, Table::Main, BandwidthCaption(text));
+  Presser presser(link);
+  return PressBandwidth(presser, link, text);
 }
 
 bool TuneToStation(ReceiverLink& link, const StationRow& row) {
   Presser presser(link);
-  return KeyIn(presser, link, row.Frequency) && presser.Press(Table::Main, row.Demodulator) &&
-         presser.Press(Table::Main, BandwidthCaption(row.Bandwidth));
+  return KeyIn(presser, link, row.Frequency) && PressDemodulator(presser, link, row.Demodulator) &&
+         PressBandwidth(presser, link, row.Bandwidth);
 }
 
 }  // namespace vorn

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/window_tree.h"
+#include "receiver/tuned_state.h"
 
 namespace vorn {
 
@@ -56,6 +57,10 @@ class ReceiverLink {
 
   WindowTree& Tree() { return tree_; }
 
+  // Kept up to date by the control actions.
+  TunedState& Tuned() { return tuned_; }
+  const TunedState& Tuned() const { return tuned_; }
+
  private:
   struct Search {
     std::string title;
@@ -77,6 +82,7 @@ class ReceiverLink {
   Search main_;
   Search keypad_;
   std::string version_;
+  TunedState tuned_;
 };
 
 }  // namespace vorn

@@ -14,6 +14,7 @@
 #include "platform/sim/sim_locale.h"
 #include "platform/sim/sim_notify_icon.h"
 #include "platform/sim/sim_single_instance.h"
+#include "platform/sim/sim_stream_sockets.h"
 #include "platform/sim/sim_system_hotkeys.h"
 #include "platform/sim/sim_toolkit.h"
 #include "platform/sim/sim_window_tree.h"
@@ -64,7 +65,9 @@ class MainFormTest : public ::testing::Test {
                                                          dir.Dir(),
                                                          '/'},
                                                         instance,
-                                                        layouts});
+                                                        layouts,
+                                                        profile,
+                                                        sockets});
     program->Run();
   }
   TForm1& Start() {
@@ -98,6 +101,7 @@ class MainFormTest : public ::testing::Test {
   SimKeyboardLayouts layouts;
   SimSingleInstance instance;
   SimNotifyIconShell shell;
+  SimStreamSockets sockets{hidden};
   std::unique_ptr<Program> program;
   WindowHandle receiver_main = 0;
   WindowHandle receiver_keypad = 0;
@@ -725,6 +729,52 @@ TEST_F(MainFormTest, KeyTakenByAnotherProgramCanBeFollowedByAnotherChange) {
   kit.ActivateOtherProgram();
   hotkeys.Press(0, 16);
   EXPECT_TRUE(form.Window().Visible());
+}
+
+TEST_F(MainFormTest, RemoteControlIsOffUnlessTheSettingsTurnItOn) {
+  AddReceiver();
+  WriteIni("[Remote]\nPort=4600\n");
+  Start();
+  EXPECT_EQ(program->Remote(), nullptr);
+  EXPECT_EQ(sockets.Connect(4600), -1);
+  EXPECT_EQ(sockets.Connect(4532), -1);
+  EXPECT_THAT(kit.Boxes(), IsEmpty());
+}
+
+TEST_F(MainFormTest, RemoteClientsTuneThroughTheSameLinkAsTheWindowAndSeeWhatItTuned) {
+  AddReceiver();
+  dir.Write("list.txt", kBeacon);
+  WriteIni("[Remote]\nEnabled=1\nPort=4600\nAddress=127.0.0.1\n[StationLists]\nDefault=list.txt\n");
+  TForm1& form = Start();
+  EXPECT_EQ(sockets.ListenAddress(), "127.0.0.1");
+  const int client = sockets.Connect(4600);
+  ASSERT_NE(client, -1);
+  sockets.Write(client, "F 7100000\nM CW 1000\n");
+  EXPECT_EQ(sockets.Read(client), "RPRT 0\nRPRT 0\n");
+  EXPECT_THAT(desktop.Clicks(), ElementsAre("7", "1", "0", "0", "kHz", "CW", "1.6kHz"));
+
+  form.Show1Click();
+  Edit1().SetText("850");
+  Edit1().Type('\r');
+  sockets.Write(client, "f\n");
+  EXPECT_EQ(sockets.Read(client), "850000\n");
+
+  LV().ClickRow(0);
+  sockets.Write(client, "fm\n");
+  EXPECT_EQ(sockets.Read(client), "14100000\nCW\n1600\n");
+}
+
+TEST_F(MainFormTest, ARemotePortThatCannotBeHadGivesOneMessageAndVornRunsOn) {
+  AddReceiver();
+  sockets.TakePort(4532);
+  WriteIni("[Remote]\nEnabled=1\n");
+  Start();
+  EXPECT_THAT(
+      BoxTexts(),
+      ElementsAre("Remote control cannot listen on 127.0.0.1:4532.\rVorn runs without it."));
+  EXPECT_FALSE(kit.SimApp().Terminated());
+  EXPECT_EQ(program->Remote(), nullptr);
+  EXPECT_THAT(hidden.LiveWindows().size(), 2u);  // the hotkey manager's and the tray's
 }
 
 }  // namespace

@@ -195,5 +195,41 @@ TEST_F(ReceiverLinkTest, HungControlEndsTheFrequencyBeforeConfirm) {
   EXPECT_THAT(tree.Clicks(), ElementsAre("7", "1"));
 }
 
+TEST(HzFromKeypadTextTest, ReadsKhzTextsAsTheEntryAndRowsKeyThem) {
+  EXPECT_EQ(HzFromKeypadText("7100"), 7100000);
+  EXPECT_EQ(HzFromKeypadText(" 7100,5 "), 7100500);
+  EXPECT_EQ(HzFromKeypadText("7100.001"), 7100001);
+  EXPECT_EQ(HzFromKeypadText("7100.0015"), 7100002);  // rounded to 1 Hz
+  EXPECT_EQ(HzFromKeypadText("7100.00149"), 7100001);
+  EXPECT_EQ(HzFromKeypadText("."), 0);
+  EXPECT_EQ(HzFromKeypadText(""), std::nullopt);
+  EXPECT_EQ(HzFromKeypadText("7.1.0"), std::nullopt);
+  EXPECT_EQ(HzFromKeypadText("a-5"), std::nullopt);
+  EXPECT_EQ(HzFromKeypadText(std::string(30, '9')), std::nullopt);
+}
+
+TEST_F(ReceiverLinkTest, TheTunedRecordFollowsEveryActionThatWentThrough) {
+  AddReceiver(tree);
+  FindBoth();
+  EXPECT_EQ(link.Tuned().FrequencyHz, 0);
+  EXPECT_TRUE(KeyInFrequency(link, "7100,5"));
+  EXPECT_TRUE(TuneToStation(link, {"6070", "1.6 kHz", "USB", "Radio"}));
+  EXPECT_EQ(link.Tuned().FrequencyHz, 6070000);
+  EXPECT_EQ(link.Tuned().Demodulator, "USB");
+  EXPECT_EQ(link.Tuned().BandwidthHz, 1600);
+  EXPECT_TRUE(SelectDemodulator(link, "AM"));
+  EXPECT_TRUE(SelectBandwidth(link, "12 kHz"));
+  EXPECT_EQ(link.Tuned().Demodulator, "AM");
+  EXPECT_EQ(link.Tuned().BandwidthHz, 12000);
+
+  // A failed press leaves the record as it was.
+  tree.Hang(*link.Lookup(Table::Keypad, "kHz"));
+  tree.Hang(*link.Lookup(Table::Main, "CW"));
+  EXPECT_FALSE(KeyInFrequency(link, "9000"));
+  EXPECT_FALSE(SelectDemodulator(link, "CW"));
+  EXPECT_EQ(link.Tuned().FrequencyHz, 6070000);
+  EXPECT_EQ(link.Tuned().Demodulator, "AM");
+}
+
 }  // namespace
 }  // namespace vorn

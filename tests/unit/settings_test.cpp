@@ -209,5 +209,20 @@ TEST_F(SettingsTest, IniFileKeepsLayoutAndMatchesNamesWithoutCase) {
             "; comment\r\n[A]\r\nx = \"quoted value\" \r\ny=2\r\nNEW=4\r\n\r\n[B]\r\nZ=5\r\n");
 }
 
+TEST(RemoteSettingsTest, OffOnLoopbackUnlessTheFileSaysOtherwise) {
+  TempDir dir;
+  IniFileProfile profile;
+  const RemoteSettings none = ReadRemoteSettings(profile, dir.Dir());
+  EXPECT_FALSE(none.Enabled);
+  EXPECT_EQ(none.Port, 4532);
+  EXPECT_EQ(none.Address, "127.0.0.1");
+
+  dir.Write("Vorn.ini", "[Remote]\r\nEnabled=1\r\nPort=$1000\r\nAddress=192.168.1.5\r\n");
+  const RemoteSettings set = ReadRemoteSettings(profile, dir.Dir());
+  EXPECT_TRUE(set.Enabled);
+  EXPECT_EQ(set.Port, 4096);
+  EXPECT_EQ(set.Address, "192.168.1.5");
+}
+
 }  // namespace
 }  // namespace vorn

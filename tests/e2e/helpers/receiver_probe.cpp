@@ -11,6 +11,7 @@
 //                                         through the link and sends the same 14
 //                                         messages in a bare loop: "link\t<us>",
 //                                         "bare\t<us>" per iteration
+//   bare N                                the same without the link's keyings
 //   ping                                  waits up to 30 s until the keypad's
 //                                         program answers: "ok" or "fail"
 //   quit
@@ -107,7 +108,7 @@ bool BareKeying(const std::vector<HWND>& buttons) {
   return true;
 }
 
-void Bench(ReceiverLink& link, int iterations) {
+void Bench(ReceiverLink& link, int iterations, bool with_link) {
   std::vector<HWND> buttons;
   for (const std::string caption : {"7", "1", "0", "0", ".", "5", link.KeypadConfirm().c_str()}) {
     const auto handle = link.Lookup(Table::Keypad, caption);
@@ -119,9 +120,11 @@ void Bench(ReceiverLink& link, int iterations) {
   }
   for (int i = 0; i < iterations; ++i) {
     long long start = Microseconds();
-    if (!vorn::KeyInFrequency(link, "7100.5")) return Reply("fail\tlink");
-    Reply("link\t" + std::to_string(Microseconds() - start));
-    start = Microseconds();
+    if (with_link) {
+      if (!vorn::KeyInFrequency(link, "7100.5")) return Reply("fail\tlink");
+      Reply("link\t" + std::to_string(Microseconds() - start));
+      start = Microseconds();
+    }
     if (!BareKeying(buttons)) return Reply("fail\tbare");
     Reply("bare\t" + std::to_string(Microseconds() - start));
   }
@@ -155,8 +158,8 @@ int main() {
     } else if (command == "tune" && Fields(rest, '|').size() == 3) {
       const auto fields = Fields(rest, '|');
       Timed([&] { return vorn::TuneToStation(link, {fields[0], fields[1], fields[2], ""}); });
-    } else if (command == "bench" && words.size() == 2) {
-      Bench(link, std::atoi(words[1].c_str()));
+    } else if ((command == "bench" || command == "bare") && words.size() == 2) {
+      Bench(link, std::atoi(words[1].c_str()), command == "bench");
     } else if (command == "ping") {
       Reply(Ping(link) ? "ok" : "fail");
     } else {

@@ -1,0 +1,81 @@
+#!/bin/bash
+# Remote-control timing under Wine. N times (default 100), alternately in the
+# same run: the receiver probe keys "7100.5" with bare messages (the floor),
+# and a client of Vorn's endpoint sends "F 7100500" (the same keys) and waits
+# for "RPRT 0". Prints the medians and
+# the ratio of request-to-answer against the floor (goal <= 1.3). Then M
+# (default 1000) "f" round trips while the operator types into Vorn's window:
+# median and 99th percentile.
+#
+#   VORN_BUILD=<windows build dir> bench/e2e_remote.sh [N [M]]
+source "$(dirname "$0")/../tests/e2e/lib.sh"
+source "$(dirname "$0")/../tests/e2e/remote_lib.sh"
+VORN_BUILD=${VORN_BUILD:-$(realpath "$(dirname "$0")/../build/windows")}
+VORN_SOURCE=${VORN_SOURCE:-$(realpath "$(dirname "$0")/..")}
+iterations=${1:-100}
+round_trips=${2:-1000}
+
+e2e_setup
+dir="$E2E_TMP/vorn"
+mkdir -p "$dir"
+remote_ini "$dir"
+e2e_start_receiver
+e2e_start_probe
+e2e_expect_eq "both searches find the stand-in" $'main\tok\nkeypad\tok' "$(e2e_probe find)"
+e2e_start_vorn "$dir"
+e2e_wait_vorn_ready
+e2e_wait_for 30 "Vorn to listen" remote_listening
+remote_open bench
+
+# One request and its one-line answer, timed without forking: $answer and
+# $took (microseconds).
+ask() {
+  local start=${EPOCHREALTIME/./}
+  printf '%s\n' "$1" >&"${REMOTE_FD[bench]}"
+  IFS= read -r -t 20 -u "${REMOTE_FD[bench]}" answer || e2e_fail "no answer to $1"
+  took=$((${EPOCHREALTIME/./} - start))
+}
+percentile() {
+  sort -n | awk -v p="$1" '{ v[NR] = $1 } END { i = int(NR * p / 100 + 0.999999); if (i < 1) i = 1; print v[i] }'
+}
+
+floor=() remote=()
+for ((i = 0; i < iterations; i++)); do
+  times=$(e2e_probe "bare 1")
+  [[ $times == bare$'\t'* ]] || e2e_fail "the probe's keying failed: $times"
+  floor+=("${times#bare$'\t'}")
+  ask "F 7100500"
+  remote+=("$took")
+  [[ $answer == "RPRT 0" ]] || e2e_fail "F 7100500 answered $answer"
+done
+
+# The stand-in's spans, first click to confirm click: bare and remote in turn.
+spans=$(awk -F'\t' '$2 == "click" && $3 == "Frequency" && $4 == "7" { start = $1 }
+                    $2 == "click" && $3 == "Frequency" && $4 == "kHz" { print (n++ % 2 ? "remote" : "bare"), $1 - start }' \
+  "$E2E_RECEIVER_LOG")
+span_bare=$(awk '$1 == "bare" { print $2 }' <<<"$spans" | percentile 50)
+span_remote=$(awk '$1 == "remote" { print $2 }' <<<"$spans" | percentile 50)
+floor_median=$(printf '%s\n' "${floor[@]}" | percentile 50)
+remote_median=$(printf '%s\n' "${remote[@]}" | percentile 50)
+
+echo "keyings of 7100.5, alternately: $iterations bare from the probe (the floor), $iterations by F 7100500 from a client"
+echo "  bare keying, as its sender saw it, median   $floor_median us"
+echo "  F request to RPRT 0, as the client saw it   $remote_median us"
+awk -v r="$remote_median" -v b="$floor_median" 'BEGIN { printf "  ratio                                       %.3f (goal <= 1.3)\n", r / b }'
+echo "  first to confirm click in the stand-in, median: bare $span_bare us, remote $span_remote us"
+
+# f round trips while the window is in use: shown, with typing and erasing in Edit1.
+e2e_show_vorn
+(while :; do xdotool type --delay 30 12345 && xdotool key --delay 30 BackSpace BackSpace BackSpace BackSpace BackSpace; done) \
+  >/dev/null 2>&1 &
+typist=$!
+trips=()
+for ((i = 0; i < round_trips; i++)); do
+  ask f
+  trips+=("$took")
+  [[ $answer == 7100500 ]] || e2e_fail "f answered $answer"
+done
+kill "$typist"
+wait "$typist" 2>/dev/null || true
+echo "f round trips: $round_trips while typing into Vorn's window"
+echo "  median $(printf '%s\n' "${trips[@]}" | percentile 50) us, p99 $(printf '%s\n' "${trips[@]}" | percentile 99) us"

@@ -1,0 +1,83 @@
+// Remote-control request streams: arbitrary bytes in arbitrary pieces, with
+// the properties the endpoint relies on.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "receiver/tuning_values.h"
+#include "remote/rig_requests.h"
+#include "remote/rig_session.h"
+
+namespace {
+
+void Check(bool condition) {
+  if (!condition) __builtin_trap();
+}
+
+// Takes every press and checks that what is keyed is what the keypad takes.
+class CheckingRig : public vorn::RigControl {
+ public:
+  bool KeyInFrequency(const std::string& text) override {
+    const auto hz = vorn::HzFromKeypadText(text);
+    Check(hz && *hz <= vorn::kMaxFrequencyKhz * 1000 && vorn::KeypadTextFromHz(*hz) == text);
+    tuned_.FrequencyHz = *hz;
+    return text.size() % 2 == 0;  // now and then the receiver is out of reach
+  }
+  bool SelectMode(const std::string& demodulator, const std::string& bandwidth) override {
+    Check(!demodulator.empty());
+    Check(bandwidth.empty() || vorn::BandwidthHz(bandwidth) > 0);
+    tuned_.Demodulator = demodulator;
+    return true;
+  }
+  vorn::TunedState Tuned() const override { return tuned_; }
+
+ private:
+  vorn::TunedState tuned_;
+};
+
+// Every result the answers carry is 0 or negative. A result ends its line;
+// what comes before it on the line may echo the request.
+void CheckResults(const std::string& answers) {
+  std::size_t line = 0;
+  for (std::size_t end = answers.find('\n'); end != std::string::npos;
+       line = end + 1, end = answers.find('\n', line)) {
+    const std::string_view text(answers.data() + line, end - line);
+    const std::size_t result = text.rfind("RPRT ");
+    if (result == std::string_view::npos) continue;
+    const std::string_view code = text.substr(result + 5);
+    Check(code == "0" || (code.size() > 1 && code[0] == '-'));
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace vorn;
+  const std::string_view input(reinterpret_cast<const char*>(data), size);
+  if (input.empty()) return 0;
+
+  // The first byte sets the size of the pieces, the rest is the stream.
+  const std::size_t piece = 1 + static_cast<unsigned char>(input[0]) % 64;
+  const std::string_view stream = input.substr(1);
+
+  CheckingRig rig;
+  RigSession pieces(rig);
+  std::string answers;
+  for (std::size_t at = 0; at < stream.size(); at += piece)
+    pieces.Receive(stream.substr(at, piece), answers);
+  CheckResults(answers);
+
+  // Cut otherwise, the stream gets the same answers.
+  CheckingRig other_rig;
+  RigSession whole(other_rig);
+  std::string whole_answers;
+  whole.Receive(stream, whole_answers);
+  Check(whole_answers == answers);
+  Check(whole.Ended() == pieces.Ended());
+
+  // A parsed line never holds more arguments than its commands take.
+  for (const RigRequest& request : ParseRigLine(stream).requests)
+    Check(request.entry == nullptr ? request.arguments.empty()
+                                   : request.arguments.size() <= request.entry->arguments);
+  return 0;
+}

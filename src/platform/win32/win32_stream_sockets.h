@@ -1,0 +1,35 @@
+#pragma once
+
+#include <map>
+
+#include "platform/stream_sockets.h"
+
+namespace vorn {
+
+// Winsock sockets whose events are posted to a window (WSAAsyncSelect).
+class Win32StreamSockets : public StreamSockets {
+ public:
+  Win32StreamSockets();
+  ~Win32StreamSockets() override;
+
+  Win32StreamSockets(const Win32StreamSockets&) = delete;
+  Win32StreamSockets& operator=(const Win32StreamSockets&) = delete;
+
+  SocketHandle Listen(const std::string& address, std::uint16_t port, WindowHandle window,
+                      std::uint32_t message) override;
+  SocketHandle Accept(SocketHandle listener) override;
+  SocketTransfer Receive(SocketHandle socket, char* buffer, std::size_t size) override;
+  SocketTransfer Send(SocketHandle socket, const char* data, std::size_t size) override;
+  void Close(SocketHandle socket) override;
+
+ private:
+  struct Target {
+    WindowHandle window;
+    std::uint32_t message;
+  };
+
+  bool started_ = false;
+  std::map<SocketHandle, Target> listeners_;
+};
+
+}  // namespace vorn

@@ -1,0 +1,16 @@
+#include "remote/receiver_rig.h"
+
+#include "receiver/control_actions.h"
+
+namespace vorn {
+
+bool ReceiverRig::KeyInFrequency(const std::string& keypad_text) {
+  return vorn::KeyInFrequency(link_, keypad_text);
+}
+
+bool ReceiverRig::SelectMode(const std::string& demodulator, const std::string& bandwidth) {
+  if (!SelectDemodulator(link_, demodulator)) return false;
+  return bandwidth.empty() || SelectBandwidth(link_, bandwidth);
+}
+
+}  // namespace vorn

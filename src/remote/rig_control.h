@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+
+#include "receiver/tuned_state.h"
+
+namespace vorn {
+
+// What the remote-control protocol asks of the receiver.
+class RigControl {
+ public:
+  virtual ~RigControl() = default;
+
+  // Keys a frequency as the keypad takes it (kHz text). False when the
+  // receiver program was not reached.
+  virtual bool KeyInFrequency(const std::string& keypad_text) = 0;
+  // Presses a demodulator button, then a bandwidth button unless `bandwidth`
+  // is empty. False when the receiver program was not reached.
+  virtual bool SelectMode(const std::string& demodulator, const std::string& bandwidth) = 0;
+  virtual TunedState Tuned() const = 0;
+};
+
+}  // namespace vorn

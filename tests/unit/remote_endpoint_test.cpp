@@ -1,0 +1,168 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "platform/sim/sim_hidden_window.h"
+#include "platform/sim/sim_stream_sockets.h"
+#include "platform/sim/sim_window_tree.h"
+#include "receiver/control_actions.h"
+#include "remote/dump_state.h"
+#include "remote/receiver_rig.h"
+#include "remote/remote_endpoint.h"
+
+namespace vorn {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+constexpr std::uint16_t kPort = 4532;
+
+// Vorn's endpoint over the real receiver link, a simulated receiver and
+// simulated sockets whose clients are the test.
+class RemoteEndpointTest : public ::testing::Test {
+ protected:
+  RemoteEndpointTest() {
+    const WindowHandle main = tree.AddTopLevel("Perseus");
+    for (const char* c : {"Dither", "AM", "SAM", "CW", "USB", "LSB", "FM", "3 kHz", "0.8kHz"})
+      tree.AddChild(main, c);
+    const WindowHandle keypad = tree.AddTopLevel("Frequency");
+    for (const char* c : {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9", ".", "kHz"})
+      tree.AddChild(keypad, c);
+    EXPECT_EQ(link.FindMainControl("Perseus", "Dither"), "ok");
+    EXPECT_EQ(link.FindKeypadControl("Frequency", "kHz", "V2.1f"), "ok");
+  }
+
+  void Start() { ASSERT_TRUE(endpoint.Listen("127.0.0.1", kPort)); }
+
+  // One request, its answers as the client reads them.
+  std::string Ask(int client, const std::string& line) {
+    sockets.Write(client, line);
+    return sockets.Read(client);
+  }
+
+  SimWindowTree tree;
+  ReceiverLink link{tree};
+  ReceiverRig rig{link};
+  SimHiddenWindows windows;
+  SimStreamSockets sockets{windows};
+  RemoteEndpoint endpoint{{windows, sockets, rig}};
+};
+
+TEST_F(RemoteEndpointTest, TuningFromAClientPressesTheReceiversButtonsAndSharesTheRecord) {
+  Start();
+  EXPECT_EQ(sockets.ListenAddress(), "127.0.0.1");
+  const int client = sockets.Connect(kPort);
+  EXPECT_EQ(Ask(client, "F 7100500\nM USB 2400\n"), "RPRT 0\nRPRT 0\n");
+  EXPECT_THAT(tree.Clicks(), ElementsAre("7", "1", "0", "0", ".", "5", "kHz", "USB", "3 kHz"));
+
+  // A frequency typed into Vorn is what the client reads back.
+  ASSERT_TRUE(KeyInFrequency(link, "6070"));
+  EXPECT_EQ(Ask(client, "fm\n"), "6070000\nUSB\n3000\n");
+}
+
+TEST_F(RemoteEndpointTest, APortThatCannotBeHadLeavesNothingBehind) {
+  sockets.TakePort(kPort);
+  EXPECT_FALSE(endpoint.Listen("127.0.0.1", kPort));
+  EXPECT_THAT(windows.LiveWindows(), IsEmpty());
+  EXPECT_EQ(sockets.Connect(kPort), -1);
+
+  RemoteEndpoint bad_address({windows, sockets, rig});
+  EXPECT_FALSE(bad_address.Listen("127.0.0.300", kPort + 1));
+  EXPECT_THAT(windows.LiveWindows(), IsEmpty());
+}
+
+TEST_F(RemoteEndpointTest, TheNinthClientIsClosedAtOnceAndTheOthersAreServed) {
+  Start();
+  std::vector<int> clients;
+  for (int i = 0; i < 9; ++i) clients.push_back(sockets.Connect(kPort));
+  EXPECT_EQ(endpoint.ClientCount(), kMaxRemoteClients);
+  EXPECT_TRUE(sockets.ClosedByServer(clients[8]));
+  for (int i = 0; i < 8; ++i) EXPECT_EQ(Ask(clients[i], "v\n"), "VFOA\n") << i;
+
+  // A place freed is a place for the next.
+  sockets.Disconnect(clients[0]);
+  const int next = sockets.Connect(kPort);
+  EXPECT_EQ(Ask(next, "t\n"), "0\n");
+}
+
+TEST_F(RemoteEndpointTest, ABadClientIsClosedAndTheOthersCarryOn) {
+  Start();
+  const int good = sockets.Connect(kPort);
+  const int overlong = sockets.Connect(kPort);
+  const int vanishing = sockets.Connect(kPort);
+  const int quitting = sockets.Connect(kPort);
+  sockets.Write(good, "F 71");
+
+  sockets.Write(overlong, std::string(2000, 'f'));
+  EXPECT_TRUE(sockets.ClosedByServer(overlong));
+  EXPECT_EQ(sockets.Read(overlong), "");
+
+  sockets.Write(vanishing, "F 6070");
+  sockets.Disconnect(vanishing);
+  EXPECT_TRUE(sockets.ClosedByServer(vanishing));
+
+  EXPECT_EQ(Ask(quitting, "f\nq\nf\n"), "0\n");
+  EXPECT_TRUE(sockets.ClosedByServer(quitting));
+
+  EXPECT_THAT(tree.Clicks(), IsEmpty());
+  EXPECT_EQ(endpoint.ClientCount(), 1u);
+  EXPECT_EQ(Ask(good, "00000\n"), "RPRT 0\n");
+  EXPECT_THAT(tree.Clicks(), ElementsAre("7", "1", "0", "0", "kHz"));
+}
+
+TEST_F(RemoteEndpointTest, ALateCloseMessageForAReusedHandleLeavesTheLiveClientAlone) {
+  Start();
+  const int client = sockets.Connect(kPort);
+  for (std::uint32_t event : {kSocketClose, kSocketRead | (10054u << 16)})
+    windows.Deliver(endpoint.Handle(), kRemoteSocketMessage, sockets.ServerSocket(client), event);
+  EXPECT_EQ(endpoint.ClientCount(), 1u);
+  EXPECT_EQ(Ask(client, "v\n"), "VFOA\n");
+}
+
+TEST_F(RemoteEndpointTest, AnswersThatDoNotFitAreSentAsTheClientReads) {
+  Start();
+  const int client = sockets.Connect(kPort);
+  sockets.SetRoom(client, 5);
+  sockets.Write(client, "\\dump_state\nv\n");
+  std::string received;
+  for (int reads = 0; reads < 100 && received.size() < DumpState().size() + 5; ++reads)
+    received += sockets.Read(client);
+  EXPECT_EQ(received, DumpState() + "VFOA\n");
+}
+
+TEST_F(RemoteEndpointTest, AClientThatLeavesItsAnswersUnreadIsClosed) {
+  Start();
+  const int reader = sockets.Connect(kPort);
+  const int sleeper = sockets.Connect(kPort);
+  sockets.SetRoom(sleeper, 0);
+  std::string requests;
+  for (std::size_t waiting = 0; waiting <= kMaxUnreadAnswers; waiting += DumpState().size())
+    requests += "\\dump_state\n";
+  for (std::size_t at = 0; at < requests.size() && !sockets.ClosedByServer(sleeper); at += 1000)
+    sockets.Write(sleeper, requests.substr(at, 1000));
+  EXPECT_TRUE(sockets.ClosedByServer(sleeper));
+  EXPECT_EQ(Ask(reader, "v\n"), "VFOA\n");
+}
+
+TEST_F(RemoteEndpointTest, AHungReceiverGetsANegativeResultAndTheClientStays) {
+  Start();
+  const int client = sockets.Connect(kPort);
+  tree.Hang(*link.Lookup(Table::Keypad, "kHz"));
+  EXPECT_EQ(Ask(client, "F 7100000\n"), "RPRT -6\n");
+  EXPECT_EQ(Ask(client, "f\n"), "0\n");
+}
+
+TEST_F(RemoteEndpointTest, EndingTheEndpointClosesEverySocket) {
+  {
+    RemoteEndpoint scoped({windows, sockets, rig});
+    ASSERT_TRUE(scoped.Listen("127.0.0.1", kPort));
+    sockets.Connect(kPort);
+    sockets.Connect(kPort);
+    EXPECT_EQ(sockets.OpenSockets(), 3u);
+  }
+  EXPECT_EQ(sockets.OpenSockets(), 0u);
+  EXPECT_THAT(windows.LiveWindows(), IsEmpty());
+}
+
+}  // namespace
+}  // namespace vorn
