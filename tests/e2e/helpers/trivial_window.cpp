@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "platform/start_trace.h"
+
 namespace {
 
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -17,6 +19,7 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lpa
 }  // namespace
 
 int main() {
+  vorn::StartTrace("entry");
   HINSTANCE instance = GetModuleHandleA(nullptr);
   WNDCLASSA window_class{};
   window_class.lpfnWndProc = WindowProc;
@@ -28,6 +31,7 @@ int main() {
   HWND window = CreateWindowExA(0, "TrivialWindow", "Trivial", WS_OVERLAPPEDWINDOW, 400, 300, 300,
                                 200, nullptr, nullptr, instance, nullptr);
   ShowWindow(window, SW_SHOW);
+  vorn::StartTrace("window");
   MSG message;
   while (GetMessageA(&message, nullptr, 0, 0) > 0) {
     TranslateMessage(&message);
