@@ -73,6 +73,18 @@ BOOL CALLBACK AddWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM areas) {
   return TRUE;
 }
 
+using FileDialogFunction = BOOL(WINAPI*)(OPENFILENAMEA*);
+
+// The file dialogs' library is loaded when a dialog is first opened: loading
+// it (and the printing libraries it pulls in) at start would only delay the
+// tray icon.
+FileDialogFunction FileDialogEntry(FileDialogKind kind) {
+  static HMODULE library = LoadLibraryA("comdlg32.dll");
+  if (!library) return nullptr;
+  return reinterpret_cast<FileDialogFunction>(reinterpret_cast<void (*)()>(GetProcAddress(
+      library, kind == FileDialogKind::Open ? "GetOpenFileNameA" : "GetSaveFileNameA")));
+}
+
 }  // namespace
 
 HFONT CreateToolkitFont(int height, bool bold) {
@@ -217,9 +229,9 @@ std::string FileDialogImpl::Execute() {
   ofn.lpstrDefExt = options_.DefaultExt.empty() ? nullptr : options_.DefaultExt.c_str();
   // The working directory stays where the program started.
   ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_NOCHANGEDIR;
+  const FileDialogFunction show = FileDialogEntry(kind_);
   const Application::ModalScope modal(app_);
-  const BOOL chosen =
-      kind_ == FileDialogKind::Open ? GetOpenFileNameA(&ofn) : GetSaveFileNameA(&ofn);
+  const BOOL chosen = show && show(&ofn);
   return chosen ? std::string(file.data()) : std::string();
 }
 
