@@ -13,12 +13,13 @@ namespace win32 {
 
 namespace {
 
-void RegisterToolkitClass(const char* name, HICON icon) {
+void RegisterToolkitClass(const char* name, HICON icon, HICON small_icon) {
   WNDCLASSEXA wc{};
   wc.cbSize = sizeof(wc);
   wc.lpfnWndProc = WindowObject::ClassProc;
   wc.hInstance = GetModuleHandleA(nullptr);
   wc.hIcon = icon;
+  wc.hIconSm = small_icon;
   wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   wc.lpszClassName = name;
@@ -109,11 +110,16 @@ Win32Application::Win32Application() {
 
   icon_ = LoadIconA(GetModuleHandleA(nullptr), "MAINICON");
   if (!icon_) icon_ = LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));
+  // Without it, every class would have its own small icon made from the
+  // resource anew, which is slow under Wine.
+  HICON small_icon = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), "MAINICON",
+                                                   IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                                   GetSystemMetrics(SM_CYSMICON), LR_SHARED));
 
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
   for (const char* name : {kFormClass, kPanelClass, kDialogClass, kUtilityClass})
-    RegisterToolkitClass(name, icon_);
+    RegisterToolkitClass(name, icon_, small_icon);
   form_font_.Reset(CreateToolkitFont(-11, false));
   utility_ = CreateWindowExA(WS_EX_TOOLWINDOW, kUtilityClass, title_.c_str(), WS_POPUP, 0, 0, 0, 0,
                              nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
