@@ -10,6 +10,8 @@
 
 #include <cstdio>
 
+#include "bare_window.h"
+
 namespace {
 
 constexpr int kHotKeyId = 1;
@@ -39,18 +41,9 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lpa
 }  // namespace
 
 int main() {
-  HINSTANCE instance = GetModuleHandleA(nullptr);
-  WNDCLASSA window_class{};
-  window_class.lpfnWndProc = WindowProc;
-  window_class.hInstance = instance;
-  window_class.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  window_class.lpszClassName = "HotkeyFloor";
-  RegisterClassA(&window_class);
-  HWND window = CreateWindowExA(0, "HotkeyFloor", "Hotkey Floor", WS_OVERLAPPEDWINDOW, 248, 110,
-                                309, 515, nullptr, nullptr, instance, nullptr);
+  HWND window = CreateBareWindow("HotkeyFloor", "Hotkey Floor", WindowProc, {248, 110, 557, 625});
   g_edit = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 8, 9,
-                           153, 24, window, nullptr, instance, nullptr);
+                           153, 24, window, nullptr, GetModuleHandleA(nullptr), nullptr);
   if (!RegisterHotKey(window, kHotKeyId, 0, VK_SUBTRACT)) {
     std::printf("taken\n");
     return 1;
