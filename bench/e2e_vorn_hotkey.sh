@@ -30,6 +30,7 @@ confirm_count() { grep -c $'\tclick\tFrequency\tkHz$' "$E2E_RECEIVER_LOG" || tru
 more_confirms() { (($(confirm_count) > $1)); }
 vorn_hidden() { ! e2e_vorn_shown; }
 x_focus_on() { [[ $(xdotool getwindowfocus getwindowname 2>/dev/null) == "$1" ]]; }
+floor_gone() { ! e2e_wintree list | grep -q $'\tHotkeyFloor\t'; }
 floor_said() { grep -qsE '^(ready|taken)' "$E2E_TMP/floor.out"; }
 
 # Sets $pressed to the moment of the keystroke and $elapsed to the
@@ -93,6 +94,8 @@ floor_round() {
     [[ $(e2e_watch $'hidden\tHotkeyFloor\tHotkey Floor') =~ ^[0-9]+$ ]] || e2e_fail "Enter did not hide the floor"
   done
   e2e_stop floor
+  # Vorn does not say whether it got the hotkey: it must be free before it starts.
+  e2e_wait_for 20 "the floor's window to go" floor_gone
 }
 
 for ((round = 0; round < rounds; round++)); do
