@@ -6,6 +6,9 @@
 # in Wine's system tray; alternately in the same run, for trivial-window.exe,
 # a bare Win32 window. Median over N runs each (default 20).
 #
+# A build of the windows-trace preset also reports each program's steps: the
+# time from the previous trace point (the first from the start) to each one.
+#
 #   VORN_BUILD=<windows build dir> bench/e2e_vorn_startup.sh [N]
 source "$(dirname "$0")/../tests/e2e/lib.sh"
 VORN_BUILD=${VORN_BUILD:-$(realpath "$(dirname "$0")/../build/windows")}
@@ -20,6 +23,21 @@ e2e_start_receiver
 e2e_start_watch
 stamp="$E2E_TMP/start.stamp"
 
+# The trace points of the windows-trace build, "trace<TAB>microseconds<TAB>step"
+# on stderr: each step's time from the previous point, by "program: step".
+declare -A step_us=()
+steps=()
+collect_trace() {
+  local name=$1 previous=$2 tag us step
+  while IFS=$'\t' read -r tag us step; do
+    [[ $tag == trace ]] || continue
+    step="$name: ${step%$'\r'}"
+    [[ -n ${step_us[$step]:-} ]] || steps+=("$step")
+    step_us[$step]+="$((us - previous)) "
+    previous=$us
+  done <"$E2E_TMP/$name.err"
+}
+
 # Sets $elapsed to the microseconds from start to the shown window; ends the program.
 time_start() {
   local name=$1 class=$2 title=$3 exe=$4 shown
@@ -27,6 +45,7 @@ time_start() {
   shown=$(e2e_watch "shown"$'\t'"$class"$'\t'"$title")
   [[ $shown =~ ^[0-9]+$ ]] || e2e_fail "$exe showed no window"
   elapsed=$((shown - $(cat "$stamp")))
+  collect_trace "$name" "$(cat "$stamp")"
   e2e_stop "$name"
   [[ $(e2e_watch "hidden"$'\t'"$class"$'\t'"$title") =~ ^[0-9]+$ ]] || e2e_fail "$exe did not go"
 }
@@ -44,3 +63,10 @@ done
 echo "Start to the first visible window under Wine (Vorn: its tray icon), $runs runs each (milliseconds, median; min..max):"
 e2e_report_ms vorn "${vorn[@]}"
 e2e_report_ms trivial "${trivial[@]}"
+if ((${#steps[@]} > 0)); then
+  echo "Steps (milliseconds from the previous trace point, median; min..max):"
+  for step in "${steps[@]}"; do
+    # shellcheck disable=SC2086  # the list of times splits into arguments
+    e2e_report_ms "$step" ${step_us[$step]}
+  done
+fi

@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ clang clang-format libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   g++-mingw-w64-x86-64 g++-mingw-w64-i686
-  wine64 xvfb xdotool x11-utils imagemagick
+  wine64 wine32:i386 xvfb xdotool x11-utils imagemagick
   unzip
   libhamlib-utils iproute2
 )
@@ -25,5 +25,9 @@ if [ "$(id -u)" -ne 0 ]; then
   sudo=(sudo)
 fi
 export DEBIAN_FRONTEND=noninteractive
+# The 32-bit build runs under 32-bit Wine, from Debian's i386 architecture.
+if [[ " ${missing[*]} " == *:i386\ * ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+  "${sudo[@]}" dpkg --add-architecture i386
+fi
 "${sudo[@]}" apt-get update -qq
 "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -2,6 +2,7 @@
 
 #include "app/settings.h"
 #include "components/hot_key_manager.h"
+#include "platform/start_trace.h"
 
 namespace vorn {
 
@@ -12,16 +13,19 @@ constexpr const char* kMutexName = "OnlyOnce";
 bool Program::Run() {
   KeyTextStartUp(services_.layouts);
   key_text_ = true;
+  StartTrace("key text");
 
   Application& app = services_.form.toolkit.App();
   if (!services_.instance.Create(kMutexName)) {
     app.ShowSystemWarning("Vorn is already running.", "Perseus-Vorn");
     return false;
   }
+  StartTrace("mutex");
 
   form1_ = std::make_unique<TForm1>(services_.form);
   list_input_ = std::make_unique<TListInput>(services_.form.toolkit, form1_->Window());
   form1_->SetListInput(list_input_.get());
+  StartTrace("entry dialog");
   if (!app.Terminated()) StartRemoteControl();
   app.Run(form1_->Window());
   return true;

@@ -5,6 +5,7 @@
 
 #include "app/program.h"
 #include "app/settings.h"
+#include "platform/start_trace.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_hidden_window.h"
 #include "platform/win32/win32_keyboard_layouts.h"
@@ -29,7 +30,9 @@ std::string CurrentDirectory() {
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   using namespace vorn;
+  StartTrace("entry");
   std::unique_ptr<Toolkit> toolkit = CreateWin32Toolkit();
+  StartTrace("toolkit");
   Application& app = toolkit->App();
 
   Win32WindowTree desktop;

@@ -1,5 +1,7 @@
 #include "ui/main_form.h"
 
+#include "platform/start_trace.h"
+
 namespace vorn {
 
 namespace {
@@ -20,14 +22,18 @@ const FileDialogOptions kListDialogs{"Stationlists|*.txt|All files|*.*", "txt"};
 TForm1::TForm1(MainFormServices services)
     : TComponent(nullptr), services_(std::move(services)), link_(services_.desktop) {
   BuildWindow();
+  StartTrace("window");
   BuildMenus();
+  StartTrace("menus");
   LumoTray1 = &TComponent::Create<TLumoTray>(
       *this, TrayServices{App(), services_.hotkeys.windows, services_.shell});
   LumoTray1->PopupMenu = PopupMenu1;
+  StartTrace("tray icon");
   HKM = &TComponent::Create<THotKeyManager>(*this, services_.hotkeys);
   HKM->OnHotKeyPressed = [this](std::uint32_t key, std::uint16_t index) {
     HKMHotKeyPressed(key, index);
   };
+  StartTrace("hotkey manager");
   FormCreate();
 }
 

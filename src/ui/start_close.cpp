@@ -2,6 +2,7 @@
 // and receiver search on the way up; the questions and the settings on the
 // way out.
 #include "platform/framework_error.h"
+#include "platform/start_trace.h"
 #include "receiver/control_actions.h"
 #include "receiver/keypad_captions.h"
 #include "ui/main_form.h"
@@ -35,8 +36,10 @@ void TForm1::FormCreate() {
   list_name_ = settings.ListName;
   list_path_ = list_name_.empty() ? std::string() : start_dir_ + list_name_;
 
+  StartTrace("settings");
   EdtSLFilename->SetText(list_name_);
   LoadDefaultList();
+  StartTrace("station list");
 
   entry_ = std::make_unique<FrequencyEntry>(
       services_.locale,
@@ -54,6 +57,7 @@ void TForm1::FormCreate() {
   panel_terminator_ = keypad.PanelTerminator;
 
   hotkey_index_ = HKM->RegisterKey(hotkey_);
+  StartTrace("hotkey");
 
   Label1->SetVisible(false);
   Label2->SetVisible(false);
@@ -63,6 +67,7 @@ void TForm1::FormCreate() {
   std::string status = link_.FindMainControl("Perseus", "Dither");
   if (status == kStatusOk)
     status = link_.FindKeypadControl(panel_title_, panel_terminator_, version_);
+  StartTrace("receiver search");
   if (status != kStatusOk) {
     App().ShowMessage(status);
     App().Terminate();

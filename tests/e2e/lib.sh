@@ -61,6 +61,8 @@
 #                                 value back when the scenario ends
 #   e2e_winpath PATH              the Windows spelling of a Unix path
 #   e2e_exe NAME                  the path of a built program
+#   e2e_build_bits                32 or 64: the pointer width of the build (32-bit
+#                                 programs run under 32-bit Wine in the same prefix)
 #   e2e_fail MESSAGE              fails the scenario
 #
 # EXE is a path or the bare file name of a program built in $VORN_BUILD.
@@ -95,6 +97,14 @@ e2e_exe() {
     -prune -o -type f -name "$name" -print -quit)
   [[ -n $found ]] || e2e_fail "program $name is not built in $VORN_BUILD"
   printf '%s' "$found"
+}
+
+e2e_build_bits() {
+  local exe header machine
+  exe=$(e2e_exe wintree.exe)
+  header=$(od -An -tu4 -j 60 -N 4 "$exe" | tr -d ' ')
+  machine=$(od -An -tx2 -j $((header + 4)) -N 2 "$exe" | tr -d ' ')
+  [[ $machine == 014c ]] && echo 32 || echo 64
 }
 
 e2e_wait_for() {

@@ -13,12 +13,13 @@ namespace win32 {
 
 namespace {
 
-void RegisterToolkitClass(const char* name, HICON icon) {
+void RegisterToolkitClass(const char* name, HICON icon, HICON small_icon) {
   WNDCLASSEXA wc{};
   wc.cbSize = sizeof(wc);
   wc.lpfnWndProc = WindowObject::ClassProc;
   wc.hInstance = GetModuleHandleA(nullptr);
   wc.hIcon = icon;
+  wc.hIconSm = small_icon;
   wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   wc.lpszClassName = name;
@@ -73,6 +74,18 @@ BOOL CALLBACK AddWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM areas) {
   return TRUE;
 }
 
+using FileDialogFunction = BOOL(WINAPI*)(OPENFILENAMEA*);
+
+// The file dialogs' library is loaded when a dialog is first opened: loading
+// it (and the printing libraries it pulls in) at start would only delay the
+// tray icon.
+FileDialogFunction FileDialogEntry(FileDialogKind kind) {
+  static HMODULE library = LoadLibraryA("comdlg32.dll");
+  if (!library) return nullptr;
+  return reinterpret_cast<FileDialogFunction>(reinterpret_cast<void (*)()>(GetProcAddress(
+      library, kind == FileDialogKind::Open ? "GetOpenFileNameA" : "GetSaveFileNameA")));
+}
+
 }  // namespace
 
 HFONT CreateToolkitFont(int height, bool bold) {
@@ -97,11 +110,16 @@ Win32Application::Win32Application() {
 
   icon_ = LoadIconA(GetModuleHandleA(nullptr), "MAINICON");
   if (!icon_) icon_ = LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));
+  // Without it, every class would have its own small icon made from the
+  // resource anew, which is slow under Wine.
+  HICON small_icon = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), "MAINICON",
+                                                   IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                                   GetSystemMetrics(SM_CYSMICON), LR_SHARED));
 
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
   for (const char* name : {kFormClass, kPanelClass, kDialogClass, kUtilityClass})
-    RegisterToolkitClass(name, icon_);
+    RegisterToolkitClass(name, icon_, small_icon);
   utility_ = CreateWindowExA(WS_EX_TOOLWINDOW, kUtilityClass, title_.c_str(), WS_POPUP, 0, 0, 0, 0,
                              nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
 }
@@ -223,9 +241,9 @@ std::string FileDialogImpl::Execute() {
   ofn.lpstrDefExt = options_.DefaultExt.empty() ? nullptr : options_.DefaultExt.c_str();
   // The working directory stays where the program started.
   ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_NOCHANGEDIR;
+  const FileDialogFunction show = FileDialogEntry(kind_);
   const Application::ModalScope modal(app_);
-  const BOOL chosen =
-      kind_ == FileDialogKind::Open ? GetOpenFileNameA(&ofn) : GetSaveFileNameA(&ofn);
+  const BOOL chosen = show && show(&ofn);
   return chosen ? std::string(file.data()) : std::string();
 }
 

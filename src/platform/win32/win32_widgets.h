@@ -413,10 +413,13 @@ class MainMenuImpl : public MenuItems {
   }
   std::size_t Count() const override { return items_.Count(); }
   MenuItem& Item(std::size_t index) override { return items_.Item(index); }
+  // Lays the bar out again after its items changed.
+  void Redraw();
 
  private:
   HWND form_;
   OwnedMenu menu_;
+  bool redraw_posted_ = false;
   MenuList items_;
 };
 

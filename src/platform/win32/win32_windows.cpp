@@ -6,6 +6,11 @@
 
 namespace vorn::win32 {
 
+namespace {
+// Posted by a form's menu bar to the form when its items changed.
+constexpr UINT kRedrawMenuBar = WM_APP + 0x4D;
+}  // namespace
+
 // ---- window objects ----
 
 WindowObject::~WindowObject() {
@@ -286,10 +291,20 @@ void MenuItemImpl::Click() {
 MainMenuImpl::MainMenuImpl(Win32Application& app, HWND form)
     : form_(form), menu_(CreateMenu()), items_(app, menu_.Get(), [this] {
         // An empty bar would still take its line: the menu joins the window
-        // with its first item.
-        if (GetMenu(form_) != menu_.Get()) SetMenu(form_, menu_.Get());
-        DrawMenuBar(form_);
+        // with its first item. The bar is laid out again once for a run of
+        // changes, such as building the menu, rather than for each item.
+        if (GetMenu(form_) != menu_.Get()) {
+          SetMenu(form_, menu_.Get());
+        } else if (!redraw_posted_) {
+          redraw_posted_ = PostMessageA(form_, kRedrawMenuBar, 0, 0) != FALSE;
+          if (!redraw_posted_) DrawMenuBar(form_);
+        }
       }) {}
+
+void MainMenuImpl::Redraw() {
+  redraw_posted_ = false;
+  DrawMenuBar(form_);
+}
 
 PopupMenuImpl::PopupMenuImpl(Win32Application& app)
     : app_(app), menu_(CreatePopupMenu()), items_(app, menu_.Get()) {}
@@ -476,6 +491,9 @@ LRESULT FormImpl::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       return 0;
     case WM_SETFOCUS:
       RestoreFocus();
+      return 0;
+    case kRedrawMenuBar:
+      menu_->Redraw();
       return 0;
     default:
       break;

@@ -4,6 +4,9 @@
 
 #include <windows.h>
 
+#include "bare_window.h"
+#include "platform/start_trace.h"
+
 namespace {
 
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -17,17 +20,10 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lpa
 }  // namespace
 
 int main() {
-  HINSTANCE instance = GetModuleHandleA(nullptr);
-  WNDCLASSA window_class{};
-  window_class.lpfnWndProc = WindowProc;
-  window_class.hInstance = instance;
-  window_class.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  window_class.lpszClassName = "TrivialWindow";
-  RegisterClassA(&window_class);
-  HWND window = CreateWindowExA(0, "TrivialWindow", "Trivial", WS_OVERLAPPEDWINDOW, 400, 300, 300,
-                                200, nullptr, nullptr, instance, nullptr);
+  vorn::StartTrace("entry");
+  HWND window = CreateBareWindow("TrivialWindow", "Trivial", WindowProc, {400, 300, 700, 500});
   ShowWindow(window, SW_SHOW);
+  vorn::StartTrace("window");
   MSG message;
   while (GetMessageA(&message, nullptr, 0, 0) > 0) {
     TranslateMessage(&message);
