@@ -17,13 +17,6 @@ int DigitValue(char c, int base) {
   return value < base ? value : -1;
 }
 
-std::string Upper(std::string_view text) {
-  std::string upper(text);
-  for (char& c : upper)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  return upper;
-}
-
 std::string ReadText(PrivateProfile& profile, const std::string& path, const std::string& section,
                      const std::string& key, const std::string& fallback) {
   std::string text = profile.ReadString(path, section, key, fallback);
@@ -108,11 +101,6 @@ void WriteSettings(PrivateProfile& profile, const std::string& start_dir,
   write_int("Placement", "Width", values.Placement.Width);
   write_int("Placement", "Height", values.Placement.Height);
   write_int("Autohide", "Checked", values.AutoHide ? 1 : 0);
-}
-
-KeypadCaptions KeypadCaptionsFor(std::string_view version) {
-  if (Upper(version) == "V2.1F") return {"Frequency", "kHz"};
-  return {"Frequency (kHz)", "Ok"};
 }
 
 }  // namespace vorn

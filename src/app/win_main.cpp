@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/program.h"
+#include "app/settings.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_hidden_window.h"
 #include "platform/win32/win32_keyboard_layouts.h"
@@ -32,6 +33,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
 
   Win32WindowTree desktop;
   Win32PrivateProfile profile;
+  ProfileSettings settings(profile);
   Win32FileSystem files;
   Win32Locale locale;
   Win32Alert alert;
@@ -46,7 +48,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   app.Guard([&] {
     Program program({{*toolkit,
                       desktop,
-                      profile,
+                      settings,
                       files,
                       locale,
                       alert,

@@ -8,13 +8,18 @@ std::string KeypadTextFromHz(std::int64_t hz) {
   const bool negative = hz < 0;
   const std::uint64_t magnitude =
       negative ? 0 - static_cast<std::uint64_t>(hz) : static_cast<std::uint64_t>(hz);
-  std::string text = (negative ? "-" : "") + std::to_string(magnitude / 1000);
-  std::uint64_t fraction = magnitude % 1000;
+  std::string text;
+  if (negative) text.push_back('-');
+  text += std::to_string(magnitude / 1000);
+  const std::uint64_t fraction = magnitude % 1000;
   if (fraction == 0) return text;
-  std::string digits = std::to_string(fraction);
-  digits.insert(0, 3 - digits.size(), '0');
-  while (digits.back() == '0') digits.pop_back();
-  return text + "." + digits;
+  // Three decimals with their leading zeros, less the trailing ones.
+  const std::string digits = std::to_string(1000 + fraction);
+  std::size_t end = digits.size();
+  while (digits[end - 1] == '0') --end;
+  text.push_back('.');
+  text.append(digits, 1, end - 1);
+  return text;
 }
 
 const BandwidthChoice& BandwidthForPassband(std::int64_t hz) {

@@ -4,18 +4,17 @@
 #include <memory>
 #include <string>
 
-#include "app/settings.h"
 #include "components/hot_key_manager.h"
 #include "components/lumo_tray_icon.h"
 #include "platform/alert.h"
 #include "platform/component.h"
 #include "platform/file_system.h"
 #include "platform/locale.h"
-#include "platform/private_profile.h"
 #include "platform/toolkit.h"
 #include "platform/window_tree.h"
 #include "receiver/get_handles.h"
 #include "stations/station_list.h"
+#include "ui/form_settings.h"
 #include "ui/frequency_entry.h"
 
 namespace vorn {
@@ -25,8 +24,8 @@ class TListInput;
 // What the main window works through; everything outlives the window.
 struct MainFormServices {
   Toolkit& toolkit;
-  WindowTree& desktop;  // where the receiver program's windows are
-  PrivateProfile& profile;
+  WindowTree& desktop;      // where the receiver program's windows are
+  SettingsStore& settings;  // Vorn.ini
   FileSystem& files;
   Locale& locale;
   Alert& alert;

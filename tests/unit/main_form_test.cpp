@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "app/program.h"
+#include "app/settings.h"
 #include "platform/sim/ini_file_profile.h"
 #include "platform/sim/native_file_system.h"
 #include "platform/sim/sim_hidden_window.h"
@@ -51,7 +52,7 @@ class MainFormTest : public ::testing::Test {
   void Launch() {
     program = std::make_unique<Program>(ProgramServices{{kit,
                                                          desktop,
-                                                         profile,
+                                                         settings,
                                                          files,
                                                          locale,
                                                          alert,
@@ -84,6 +85,7 @@ class MainFormTest : public ::testing::Test {
   SimToolkit kit;
   SimWindowTree desktop;
   IniFileProfile profile;
+  ProfileSettings settings{profile};
   NativeFileSystem files;
   SimLocale locale;
   SimAlert alert;

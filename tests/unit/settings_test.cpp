@@ -6,6 +6,7 @@
 #include "app/settings.h"
 #include "platform/framework_error.h"
 #include "platform/sim/ini_file_profile.h"
+#include "receiver/keypad_captions.h"
 #include "temp_dir.h"
 
 namespace vorn {

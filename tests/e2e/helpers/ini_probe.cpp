@@ -14,6 +14,7 @@
 #include "app/settings.h"
 #include "platform/framework_error.h"
 #include "platform/win32/win32_private_profile.h"
+#include "receiver/keypad_captions.h"
 
 namespace {
 

@@ -3,6 +3,7 @@
 // way out.
 #include "platform/framework_error.h"
 #include "receiver/control_actions.h"
+#include "receiver/keypad_captions.h"
 #include "ui/main_form.h"
 
 namespace vorn {
@@ -15,7 +16,7 @@ void TForm1::FormCreate() {
   SD->SetInitialDir(start_dir_);
   stations_ = std::make_unique<StationList>(*LV, services_.files, start_dir_);
 
-  const Settings settings = ReadSettings(services_.profile, start_dir_);
+  const Settings settings = services_.settings.Read(start_dir_);
   if (!settings.FileFound) {
     App().ShowMessage(kSettingsMissingMessage);
   } else {
@@ -98,12 +99,12 @@ bool TForm1::FormCloseQuery() {
   }
 
   const Rect bounds = form_->Bounds();
-  WriteSettings(services_.profile, start_dir_,
-                {hotkey_,
-                 version_,
-                 {bounds.Left, bounds.Top, bounds.Width, bounds.Height},
-                 CBAutoHide->Checked()},
-                keep_hotkey);
+  services_.settings.Write(start_dir_,
+                           {hotkey_,
+                            version_,
+                            {bounds.Left, bounds.Top, bounds.Width, bounds.Height},
+                            CBAutoHide->Checked()},
+                           keep_hotkey);
   return true;
 }
 

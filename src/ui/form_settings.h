@@ -1,0 +1,57 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace vorn {
+
+// Shown at start when StartDir holds no settings file.
+inline constexpr const char* kSettingsMissingMessage =
+    "File not found: Vorn.ini\rHotkey is Numpad-Subtract (-)\rWorking on Perseus V2.1f";
+
+inline constexpr std::uint32_t kDefaultHotKey = 109;  // numeric keypad minus
+inline constexpr const char* kDefaultVersion = "V2.1f";
+
+struct WindowPlacement {
+  std::int32_t Left = 100;
+  std::int32_t Top = 100;
+  std::int32_t Width = 180;
+  std::int32_t Height = 374;
+
+  bool operator==(const WindowPlacement&) const = default;
+};
+
+struct Settings {
+  // False when the file was missing: the caller shows kSettingsMissingMessage
+  // and the window keeps its designed placement; `Placement` is then unused.
+  bool FileFound = false;
+  WindowPlacement Placement;
+  std::uint32_t HotKey = kDefaultHotKey;
+  // The hotkey as read from the file; 0 when there was no file.
+  std::uint32_t SavedHotKey = 0;
+  std::string Version = kDefaultVersion;
+  bool AutoHide = false;
+  std::string ListName;
+};
+
+// What the close sequence writes back.
+struct SettingsToWrite {
+  std::uint32_t HotKey = kDefaultHotKey;
+  std::string Version;
+  WindowPlacement Placement;
+  bool AutoHide = false;
+};
+
+// Where the main window's settings are kept: read at start, written at close.
+class SettingsStore {
+ public:
+  virtual ~SettingsStore() = default;
+  // `start_dir` ends with a path delimiter.
+  virtual Settings Read(const std::string& start_dir) = 0;
+  // Writes Hotkey (only when `keep_hotkey`), Perseus, Placement and Autohide;
+  // a refused write throws ProfileWriteError.
+  virtual void Write(const std::string& start_dir, const SettingsToWrite& values,
+                     bool keep_hotkey) = 0;
+};
+
+}  // namespace vorn
