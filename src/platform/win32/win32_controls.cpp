@@ -80,6 +80,12 @@ void EditImpl::SetBoldFont(int height) {
   SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(bold_.Get()), TRUE);
 }
 
+void EditImpl::OnCommand(WORD code) {
+  if (code != EN_CHANGE || !OnChange) return;
+  auto handler = OnChange;
+  app_.Guard(handler);
+}
+
 LRESULT EditImpl::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_CHAR:
@@ -298,6 +304,18 @@ void ListViewImpl::Select(std::optional<std::size_t> index) {
   PushSelection();
 }
 
+void ListViewImpl::ScrollIntoView(std::size_t index) {
+  if (show_posted_) Show();
+  SendMessageA(hwnd_, LVM_ENSUREVISIBLE, index, FALSE);
+}
+
+void ListViewImpl::SetSelectionAlwaysShown(bool shown) {
+  const LONG_PTR style = GetWindowLongPtrA(hwnd_, GWL_STYLE);
+  SetWindowLongPtrA(hwnd_, GWL_STYLE,
+                    shown ? style | LVS_SHOWSELALWAYS : style & ~LVS_SHOWSELALWAYS);
+  InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
 void ListViewImpl::BeginUpdate() {
   if (!rows_.Updating()) {
     PullSelection();
@@ -341,6 +359,13 @@ LRESULT ListViewImpl::OnNotify(NMHDR* header) {
 
 LRESULT ListViewImpl::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
+    case WM_KEYDOWN:
+      if (OnKeyDown) {
+        auto handler = OnKeyDown;
+        const auto key = static_cast<VirtualKey>(wparam);
+        app_.Guard([&] { handler(key); });
+      }
+      break;
     case WM_KEYUP: {
       const LRESULT result = Default(message, wparam, lparam);
       if (OnKeyUp) {

@@ -62,6 +62,8 @@ class Win32Application : public Application {
   // A hidden window of this thread, for menus that need an owner.
   HWND UtilityWindow() const { return utility_; }
   void FormClosed(Form& form);
+  // Hands a key on its way to a control of a form to the form first.
+  bool PreviewKey(const MSG& msg);
 
   // Menu commands: every command item has a number of its own.
   UINT RegisterCommand(MenuItemImpl* item);
@@ -215,6 +217,7 @@ class EditImpl : public ControlImpl<Edit> {
   bool Focused() const override { return GetFocus() == hwnd_; }
   void SetReadOnly(bool read_only) override;
   void SetBoldFont(int height) override;
+  void OnCommand(WORD code) override;
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
@@ -256,12 +259,14 @@ class ListViewImpl : public ControlImpl<ListView> {
   ListViewImpl(Win32Application& app, HWND parent, const std::vector<ListColumn>& columns);
 
   std::size_t Count() const override { return rows_.Count(); }
-  StationRow Row(std::size_t index) const override { return rows_.At(index); }
+  const StationRow& Row(std::size_t index) const override { return rows_.At(index); }
   void Append(const StationRow& row) override;
   void Remove(std::size_t index) override;
   void Clear() override;
   std::optional<std::size_t> Selected() const override;
   void Select(std::optional<std::size_t> index) override;
+  void ScrollIntoView(std::size_t index) override;
+  void SetSelectionAlwaysShown(bool shown) override;
   void SetFocus() override { ::SetFocus(hwnd_); }
   bool Focused() const override { return GetFocus() == hwnd_; }
   void SetPopupMenu(PopupMenu* menu) override { popup_ = menu; }
@@ -429,6 +434,9 @@ class FormImpl : public ContainerImpl<Form>, public WindowObject {
   bool IsActiveWindow() const override;
   void Close() override;
 
+  // A key pressed in the form, before its control gets it; true when consumed.
+  bool PreviewKey(WPARAM key);
+
  protected:
   ContainerChildren& Children() override { return children_; }
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
@@ -467,6 +475,28 @@ class DialogImpl : public ContainerImpl<Dialog>, public WindowObject {
   HWND owner_;
   ContainerChildren children_;
   ModalResult result_ = ModalResult::None;
+};
+
+class ToolWindowImpl : public ContainerImpl<ToolWindow>, public WindowObject {
+ public:
+  ToolWindowImpl(Win32Application& app, HWND owner);
+  ~ToolWindowImpl() override;
+
+  std::string Caption() const override;
+  void SetCaption(const std::string& caption) override;
+  Rect Bounds() const override;
+  void SetBounds(const Rect& bounds) override;
+  bool Visible() const override { return IsWindowVisible(hwnd_) != 0; }
+  WindowHandle Handle() const override { return reinterpret_cast<WindowHandle>(hwnd_); }
+  void Show() override;
+  void Hide() override { ShowWindow(hwnd_, SW_HIDE); }
+
+ protected:
+  ContainerChildren& Children() override { return children_; }
+  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
+
+ private:
+  ContainerChildren children_;
 };
 
 class FileDialogImpl : public FileDialog {

@@ -351,6 +351,21 @@ void FormImpl::Close() {
   app_.FormClosed(*this);
 }
 
+bool FormImpl::PreviewKey(WPARAM key) {
+  if (!OnKeyDown) return false;
+  auto handler = OnKeyDown;
+  auto pressed = static_cast<VirtualKey>(key);
+  const ShiftState shift{GetKeyState(VK_SHIFT) < 0, GetKeyState(VK_CONTROL) < 0,
+                         GetKeyState(VK_MENU) < 0};
+  bool handled = false;
+  app_.Guard([&] {
+    handler(pressed, shift);
+    handled = true;
+  });
+  // A failed handler drops the key, as a consumed one.
+  return !handled || pressed == 0;
+}
+
 void FormImpl::Layout() {
   RECT r{};
   GetClientRect(hwnd_, &r);
@@ -505,6 +520,65 @@ LRESULT DialogImpl::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     return 0;
   }
   return Default(message, wparam, lparam);
+}
+
+}  // namespace vorn::win32
+
+namespace vorn::win32 {
+
+// ---- tool windows ----
+
+ToolWindowImpl::ToolWindowImpl(Win32Application& app, HWND owner)
+    : WindowObject(app), children_(app, *this) {
+  CreateOwn(kDialogClass, WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT,
+            WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, {0, 0, 200, 80}, owner);
+}
+
+ToolWindowImpl::~ToolWindowImpl() {
+  Detach();
+}
+
+std::string ToolWindowImpl::Caption() const {
+  return WindowText(hwnd_);
+}
+
+void ToolWindowImpl::SetCaption(const std::string& caption) {
+  SetWindowTextA(hwnd_, caption.c_str());
+}
+
+Rect ToolWindowImpl::Bounds() const {
+  return WindowBounds(hwnd_);
+}
+
+void ToolWindowImpl::SetBounds(const Rect& bounds) {
+  MoveWindow(hwnd_, bounds.Left, bounds.Top, bounds.Width, bounds.Height, TRUE);
+}
+
+void ToolWindowImpl::Show() {
+  ShowWindow(hwnd_, SW_SHOW);
+  SetForegroundWindow(hwnd_);
+  if (HWND first = FirstTabStop(hwnd_)) ::SetFocus(first);
+}
+
+LRESULT ToolWindowImpl::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  LRESULT result = 0;
+  if (Reflect(message, wparam, lparam, result)) return result;
+  switch (message) {
+    case WM_CLOSE:
+      Hide();
+      if (OnClose) {
+        auto handler = OnClose;
+        app_.Guard(handler);
+      }
+      return 0;
+    case WM_ACTIVATE:
+      if (LOWORD(wparam) != WA_INACTIVE) {
+        if (HWND first = FirstTabStop(hwnd_)) ::SetFocus(first);
+      }
+      return 0;
+    default:
+      return Default(message, wparam, lparam);
+  }
 }
 
 }  // namespace vorn::win32
