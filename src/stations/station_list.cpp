@@ -34,6 +34,12 @@ void StationList::LoadFromText(std::string_view text) {
   }
 }
 
+void StationList::ReplaceRows(const std::vector<StationRow>& rows) {
+  snapshot_.clear();
+  rows_.Clear();
+  for (const StationRow& row : rows) rows_.Append(row);
+}
+
 void StationList::SaveStationList(const std::string& path) const {
   std::string content;
   const std::size_t count = rows_.Count();

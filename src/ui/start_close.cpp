@@ -13,6 +13,7 @@ void TForm1::FormCreate() {
   if (start_dir_.empty() || start_dir_.back() != services_.path_delimiter)
     start_dir_ += services_.path_delimiter;
   OD->SetInitialDir(start_dir_);
+  ImportOD->SetInitialDir(start_dir_);
   SD->SetInitialDir(start_dir_);
   stations_ = std::make_unique<StationList>(*LV, services_.files, start_dir_);
 
