@@ -28,13 +28,6 @@ schedule() {
 schedule "$lines" "$dir/big.csv"
 schedule 1 "$dir/small.csv"
 
-dialog_up() {
-  local handle
-  handle=$(e2e_wintree list | awk -F'\t' -v t="$1" '/^0x/ && $2 == "visible" && $3 == "#32770" && $4 == t { print $1; exit }')
-  [[ -n $handle ]] && e2e__is_active "$handle"
-}
-dialog_gone() { ! e2e_wintree list | grep -qE $'^0x[0-9a-f]+\tvisible\t#32770\t'"$1"$'$'; }
-
 e2e_start_receiver
 e2e_start_watch
 e2e_start_vorn "$dir"
@@ -50,17 +43,15 @@ time_import() {
     e2e_wait_for 30 "the save question" e2e__box_shown Informationen
     e2e_wintree press Informationen '&Nein'
   fi
-  e2e_wait_for 30 "the open dialog" dialog_up Open
-  xdotool type --delay 10 "$(e2e_winpath "$1")"
-  xdotool key Return
-  e2e_wait_for 30 "the on-air question" dialog_up Informationen
+  e2e_choose_file Open "$1"
+  e2e_wait_for 30 "the on-air question" e2e_dialog_up Informationen
   t0=$(e2e_stamp xdotool key n)
   shown=$(e2e_watch $'shown\t#32770\tVorn')
   [[ $shown =~ ^[0-9]+$ ]] || e2e_fail "no report after importing $1"
   elapsed=$((shown - t0))
   e2e_expect_eq "the report" "$2 stations imported." "$(e2e_box_text Vorn)"
   e2e_wintree press Vorn OK
-  e2e_wait_for 30 "the report to close" dialog_gone Vorn
+  e2e_wait_for 30 "the report to close" e2e_dialog_gone Vorn
   imported=1
 }
 

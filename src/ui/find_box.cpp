@@ -31,6 +31,12 @@ void TFindBox::Open() {
   EdtFind->SelectAll();
 }
 
+void TFindBox::Hide() {
+  if (!window_->Visible()) return;
+  window_->Hide();
+  list_.SetSelectionAlwaysShown(false);
+}
+
 void TFindBox::EdtFindChange() {
   FindFrom(0);
 }
@@ -63,7 +69,7 @@ void TFindBox::FindFrom(std::size_t start) {
 }
 
 void TFindBox::Dismiss() {
-  window_->Hide();
+  Hide();
   Closed();
 }
 

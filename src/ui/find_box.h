@@ -19,6 +19,8 @@ class TFindBox {
 
   // Shows the box over the top right of the list with its text selected.
   void Open();
+  // Hides the box, leaving the focus where it is.
+  void Hide();
   ToolWindow& Window() { return *window_; }
 
   Edit* EdtFind = nullptr;

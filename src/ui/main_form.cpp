@@ -109,11 +109,11 @@ void TForm1::Show1Click() {
 }
 
 void TForm1::Hide1Click() {
-  form_->Hide();
+  HideForm();
 }
 
 void TForm1::Hide2Click() {
-  form_->Hide();
+  HideForm();
 }
 
 void TForm1::Close1Click() {
@@ -122,6 +122,11 @@ void TForm1::Close1Click() {
 
 void TForm1::Info1Click() {
   App().ShowMessage(kAboutText);
+}
+
+void TForm1::HideForm() {
+  FindBox->Hide();
+  form_->Hide();
 }
 
 void TForm1::Find1Click() {

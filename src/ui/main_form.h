@@ -137,6 +137,8 @@ class TForm1 : public TComponent {
   void FrequencyEntryMode();
   void HotKeyCaptureMode();
   void TuneToSelected();
+  // Hides the window, and the find box with it.
+  void HideForm();
   // Saves the rows to the current list's file, or asks for one when there is none.
   bool SaveCurrentList();
   Application& App() { return services_.toolkit.App(); }

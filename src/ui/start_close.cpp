@@ -42,7 +42,7 @@ void TForm1::FormCreate() {
                            services_.alert.Beep();
                            services_.alert.FlashCaption(form_->Handle());
                          },
-                         [this] { return CBAutoHide->Checked(); }, [this] { form_->Hide(); },
+                         [this] { return CBAutoHide->Checked(); }, [this] { HideForm(); },
                          [this] { Edit1->SelectAll(); }});
 
   const KeypadCaptions keypad = KeypadCaptionsFor(version_);

@@ -20,45 +20,17 @@ printf '%s\r\n' \
   'not a schedule line' >"$lists/sked.csv"
 cp "$lists/sked.csv" "$E2E_TMP/sked.orig"
 
-events_after() { e2e_receiver_events | tail -n +$(($1 + 1)); }
-event_count() { e2e_receiver_events | wc -l; }
-tuned_to() {
-  local frequency=$1 demod=$2 bandwidth=$3 i
-  for ((i = 0; i < ${#frequency}; i++)); do echo "click Frequency ${frequency:i:1}"; done
-  printf 'click Frequency kHz\ntuned %s\nclick Perseus %s\ndemod %s\nclick Perseus %s\nbandwidth %s' \
-    "$frequency" "$demod" "$demod" "$bandwidth" "$bandwidth"
-}
-count_at_least() { (($(event_count) >= $1)); }
-expect_tuned() {
-  local before=$1
-  shift
-  e2e_wait_for 20 "tuning to $1" count_at_least $((before + ${#1} + 6))
-  e2e_expect_eq "the tuning to $1" "$(tuned_to "$@")" "$(events_after "$before")"
-}
-has_text() { [[ $(e2e_text_of "$1") == "$2" ]]; }
-dialog_up() {
-  local handle
-  handle=$(e2e_wintree list | awk -F'\t' -v t="$1" '/^0x/ && $2 == "visible" && $3 == "#32770" && $4 == t { print $1; exit }')
-  [[ -n $handle ]] && e2e__is_active "$handle"
-}
-dialog_gone() { ! e2e_wintree list | grep -qE $'^0x[0-9a-f]+\tvisible\t#32770\t'"$1"$'$'; }
-choose_file() {
-  e2e_wait_for 30 "the \"$1\" dialog" dialog_up "$1"
-  xdotool type --delay 10 "$(e2e_winpath "$2")"
-  xdotool key Return
-  e2e_wait_for 30 "the \"$1\" dialog to close" dialog_gone "$1"
-}
 find_box_shown() { e2e_wintree list | grep -qE $'^0x[0-9a-f]+\tvisible\tVornDialog\tFind$'; }
 find_box_hidden() { ! find_box_shown; }
 # Imports the schedule, answering the on-air question with $1.
 import_schedule() {
   e2e_vorn_menu "Stations/Import List"
-  choose_file Open "$lists/sked.csv"
+  e2e_choose_file Open "$lists/sked.csv"
   e2e_expect_box Informationen 'Import only the stations on air now (UTC)?'
   e2e_wintree press Informationen "$1"
   e2e_expect_box Vorn "$2"
   e2e_wintree press Vorn OK
-  e2e_wait_for 20 "the report to close" dialog_gone Vorn
+  e2e_wait_for 20 "the report to close" e2e_dialog_gone Vorn
 }
 
 e2e_start_receiver
@@ -69,47 +41,47 @@ e2e_expect_eq "the default list's name" Stations.txt "$(e2e_text_of "$list_name"
 
 # --- &Ja: only the station on air; the imported rows have no list file.
 import_schedule '&Ja' '1 stations imported, 1 lines skipped.'
-e2e_wait_for 20 "the list's name to go" has_text "$list_name" ""
+e2e_wait_for 20 "the list's name to go" e2e_has_text "$list_name" ""
 header=$(e2e_child Perseus-Vorn SysHeader32)
 read -r _ _ _ header_height < <(e2e_wintree rect "$header")
 e2e_activate Perseus-Vorn
-before=$(event_count)
+before=$(e2e_event_count)
 e2e_click "$header" 30 $((header_height + 5))
-expect_tuned "$before" 6070 AM '6 kHz'
+e2e_expect_tuned "$before" 6070 AM '6 kHz'
 
 # --- Another import would drop them: asked first; then &Nein imports all.
 e2e_vorn_menu "Stations/Import List"
 e2e_expect_box Informationen 'Stationlist has changed, save?'
 e2e_wintree press Informationen '&Nein'
-choose_file Open "$lists/sked.csv"
+e2e_choose_file Open "$lists/sked.csv"
 e2e_expect_box Informationen 'Import only the stations on air now (UTC)?'
 e2e_wintree press Informationen '&Nein'
 e2e_expect_box Vorn '2 stations imported, 1 lines skipped.'
 e2e_wintree press Vorn OK
-e2e_wait_for 20 "the report to close" dialog_gone Vorn
+e2e_wait_for 20 "the report to close" e2e_dialog_gone Vorn
 
 # --- Ctrl+F, part of a name: the row is selected, nothing is tuned; Esc
 # goes back to the list, where Enter tunes it.
 e2e_activate Perseus-Vorn
-before=$(event_count)
+before=$(e2e_event_count)
 xdotool key ctrl+f
 e2e_wait_for 20 "the find box" find_box_shown
 find_edit=$(e2e_child Find Edit 1)
 xdotool type --delay 20 owl
-e2e_wait_for 10 "the find box to hold owl" has_text "$find_edit" owl
+e2e_wait_for 10 "the find box to hold owl" e2e_has_text "$find_edit" owl
 e2e_screenshot find-box
-e2e_expect_eq "the receiver's events while finding" "" "$(events_after "$before")"
+e2e_expect_eq "the receiver's events while finding" "" "$(e2e_receiver_events | tail -n +$((before + 1)))"
 xdotool key Escape
 e2e_wait_for 20 "the find box to close" find_box_hidden
 e2e_activate Perseus-Vorn
 xdotool key Return
-expect_tuned "$before" 9420.5 AM '6 kHz'
+e2e_expect_tuned "$before" 9420.5 AM '6 kHz'
 
 # --- The close asks to save the imported rows and where; the schedule stays.
 e2e_vorn_menu Close
 e2e_expect_box Informationen 'Stationlist has changed, save?'
 e2e_wintree press Informationen '&Ja'
-choose_file "Save As" "$dir/Imported.txt"
+e2e_choose_file "Save As" "$dir/Imported.txt"
 e2e_wait_exit 30 vorn
 e2e_expect_eq "the imported rows saved" \
   "$(printf '%s\r\n' '     6070;   6;   AM; "Radio One E->Eu 0000-2400"' \

@@ -696,7 +696,7 @@ TEST_F(ImportAndFindTest, FindSelectsWithoutTuningAndWrapsWithF3AndEnter) {
   EXPECT_THAT(desktop.Clicks(), ElementsAre("6", "0", "7", "0", "kHz", "AM", "12 kHz"));
 }
 
-TEST_F(ImportAndFindTest, FindFromThePopupMenuAndNotDuringHotkeyCapture) {
+TEST_F(ImportAndFindTest, FindFromThePopupMenuHiddenWithTheWindowAndNotDuringHotkeyCapture) {
   TForm1& form = StartWithList(kRadioOne + kBeacon);
   AsSim(*form.PopupMenu2).ChooseOnNextPopup("Find\x85");
   LV().RightClick({10, 10});
@@ -705,6 +705,15 @@ TEST_F(ImportAndFindTest, FindFromThePopupMenuAndNotDuringHotkeyCapture) {
   EXPECT_EQ(LV().Selected(), 1u);
   FindWindow().RequestClose();
   EXPECT_FALSE(LV().SelectionAlwaysShown());
+
+  // The box goes when the window does.
+  AsSim(*form.PopupMenu2).ChooseOnNextPopup("Find\x85");
+  LV().RightClick({10, 10});
+  EXPECT_TRUE(FindWindow().Visible());
+  Choose({"Hide"});
+  EXPECT_FALSE(FindWindow().Visible());
+  EXPECT_FALSE(LV().SelectionAlwaysShown());
+  form.Show1Click();
 
   kit.ClearBoxes();
   Choose({"Hotkey", "Change"});

@@ -334,7 +334,7 @@ void SimWindow::Activate() {
   focused_ = first == stops.end() ? nullptr : *first;
 }
 
-SimForm::SimForm(SimToolkit& kit) : SimWindow(kit) {}
+SimForm::SimForm(SimToolkit& kit) : SimTopLevel(kit) {}
 
 Panel& SimForm::AddPanel(Dock dock, int height) {
   SimPanel& panel = Adopt(std::make_unique<SimPanel>(*this, dock, height));
@@ -413,7 +413,7 @@ Rect SimForm::MiddleBounds() const {
   return {0, top, client.Width, std::max(0, client.Height - top - bottom)};
 }
 
-SimDialog::SimDialog(SimToolkit& kit, SimForm& owner) : SimWindow(kit), owner_(owner) {}
+SimDialog::SimDialog(SimToolkit& kit, SimForm& owner) : SimTopLevel(kit), owner_(owner) {}
 
 ModalResult SimDialog::ShowModal() {
   SimWindow* previous = kit_.ActiveWindow();
@@ -456,7 +456,7 @@ void SimDialog::SetFieldTexts(const std::vector<std::string>& texts) {
   }
 }
 
-SimToolWindow::SimToolWindow(SimToolkit& kit, SimForm& owner) : SimWindow(kit), owner_(owner) {}
+SimToolWindow::SimToolWindow(SimToolkit& kit, SimForm& owner) : SimTopLevel(kit), owner_(owner) {}
 
 void SimToolWindow::Show() {
   visible_ = true;

@@ -366,9 +366,11 @@ class SimWindow : public SimParent {
   SimWidget* focused_ = nullptr;
 };
 
-class SimForm : public SimContainer<Form>, public SimWindow {
+// Caption, bounds and visibility of a window in memory.
+template <class Base>
+class SimTopLevel : public SimContainer<Base>, public SimWindow {
  public:
-  explicit SimForm(SimToolkit& kit);
+  explicit SimTopLevel(SimToolkit& kit) : SimWindow(kit) {}
 
   std::string Caption() const override { return caption_; }
   void SetCaption(const std::string& caption) override { caption_ = caption; }
@@ -376,6 +378,17 @@ class SimForm : public SimContainer<Form>, public SimWindow {
   void SetBounds(const Rect& bounds) override { bounds_ = bounds; }
   bool Visible() const override { return visible_; }
   WindowHandle Handle() const override { return handle_; }
+
+ private:
+  SimParent& AsParent() override { return *this; }
+  void CollectTabStopsOfWindow(std::vector<SimWidget*>& out) override {
+    this->CollectChildTabStops(out);
+  }
+};
+
+class SimForm : public SimTopLevel<Form> {
+ public:
+  explicit SimForm(SimToolkit& kit);
 
   Panel& AddPanel(Dock dock, int height) override;
   ListView& AddListView(const std::vector<ListColumn>& columns) override;
@@ -401,25 +414,16 @@ class SimForm : public SimContainer<Form>, public SimWindow {
   Rect MiddleBounds() const;
 
  private:
-  SimParent& AsParent() override { return *this; }
-  void CollectTabStopsOfWindow(std::vector<SimWidget*>& out) override { CollectChildTabStops(out); }
-
   std::vector<SimPanel*> panels_;
   SimMenu menu_;
   std::vector<std::unique_ptr<SimPopupMenu>> popups_;
   bool closed_ = false;
 };
 
-class SimDialog : public SimContainer<Dialog>, public SimWindow {
+class SimDialog : public SimTopLevel<Dialog> {
  public:
   SimDialog(SimToolkit& kit, SimForm& owner);
 
-  std::string Caption() const override { return caption_; }
-  void SetCaption(const std::string& caption) override { caption_ = caption; }
-  Rect Bounds() const override { return bounds_; }
-  void SetBounds(const Rect& bounds) override { bounds_ = bounds; }
-  bool Visible() const override { return visible_; }
-  WindowHandle Handle() const override { return handle_; }
   // Shown and active while the test's queued answer runs.
   ModalResult ShowModal() override;
 
@@ -428,23 +432,15 @@ class SimDialog : public SimContainer<Dialog>, public SimWindow {
   void SetFieldTexts(const std::vector<std::string>& texts);
 
  private:
-  SimParent& AsParent() override { return *this; }
-  void CollectTabStopsOfWindow(std::vector<SimWidget*>& out) override { CollectChildTabStops(out); }
   std::vector<SimWidget*> Fields() const;
 
   SimForm& owner_;
 };
 
-class SimToolWindow : public SimContainer<ToolWindow>, public SimWindow {
+class SimToolWindow : public SimTopLevel<ToolWindow> {
  public:
   SimToolWindow(SimToolkit& kit, SimForm& owner);
 
-  std::string Caption() const override { return caption_; }
-  void SetCaption(const std::string& caption) override { caption_ = caption; }
-  Rect Bounds() const override { return bounds_; }
-  void SetBounds(const Rect& bounds) override { bounds_ = bounds; }
-  bool Visible() const override { return visible_; }
-  WindowHandle Handle() const override { return handle_; }
   void Show() override;
   void Hide() override;
 
@@ -453,9 +449,6 @@ class SimToolWindow : public SimContainer<ToolWindow>, public SimWindow {
   SimForm& Owner() const { return owner_; }
 
  private:
-  SimParent& AsParent() override { return *this; }
-  void CollectTabStopsOfWindow(std::vector<SimWidget*>& out) override { CollectChildTabStops(out); }
-
   SimForm& owner_;
 };
 

@@ -14,6 +14,23 @@ int SystemCompare(const std::string& a, const std::string& b) {
 
 }  // namespace
 
+bool PassKeyDown(Win32Application& app, const std::function<void(VirtualKey&, ShiftState)>& handler,
+                 WPARAM& key) {
+  auto copy = handler;
+  auto pressed = static_cast<VirtualKey>(key);
+  const ShiftState shift{GetKeyState(VK_SHIFT) < 0, GetKeyState(VK_CONTROL) < 0,
+                         GetKeyState(VK_MENU) < 0};
+  bool handled = false;
+  app.Guard([&] {
+    copy(pressed, shift);
+    handled = true;
+  });
+  // A failed handler drops the key, as a consumed one.
+  if (!handled || pressed == 0) return false;
+  key = pressed;
+  return true;
+}
+
 // ---- label ----
 
 LabelImpl::LabelImpl(Win32Application& app, HWND parent, Point at, const std::string& caption)
@@ -104,19 +121,7 @@ LRESULT EditImpl::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       break;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
-      if (OnKeyDown) {
-        auto handler = OnKeyDown;
-        auto key = static_cast<VirtualKey>(wparam);
-        const ShiftState shift{GetKeyState(VK_SHIFT) < 0, GetKeyState(VK_CONTROL) < 0,
-                               GetKeyState(VK_MENU) < 0};
-        bool handled = false;
-        app_.Guard([&] {
-          handler(key, shift);
-          handled = true;
-        });
-        if (!handled || key == 0) return 0;
-        wparam = key;
-      }
+      if (OnKeyDown && !PassKeyDown(app_, OnKeyDown, wparam)) return 0;
       break;
     case WM_LBUTTONDBLCLK: {
       const LRESULT result = Default(message, wparam, lparam);

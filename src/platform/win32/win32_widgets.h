@@ -149,6 +149,12 @@ Rect ControlImpl<Base>::Bounds() const {
   return ChildBounds(hwnd_);
 }
 
+// Runs a key-down handler, with the shift state of the moment, inside the
+// application's guard. False when the handler consumed the key or failed;
+// otherwise `key` is the key it passes on.
+bool PassKeyDown(Win32Application& app, const std::function<void(VirtualKey&, ShiftState)>& handler,
+                 WPARAM& key);
+
 // The first control that Tab reaches inside a window.
 HWND FirstTabStop(HWND parent);
 
@@ -411,17 +417,30 @@ class PopupMenuImpl : public PopupMenu {
   MenuList items_;
 };
 
-class FormImpl : public ContainerImpl<Form>, public WindowObject {
+// A window's text.
+std::string WindowText(HWND window);
+// A top-level window's bounds on the screen.
+Rect WindowBounds(HWND window);
+
+// Caption, bounds and visibility of the toolkit's top-level windows.
+template <class Base>
+class TopLevelImpl : public ContainerImpl<Base>, public WindowObject {
+ public:
+  explicit TopLevelImpl(Win32Application& app) : WindowObject(app) {}
+  std::string Caption() const override { return WindowText(hwnd_); }
+  void SetCaption(const std::string& caption) override { SetWindowTextA(hwnd_, caption.c_str()); }
+  Rect Bounds() const override { return WindowBounds(hwnd_); }
+  void SetBounds(const Rect& bounds) override {
+    MoveWindow(hwnd_, bounds.Left, bounds.Top, bounds.Width, bounds.Height, TRUE);
+  }
+  bool Visible() const override { return IsWindowVisible(hwnd_) != 0; }
+  WindowHandle Handle() const override { return reinterpret_cast<WindowHandle>(hwnd_); }
+};
+
+class FormImpl : public TopLevelImpl<Form> {
  public:
   explicit FormImpl(Win32Application& app);
   ~FormImpl() override;
-
-  std::string Caption() const override;
-  void SetCaption(const std::string& caption) override;
-  Rect Bounds() const override;
-  void SetBounds(const Rect& bounds) override;
-  bool Visible() const override { return IsWindowVisible(hwnd_) != 0; }
-  WindowHandle Handle() const override { return reinterpret_cast<WindowHandle>(hwnd_); }
 
   Panel& AddPanel(Dock dock, int height) override;
   ListView& AddListView(const std::vector<ListColumn>& columns) override;
@@ -454,17 +473,11 @@ class FormImpl : public ContainerImpl<Form>, public WindowObject {
   HWND last_focus_ = nullptr;
 };
 
-class DialogImpl : public ContainerImpl<Dialog>, public WindowObject {
+class DialogImpl : public TopLevelImpl<Dialog> {
  public:
   DialogImpl(Win32Application& app, HWND owner);
   ~DialogImpl() override;
 
-  std::string Caption() const override;
-  void SetCaption(const std::string& caption) override;
-  Rect Bounds() const override;
-  void SetBounds(const Rect& bounds) override;
-  bool Visible() const override { return IsWindowVisible(hwnd_) != 0; }
-  WindowHandle Handle() const override { return reinterpret_cast<WindowHandle>(hwnd_); }
   ModalResult ShowModal() override;
 
  protected:
@@ -477,17 +490,11 @@ class DialogImpl : public ContainerImpl<Dialog>, public WindowObject {
   ModalResult result_ = ModalResult::None;
 };
 
-class ToolWindowImpl : public ContainerImpl<ToolWindow>, public WindowObject {
+class ToolWindowImpl : public TopLevelImpl<ToolWindow> {
  public:
   ToolWindowImpl(Win32Application& app, HWND owner);
   ~ToolWindowImpl() override;
 
-  std::string Caption() const override;
-  void SetCaption(const std::string& caption) override;
-  Rect Bounds() const override;
-  void SetBounds(const Rect& bounds) override;
-  bool Visible() const override { return IsWindowVisible(hwnd_) != 0; }
-  WindowHandle Handle() const override { return reinterpret_cast<WindowHandle>(hwnd_); }
   void Show() override;
   void Hide() override { ShowWindow(hwnd_, SW_HIDE); }
 
@@ -518,8 +525,5 @@ inline constexpr char kFormClass[] = "VornForm";
 inline constexpr char kPanelClass[] = "VornPanel";
 inline constexpr char kDialogClass[] = "VornDialog";
 inline constexpr char kUtilityClass[] = "VornUtility";
-
-// A window's text.
-std::string WindowText(HWND window);
 
 }  // namespace vorn::win32

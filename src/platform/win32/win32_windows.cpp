@@ -126,15 +126,11 @@ HWND FirstTabStop(HWND parent) {
   return nullptr;
 }
 
-namespace {
-
 Rect WindowBounds(HWND window) {
   RECT r{};
   GetWindowRect(window, &r);
   return {r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
-
-}  // namespace
 
 // ---- containers ----
 
@@ -275,7 +271,7 @@ void PopupMenuImpl::Popup(Point at) {
 
 // ---- forms ----
 
-FormImpl::FormImpl(Win32Application& app) : WindowObject(app), children_(app, *this) {
+FormImpl::FormImpl(Win32Application& app) : TopLevelImpl(app), children_(app, *this) {
   // A caption bar without system menu carries no buttons at all.
   CreateOwn(kFormClass, 0, WS_CAPTION | WS_THICKFRAME | WS_CLIPCHILDREN, {100, 100, 300, 300},
             nullptr);
@@ -285,22 +281,6 @@ FormImpl::FormImpl(Win32Application& app) : WindowObject(app), children_(app, *t
 FormImpl::~FormImpl() {
   Detach();
   SetMenu(hwnd_, nullptr);
-}
-
-std::string FormImpl::Caption() const {
-  return WindowText(hwnd_);
-}
-
-void FormImpl::SetCaption(const std::string& caption) {
-  SetWindowTextA(hwnd_, caption.c_str());
-}
-
-Rect FormImpl::Bounds() const {
-  return WindowBounds(hwnd_);
-}
-
-void FormImpl::SetBounds(const Rect& bounds) {
-  MoveWindow(hwnd_, bounds.Left, bounds.Top, bounds.Width, bounds.Height, TRUE);
 }
 
 Panel& FormImpl::AddPanel(Dock dock, int height) {
@@ -352,18 +332,7 @@ void FormImpl::Close() {
 }
 
 bool FormImpl::PreviewKey(WPARAM key) {
-  if (!OnKeyDown) return false;
-  auto handler = OnKeyDown;
-  auto pressed = static_cast<VirtualKey>(key);
-  const ShiftState shift{GetKeyState(VK_SHIFT) < 0, GetKeyState(VK_CONTROL) < 0,
-                         GetKeyState(VK_MENU) < 0};
-  bool handled = false;
-  app_.Guard([&] {
-    handler(pressed, shift);
-    handled = true;
-  });
-  // A failed handler drops the key, as a consumed one.
-  return !handled || pressed == 0;
+  return OnKeyDown && !PassKeyDown(app_, OnKeyDown, key);
 }
 
 void FormImpl::Layout() {
@@ -443,29 +412,13 @@ LRESULT FormImpl::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
 // ---- dialogs ----
 
 DialogImpl::DialogImpl(Win32Application& app, HWND owner)
-    : WindowObject(app), owner_(owner), children_(app, *this) {
+    : TopLevelImpl(app), owner_(owner), children_(app, *this) {
   CreateOwn(kDialogClass, WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT,
             WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, {0, 0, 200, 200}, owner);
 }
 
 DialogImpl::~DialogImpl() {
   Detach();
-}
-
-std::string DialogImpl::Caption() const {
-  return WindowText(hwnd_);
-}
-
-void DialogImpl::SetCaption(const std::string& caption) {
-  SetWindowTextA(hwnd_, caption.c_str());
-}
-
-Rect DialogImpl::Bounds() const {
-  return WindowBounds(hwnd_);
-}
-
-void DialogImpl::SetBounds(const Rect& bounds) {
-  MoveWindow(hwnd_, bounds.Left, bounds.Top, bounds.Width, bounds.Height, TRUE);
 }
 
 ModalResult DialogImpl::ShowModal() {
@@ -529,29 +482,13 @@ namespace vorn::win32 {
 // ---- tool windows ----
 
 ToolWindowImpl::ToolWindowImpl(Win32Application& app, HWND owner)
-    : WindowObject(app), children_(app, *this) {
+    : TopLevelImpl(app), children_(app, *this) {
   CreateOwn(kDialogClass, WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT,
             WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, {0, 0, 200, 80}, owner);
 }
 
 ToolWindowImpl::~ToolWindowImpl() {
   Detach();
-}
-
-std::string ToolWindowImpl::Caption() const {
-  return WindowText(hwnd_);
-}
-
-void ToolWindowImpl::SetCaption(const std::string& caption) {
-  SetWindowTextA(hwnd_, caption.c_str());
-}
-
-Rect ToolWindowImpl::Bounds() const {
-  return WindowBounds(hwnd_);
-}
-
-void ToolWindowImpl::SetBounds(const Rect& bounds) {
-  MoveWindow(hwnd_, bounds.Left, bounds.Top, bounds.Width, bounds.Height, TRUE);
 }
 
 void ToolWindowImpl::Show() {
