@@ -18,6 +18,7 @@ class NoFiles : public FileSystem {
   bool FileExists(const std::string&) override { return false; }
   std::string ReadAll(const std::string&) override { return {}; }
   void WriteReplace(const std::string&, const std::string&) override {}
+  bool SameFile(const std::string&, const std::string&) override { return false; }
 };
 
 std::string ListText(int lines) {

@@ -13,11 +13,10 @@ bool Program::Run() {
   key_text_ = true;
 
   Application& app = services_.form.toolkit.App();
-  if (services_.instance.Exists(kMutexName)) {
+  if (!services_.instance.Create(kMutexName)) {
     app.ShowSystemWarning("Vorn is already running.", "Perseus-Vorn");
     return false;
   }
-  services_.instance.Create(kMutexName);
 
   form1_ = std::make_unique<TForm1>(services_.form);
   list_input_ = std::make_unique<TListInput>(services_.form.toolkit, form1_->Window());

@@ -26,7 +26,15 @@ TLumoTray::TLumoTray(TComponent* owner, TrayServices services, std::string hint)
   const std::size_t length = std::min(Hint.size(), NotifyIconData::kTipSize - 1);
   std::copy_n(Hint.begin(), length, record_.Tip.begin());
   record_.Tip[length] = '\0';
-  services_.shell.AddIcon(record_);
+  taskbar_created_ = services_.shell.TaskbarCreatedMessage();
+  AddToTray();
+}
+
+void TLumoTray::AddToTray() {
+  in_tray_ = services_.shell.AddIcon(record_);
+  // The shell announces itself also while it still shows the icon (after a
+  // display change, say): the old one goes first so that the add counts.
+  if (!in_tray_ && services_.shell.DeleteIcon(record_)) in_tray_ = services_.shell.AddIcon(record_);
 }
 
 TLumoTray::~TLumoTray() {
@@ -42,6 +50,10 @@ WindowHandle TLumoTray::Handle() const {
 
 std::intptr_t TLumoTray::WindowProc(std::uint32_t message, std::uintptr_t wparam,
                                     std::intptr_t lparam) {
+  if (taskbar_created_ != 0 && message == taskbar_created_) {
+    AddToTray();
+    return 0;
+  }
   if (message != kTrayCallbackMessage) return window_->DefaultProcedure(message, wparam, lparam);
   TrayCallback(lparam);
   return 0;

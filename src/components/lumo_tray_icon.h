@@ -32,9 +32,9 @@ struct TrayServices {
 };
 
 // Shows the application's icon in the notification area for as long as it
-// lives. Releasing the right button on the icon pops up PopupMenu at the
-// mouse; a left double-click clicks the menu's first default item and then
-// raises OnDblClick. Constructing it keeps the main form hidden when the
+// lives, adding it again whenever the shell's notification area (re)starts. Releasing the right
+// button on the icon pops up PopupMenu at the mouse; a left double-click clicks the menu's first
+// default item and then raises OnDblClick. Constructing it keeps the main form hidden when the
 // message loop starts. In design state it touches none of the services.
 class TLumoTray : public TComponent {
  public:
@@ -57,14 +57,19 @@ class TLumoTray : public TComponent {
   WindowHandle Handle() const;
   // The record given to the shell; all zero in design state.
   const NotifyIconData& Record() const { return record_; }
+  // Whether the shell took the icon at the last add.
+  bool InTray() const { return in_tray_; }
 
  private:
   std::intptr_t WindowProc(std::uint32_t message, std::uintptr_t wparam, std::intptr_t lparam);
   void TrayCallback(std::intptr_t mouse_message);
+  void AddToTray();
 
   TrayServices services_;
   std::string version_;
   NotifyIconData record_;
+  bool in_tray_ = false;
+  std::uint32_t taskbar_created_ = 0;
   std::unique_ptr<HiddenWindow> window_;
   // Cleared by the destructor, so that a handler that destroys the tray
   // (through its owner) does not leave the callback running on freed memory.

@@ -21,6 +21,9 @@ class FileSystem {
   // old file exactly as it was and no temporary file behind. Throws
   // InOutError with the system's error code.
   virtual void WriteReplace(const std::string& path, const std::string& content) = 0;
+  // True when both paths name one existing file, however differently they
+  // are spelled (letter case, relative parts, links).
+  virtual bool SameFile(const std::string& a, const std::string& b) = 0;
 };
 
 }  // namespace vorn

@@ -9,9 +9,10 @@ namespace vorn {
 class SingleInstance {
  public:
   virtual ~SingleInstance() = default;
-  virtual bool Exists(const std::string& name) = 0;
-  // Creates the object, owned by this process until it ends.
-  virtual void Create(const std::string& name) = 0;
+  // Creates the object, owned by this process until it ends. False when it
+  // exists already: another process created it first. Creating and checking
+  // are one step, so two processes starting at once cannot both succeed.
+  virtual bool Create(const std::string& name) = 0;
 };
 
 }  // namespace vorn

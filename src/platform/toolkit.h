@@ -234,6 +234,9 @@ class Form : public Window {
  public:
   // Asked before the form closes; false keeps it open. Empty allows the close.
   std::function<bool()> OnCloseQuery;
+  // Asked when the user's session is ending, false to object; empty asks
+  // OnCloseQuery instead.
+  std::function<bool()> OnQueryEndSession;
   // The system announced a change of its settings (such as the regional ones).
   std::function<void()> OnSettingChange;
   // A key pressed anywhere in the form, before the control with the focus
@@ -307,6 +310,10 @@ class Application {
   virtual void Terminate() = 0;
   virtual bool Terminated() const = 0;
 
+  // The work area (the screen without the taskbar) of every monitor, in
+  // screen coordinates.
+  virtual std::vector<Rect> MonitorWorkAreas() const = 0;
+
   // Shows a box modally, centred on the screen. The answer counts for questions.
   virtual Answer ShowBox(BoxKind kind, const std::string& text, const std::string& caption) = 0;
 
@@ -318,6 +325,25 @@ class Application {
   void HandleException(const std::exception& error);
   // Runs an event handler; what it throws goes to HandleException. Never throws.
   void Guard(const std::function<void()>& handler) noexcept;
+
+  // True while one of the program's boxes, dialogs or file dialogs is open:
+  // the program then waits for its answer.
+  bool InModal() const { return modal_depth_ > 0; }
+
+  // Held by the implementations for as long as a modal box or dialog is open.
+  class ModalScope {
+   public:
+    explicit ModalScope(Application& app) : app_(app) { ++app_.modal_depth_; }
+    ~ModalScope() { --app_.modal_depth_; }
+    ModalScope(const ModalScope&) = delete;
+    ModalScope& operator=(const ModalScope&) = delete;
+
+   private:
+    Application& app_;
+  };
+
+ private:
+  int modal_depth_ = 0;
 };
 
 // Creates the windows and dialogs of one program.

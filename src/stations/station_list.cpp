@@ -9,14 +9,21 @@ namespace vorn {
 
 namespace {
 constexpr std::size_t kRowFields = 4;
+constexpr const char* kBackupSuffix = ".bak";
 }  // namespace
 
 void StationList::LoadStationFile(const std::string& path) {
   const std::string text = files_.ReadAll(path);
-  LoadFromText(text);
+  try {
+    LoadFromText(text);
+  } catch (const ListIndexError&) {
+    partial_source_ = path;
+    throw;
+  }
 }
 
 void StationList::LoadFromText(std::string_view text) {
+  partial_source_.clear();
   snapshot_.clear();
   snapshot_.reserve(text.size());
   rows_.Clear();
@@ -35,19 +42,25 @@ void StationList::LoadFromText(std::string_view text) {
 }
 
 void StationList::ReplaceRows(const std::vector<StationRow>& rows) {
+  partial_source_.clear();
   snapshot_.clear();
   rows_.Clear();
   for (const StationRow& row : rows) rows_.Append(row);
 }
 
-void StationList::SaveStationList(const std::string& path) const {
+void StationList::SaveStationList(const std::string& path) {
   std::string content;
   const std::size_t count = rows_.Count();
   for (std::size_t i = 0; i < count; ++i) {
     AppendSerialisedRow(content, rows_.Row(i));
     content += "\r\n";
   }
+  // The lines after the short one exist only in that file: keep it whole.
+  const bool keep_original = !partial_source_.empty() && files_.SameFile(path, partial_source_);
+  if (keep_original)
+    files_.WriteReplace(partial_source_ + kBackupSuffix, files_.ReadAll(partial_source_));
   files_.WriteReplace(path, content);
+  if (keep_original) partial_source_.clear();
 }
 
 bool StationList::ListUnchanged() const {

@@ -21,7 +21,8 @@ class StationList {
   // Replaces the rows by the stations of the file StartDir + `name`.
   void LoadStationList(const std::string& name) { LoadStationFile(start_dir_ + name); }
   // The same for a file anywhere. A file that cannot be opened throws
-  // FileOpenError and changes nothing.
+  // FileOpenError and changes nothing. A file that stops at a short line is
+  // remembered as loaded in part (see SaveStationList).
   void LoadStationFile(const std::string& path);
   // Replaces the rows by the stations of a file's content. A line with fewer
   // than four fields throws ListIndexError: the rows of the lines before it
@@ -32,8 +33,10 @@ class StationList {
   // count as changed.
   void ReplaceRows(const std::vector<StationRow>& rows);
 
-  // Writes every row, CR LF after each; leaves the snapshot alone.
-  void SaveStationList(const std::string& path) const;
+  // Writes every row, CR LF after each; leaves the snapshot alone. The first
+  // save over a file that was loaded only in part first keeps that file's
+  // content beside it, as the same name with ".bak" appended.
+  void SaveStationList(const std::string& path);
 
   // True when the view has no rows or its rows still serialise to the snapshot.
   bool ListUnchanged() const;
@@ -42,12 +45,16 @@ class StationList {
 
   const std::string& ListSnapshot() const { return snapshot_; }
   const std::string& StartDir() const { return start_dir_; }
+  // The file the rows were loaded from in part; empty once it was saved over
+  // or other rows were loaded.
+  const std::string& PartialSource() const { return partial_source_; }
 
  private:
   StationRows& rows_;
   FileSystem& files_;
   std::string start_dir_;
   std::string snapshot_;
+  std::string partial_source_;
 };
 
 // Every row serialised, in view order, with nothing between them.

@@ -84,8 +84,12 @@ void FrequencyEntry::Edit1KeyPress(char& key) {
 void FrequencyEntry::Enter() {
   const std::optional<std::string> text =
       PrepareFrequency(host_.Text(), decimal_separator_, other_separator_);
-  if (!text || !host_.KeyInFrequency(*text)) {
+  if (!text) {
     host_.BeepAndFlash();
+    return;
+  }
+  if (!host_.KeyInFrequency(*text)) {
+    host_.ReceiverFailed();
     return;
   }
   if (host_.AutoHideChecked())

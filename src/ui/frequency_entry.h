@@ -15,7 +15,10 @@ struct FrequencyEntryHost {
   std::function<std::string()> Text;  // the field's current text
   // Keys the text into the receiver; false when the receiver was not reached.
   std::function<bool(const std::string&)> KeyInFrequency;
+  // A text that is not a frequency in range.
   std::function<void()> BeepAndFlash;
+  // The receiver was not reached: told in words, not by the beep of a bad text.
+  std::function<void()> ReceiverFailed;
   std::function<bool()> AutoHideChecked;
   std::function<void()> HideWindow;
   std::function<void()> SelectAll;

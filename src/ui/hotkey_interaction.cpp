@@ -11,7 +11,7 @@ constexpr VirtualKey kEscape = 27;
 }  // namespace
 
 void TForm1::HKMHotKeyPressed(std::uint32_t, std::uint16_t) {
-  if (form_->IsActiveWindow())
+  if (form_->IsActiveWindow() && !Waiting())
     HideForm();
   else
     Show1Click();

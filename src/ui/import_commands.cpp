@@ -11,7 +11,7 @@
 namespace vorn {
 
 void TForm1::ImportList1Click() {
-  if (!AskToSaveOldList()) return;
+  if (Waiting() || !AskToSaveOldList()) return;
   // Rows that no list file holds (an earlier import) would otherwise be lost
   // without a word.
   if (list_name_.empty() && !stations_->ListUnchanged()) {

@@ -10,6 +10,14 @@
 
 namespace vorn {
 
+namespace {
+
+constexpr const char* kReceiverFailedMessage =
+    "The receiver program did not answer.\r"
+    "Its keypad may hold a partial entry.";
+
+}  // namespace
+
 std::string BareName(const std::string& path) {
   const auto slash = path.find_last_of("\\/:");
   return slash == std::string::npos ? path : path.substr(slash + 1);
@@ -25,7 +33,7 @@ bool TForm1::AskToSaveOldList() {
 }
 
 void TForm1::OpenList1Click() {
-  if (!AskToSaveOldList()) return;
+  if (Waiting() || !AskToSaveOldList()) return;
 
   const std::string path = OD->Execute();
   if (path.empty()) return;
@@ -51,6 +59,7 @@ void TForm1::LoadListFile(const std::string& path) {
 }
 
 void TForm1::SaveList1Click() {
+  if (Waiting()) return;
   const std::string path = SD->Execute();
   if (path.empty()) return;
   stations_->SaveStationList(path);
@@ -58,6 +67,7 @@ void TForm1::SaveList1Click() {
 }
 
 void TForm1::Edit1DblClick() {
+  if (Waiting()) return;
   TListInput& input = *ListInput;
   input.LabeledEdit1->SetText(Edit1->Text());
   input.ComboBox1->SetText(input.ComboBox1->Items().front());
@@ -101,10 +111,14 @@ void TForm1::LVKeyUp(VirtualKey key) {
 void TForm1::TuneToSelected() {
   const auto selected = LV->Selected();
   if (!selected) return;
-  if (!TuneToStation(link_, LV->Row(*selected))) {
-    services_.alert.Beep();
-    services_.alert.FlashCaption(form_->Handle());
-  }
+  if (!TuneToStation(link_, LV->Row(*selected))) ReceiverFailed();
+}
+
+void TForm1::ReceiverFailed() {
+  // The keypad has no control that clears an entry, and its confirm button
+  // would tune to the digits that did arrive: nothing more is pressed, the
+  // operator is told what may be left there.
+  App().ShowMessage(kReceiverFailedMessage);
 }
 
 }  // namespace vorn

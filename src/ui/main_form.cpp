@@ -70,6 +70,7 @@ void TForm1::BuildWindow() {
   ImportOD = services_.toolkit.CreateFileDialog(FileDialogKind::Open, kImportDialog);
 
   form_->OnCloseQuery = [this] { return FormCloseQuery(); };
+  form_->OnQueryEndSession = [this] { return FormQueryEndSession(); };
   form_->OnSettingChange = [this] {
     if (entry_) entry_->SettingsChanged();
   };
@@ -104,11 +105,14 @@ void TForm1::BuildMenus() {
 void TForm1::Show1Click() {
   form_->Show();
   form_->BringToFront();
+  // An open box keeps the focus: it waits for its answer.
+  if (Waiting()) return;
   Edit1->SetFocus();
   Edit1->SelectAll();
 }
 
 void TForm1::Hide1Click() {
+  if (Waiting()) return;
   HideForm();
 }
 
@@ -117,6 +121,7 @@ void TForm1::Hide2Click() {
 }
 
 void TForm1::Close1Click() {
+  if (Waiting()) return;
   form_->Close();
 }
 

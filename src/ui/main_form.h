@@ -63,6 +63,9 @@ class TForm1 : public TComponent {
   // Start and close.
   void FormCreate();
   bool FormCloseQuery();
+  // The session is ending: the same questions, but settings that cannot be
+  // written do not object.
+  bool FormQueryEndSession();
 
   // Window commands.
   void Show1Click();
@@ -132,6 +135,7 @@ class TForm1 : public TComponent {
   // Asks to save a changed list before its rows are replaced; false when the
   // operator cancelled.
   bool AskToSaveOldList();
+  bool CloseQuery(bool session_ending);
   // Replaces the rows by the file's, drawing the view once rather than per row.
   void LoadListFile(const std::string& path);
   void FrequencyEntryMode();
@@ -139,9 +143,15 @@ class TForm1 : public TComponent {
   void TuneToSelected();
   // Hides the window, and the find box with it.
   void HideForm();
+  // A tuning did not reach the receiver program.
+  void ReceiverFailed();
   // Saves the rows to the current list's file, or asks for one when there is none.
   bool SaveCurrentList();
   Application& App() { return services_.toolkit.App(); }
+  // A box or dialog of this program is open and waits for its answer: the
+  // tray and the hotkey must not start another close, load, save or dialog
+  // inside it.
+  bool Waiting() { return App().InModal(); }
 
   MainFormServices services_;
   std::unique_ptr<Form> form_;

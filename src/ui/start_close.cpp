@@ -5,8 +5,13 @@
 #include "receiver/control_actions.h"
 #include "receiver/keypad_captions.h"
 #include "ui/main_form.h"
+#include "ui/on_screen.h"
 
 namespace vorn {
+
+namespace {
+constexpr const char* kSettingsNotSavedQuestion = "Settings could not be saved. Close anyway?";
+}  // namespace
 
 void TForm1::FormCreate() {
   start_dir_ = services_.working_dir;
@@ -22,7 +27,7 @@ void TForm1::FormCreate() {
     App().ShowMessage(kSettingsMissingMessage);
   } else {
     const WindowPlacement& p = settings.Placement;
-    form_->SetBounds({p.Left, p.Top, p.Width, p.Height});
+    form_->SetBounds(KeepOnScreen({p.Left, p.Top, p.Width, p.Height}, App().MonitorWorkAreas()));
     CBAutoHide->SetChecked(settings.AutoHide);
   }
   hotkey_ = settings.HotKey;
@@ -42,8 +47,8 @@ void TForm1::FormCreate() {
                            services_.alert.Beep();
                            services_.alert.FlashCaption(form_->Handle());
                          },
-                         [this] { return CBAutoHide->Checked(); }, [this] { HideForm(); },
-                         [this] { Edit1->SelectAll(); }});
+                         [this] { ReceiverFailed(); }, [this] { return CBAutoHide->Checked(); },
+                         [this] { HideForm(); }, [this] { Edit1->SelectAll(); }});
 
   const KeypadCaptions keypad = KeypadCaptionsFor(version_);
   panel_title_ = keypad.PanelTitle;
@@ -67,6 +72,9 @@ void TForm1::FormCreate() {
 
   FrequencyEntryMode();
   Edit1->SetText("");
+  // Started hidden, Vorn is reached by its hotkey or its tray icon; with
+  // neither, it shows itself.
+  if (hotkey_index_ == 0 && !LumoTray1->InTray()) App().SetShowMainForm(true);
 }
 
 void TForm1::LoadDefaultList() {
@@ -84,6 +92,16 @@ void TForm1::LoadDefaultList() {
 }
 
 bool TForm1::FormCloseQuery() {
+  return CloseQuery(false);
+}
+
+bool TForm1::FormQueryEndSession() {
+  return CloseQuery(true);
+}
+
+bool TForm1::CloseQuery(bool session_ending) {
+  // The questions of a close, load or save are open: that one goes first.
+  if (Waiting()) return false;
   bool keep_hotkey = false;
   if (saved_hotkey_ == 0) {
     keep_hotkey = true;
@@ -100,12 +118,20 @@ bool TForm1::FormCloseQuery() {
   }
 
   const Rect bounds = form_->Bounds();
-  services_.settings.Write(start_dir_,
-                           {hotkey_,
-                            version_,
-                            {bounds.Left, bounds.Top, bounds.Width, bounds.Height},
-                            CBAutoHide->Checked()},
-                           keep_hotkey);
+  try {
+    services_.settings.Write(start_dir_,
+                             {hotkey_,
+                              version_,
+                              {bounds.Left, bounds.Top, bounds.Width, bounds.Height},
+                              CBAutoHide->Checked()},
+                             keep_hotkey);
+  } catch (const ProfileWriteError& error) {
+    // Settings that cannot be written must neither hold up the end of the
+    // session nor keep the operator from ever closing.
+    if (session_ending) return true;
+    App().HandleException(error);
+    return App().Ask(kSettingsNotSavedQuestion) == Answer::Yes;
+  }
   return true;
 }
 

@@ -66,4 +66,15 @@ expect_lines "$out" "error=Dateizugriff verweigert"
 run_probe save "${win_dir}a.txt" '1|2|3|4' >/dev/null
 [[ $(cat "$work/a.txt") == $'        1;   2;    3; "4"\r' ]] || e2e_fail "replaced: $(od -c "$work/a.txt")"
 [[ $(ls -A "$work") == "$listing" ]] || e2e_fail "files left behind: $(ls -A "$work")"
+# A list loaded only in part: a save to another file makes no backup; the
+# first save over its own file, spelled in other letter case, keeps it whole
+# as .bak; the next save leaves that backup alone.
+broken=$'     6070;  12;   AM; "A"\r\n\r\n    14100;  12;   CW; "B"\r\n'
+printf '%s' "$broken" >"$work/part.txt"
+run_probe load-save "${win_dir}part.txt" "${win_dir}other.txt" >/dev/null
+[[ ! -e $work/other.txt.bak && ! -e $work/part.txt.bak ]] || e2e_fail "a backup of another file"
+run_probe load-save "${win_dir}part.txt" "${win_dir}PART.TXT" >/dev/null
+[[ $(od -An -c "$work/part.txt.bak") == "$(printf '%s' "$broken" | od -An -c)" ]] ||
+  e2e_fail "the backup differs: $(od -c "$work/part.txt.bak" 2>&1)"
+[[ $(cat "$work/part.txt") == $'     6070;  12;   AM; "A"\r' ]] || e2e_fail "saved: $(od -c "$work/part.txt")"
 echo "station list file: ok"

@@ -27,6 +27,7 @@ class EntryTest : public ::testing::Test {
               return receiver_reached;
             },
             [this] { ++rejections; },
+            [this] { ++failures; },
             [this] { return auto_hide; },
             [this] { ++hidden; },
             [this] { ++selected; }};
@@ -47,7 +48,7 @@ class EntryTest : public ::testing::Test {
   bool receiver_reached = true;
   bool auto_hide = false;
   std::vector<std::string> keyed;
-  int rejections = 0, hidden = 0, selected = 0;
+  int rejections = 0, failures = 0, hidden = 0, selected = 0;
   FrequencyEntry entry{locale, Host()};
 };
 
@@ -74,14 +75,17 @@ TEST_F(EntryTest, WithAutoHideTheWindowHidesInsteadOfSelecting) {
   EXPECT_EQ(selected, 0);
 }
 
-TEST_F(EntryTest, BadInputAndAnUnreachableReceiverOnlyBeepAndFlash) {
+TEST_F(EntryTest, BadInputBeepsAndAnUnreachableReceiverIsReportedApart) {
   Enter("");
   Enter("abc");
   EXPECT_THAT(keyed, IsEmpty());
+  EXPECT_EQ(rejections, 2);
   receiver_reached = false;
+  auto_hide = true;
   Enter("6070");
   EXPECT_THAT(keyed, ElementsAre("6070"));
-  EXPECT_EQ(rejections, 3);
+  EXPECT_EQ(rejections, 2);
+  EXPECT_EQ(failures, 1);
   EXPECT_EQ(hidden + selected, 0);
 }
 
@@ -176,7 +180,7 @@ TEST(FrequencyEntryReceiverTest, EnterPressesTheKeypadButtons) {
                  alert.Beep();
                  alert.FlashCaption(0x77);
                },
-               [] { return true; }, [] {}, [] {}});
+               [] {}, [] { return true; }, [] {}, [] {}});
   for (const std::string typed : {"7100.5", ".", "-5"}) {
     field = typed;
     char enter = '\r';

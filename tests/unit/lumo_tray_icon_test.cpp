@@ -314,5 +314,36 @@ TEST_F(LumoTrayTest, EveryOtherMessageTakesTheDefaultProcedureAndItsResult) {
   EXPECT_THAT(shell.ForegroundCalls(), IsEmpty());
 }
 
+// The shell forgets every icon when it restarts; an icon refused at start
+// (no shell yet) must come when the shell does.
+TEST_F(LumoTrayTest, TheIconIsAddedAgainWheneverTheShellAnnouncesItself) {
+  shell.SetAvailable(false);
+  TLumoTray& tray = CreateTray();
+  EXPECT_FALSE(tray.InTray());
+  EXPECT_THAT(shell.Shown(), IsEmpty());
+
+  const auto announce = [&] {
+    return windows.Deliver(tray.Handle(), SimNotifyIconShell::kTaskbarCreated, 0, 0).value();
+  };
+  shell.SetAvailable(true);
+  EXPECT_EQ(announce(), 0);
+  EXPECT_TRUE(tray.InTray());
+  ASSERT_EQ(shell.Shown().size(), 1u);
+  EXPECT_EQ(shell.Shown()[0], tray.Record());
+
+  // Restarted: the icon was lost with the old shell.
+  shell.SetAvailable(true);
+  announce();
+  EXPECT_THAT(shell.Shown(), ElementsAre(tray.Record()));
+  // Announced while the icon is still shown: it stays, once.
+  announce();
+  EXPECT_THAT(shell.Shown(), ElementsAre(tray.Record()));
+  EXPECT_TRUE(tray.InTray());
+
+  shell.SetAvailable(false);
+  announce();
+  EXPECT_FALSE(tray.InTray());
+}
+
 }  // namespace
 }  // namespace vorn

@@ -3,6 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "app/program.h"
 #include "app/settings.h"
 #include "platform/sim/ini_file_profile.h"
@@ -38,13 +40,13 @@ class MainFormTest : public ::testing::Test {
 
   void AddReceiver(const std::string& keypad_title = "Frequency",
                    const std::string& confirm = "kHz") {
-    const WindowHandle main = desktop.AddTopLevel("Perseus");
+    receiver_main = desktop.AddTopLevel("Perseus");
     for (const char* c : {"Dither", "AM", "USB", "CW", "12 kHz", "1.6kHz"})
-      desktop.AddChild(main, c);
-    const WindowHandle keypad = desktop.AddTopLevel(keypad_title);
+      desktop.AddChild(receiver_main, c);
+    receiver_keypad = desktop.AddTopLevel(keypad_title);
     for (const char* c : {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "."})
-      desktop.AddChild(keypad, c);
-    desktop.AddChild(keypad, confirm);
+      keys[c] = desktop.AddChild(receiver_keypad, c);
+    desktop.AddChild(receiver_keypad, confirm);
   }
 
   void WriteIni(const std::string& text) { dir.Write("Vorn.ini", text); }
@@ -97,6 +99,9 @@ class MainFormTest : public ::testing::Test {
   SimSingleInstance instance;
   SimNotifyIconShell shell;
   std::unique_ptr<Program> program;
+  WindowHandle receiver_main = 0;
+  WindowHandle receiver_keypad = 0;
+  std::map<std::string, WindowHandle> keys;
   std::int64_t now = 1'796'707'800;  // Tuesday 8 December 2026, 05:30 UTC
 };
 
@@ -154,6 +159,34 @@ TEST_F(MainFormTest, LivesInTheTrayHiddenAndTheTrayMenuShowsHidesAndCloses) {
   EXPECT_TRUE(AsSim(form.Window()).Closed());
   program.reset();
   EXPECT_THAT(shell.Shown(), IsEmpty());
+}
+
+// Vorn starts hidden: without hotkey and tray icon it could never be reached.
+TEST_F(MainFormTest, WithNeitherHotkeyNorTrayIconTheWindowShowsAtStart) {
+  AddReceiver();
+  hotkeys.RegisterForAnotherProgram(0, 109);
+  shell.SetAvailable(false);
+  TForm1& form = Start();
+  EXPECT_EQ(form.HotKeyIndex(), 0);
+  EXPECT_FALSE(form.LumoTray1->InTray());
+  EXPECT_TRUE(form.Window().Visible());
+
+  // Either way in is enough to stay hidden.
+  for (bool tray : {true, false}) {
+    program.reset();
+    instance = SimSingleInstance();
+    shell.SetAvailable(tray);
+    if (!tray) hotkeys.Unregister(SimSystemHotKeys::kAnotherProgram, 0xBFFF);
+    EXPECT_FALSE(Start().Window().Visible()) << tray;
+  }
+}
+
+TEST_F(MainFormTest, APlacementOffEveryMonitorIsMovedOntoTheNearestOne) {
+  AddReceiver();
+  kit.SimApp().SetMonitorWorkAreas({{0, 0, 1280, 984}});
+  WriteIni("[Placement]\nLeft=5000\nTop=110\nWidth=309\nHeight=515\n");
+  TForm1& form = Start();
+  EXPECT_EQ(form.Window().Bounds(), (Rect{1280 - 309, 110, 309, 515}));
 }
 
 TEST_F(MainFormTest, SettingsPlaceTheWindowChooseTheKeypadAndLoadTheDefaultList) {
@@ -265,6 +298,37 @@ TEST_F(MainFormTest, EnterKeysAValidFrequencyAndBeepsAtAnythingElse) {
   EXPECT_FALSE(form.Window().Visible());
 }
 
+// A press that got no answer may have left digits in the receiver's keypad;
+// the operator must learn that, and not from the beep of a mistyped text.
+TEST_F(MainFormTest, FailedTuningSaysThatTheReceiverDidNotAnswer) {
+  AddReceiver();
+  dir.Write("list.txt", kRadioOne + kBeacon);
+  WriteIni("[StationLists]\nDefault=list.txt\n");
+  TForm1& form = Start();
+  form.Show1Click();
+  const SimBox failed{BoxKind::Message,
+                      "The receiver program did not answer.\rIts keypad may hold a partial entry.",
+                      "Vorn"};
+
+  desktop.Hang(keys["1"]);
+  Edit1().Type("7100\r");
+  EXPECT_THAT(desktop.Clicks(), ElementsAre("7"));
+  EXPECT_THAT(kit.Boxes(), ElementsAre(failed));
+  EXPECT_EQ(alert.Beeps(), 0);
+  EXPECT_THAT(desktop.Clicks(), ElementsAre("7"));  // nothing pressed after the failure
+
+  // The receiver program is gone: the row is not tuned, and said so.
+  kit.ClearBoxes();
+  desktop.ClearSent();
+  desktop.Destroy(receiver_main);
+  desktop.Destroy(receiver_keypad);
+  LV().ClickRow(0);
+  EXPECT_THAT(desktop.Clicks(), IsEmpty());
+  EXPECT_THAT(kit.Boxes(), ElementsAre(failed));
+  EXPECT_EQ(alert.Beeps(), 0);
+  EXPECT_TRUE(form.Window().Visible());
+}
+
 TEST_F(MainFormTest, CloseQuestionsDecideWhatIsWrittenAndCancelKeepsTheWindow) {
   AddReceiver();
   dir.Write("list.txt", kRadioOne);
@@ -313,16 +377,87 @@ TEST_F(MainFormTest, ChangedListWithoutAListFileAsksWhereToSave) {
   EXPECT_EQ(dir.Read("saved.txt"), kRadioOne);
 }
 
-TEST_F(MainFormTest, RefusedSettingsWriteShowsTheErrorAndKeepsTheWindowOpen) {
+TEST_F(MainFormTest, RefusedSettingsWriteShowsTheErrorThenAsksWhetherToCloseAnyway) {
   AddReceiver();
   std::filesystem::create_directory(dir.Path("Vorn.ini"));
   TForm1& form = Start();
   kit.ClearBoxes();
+  for (Answer keep : {Answer::No, Answer::Cancel}) {
+    kit.AnswerNextQuestion(keep);
+    Choose({"Close"});
+    ASSERT_EQ(kit.Boxes().size(), 2u);
+    EXPECT_EQ(kit.Boxes()[0].Kind, BoxKind::Error);
+    EXPECT_EQ(kit.Boxes()[0].Text,
+              "In " + dir.Path("Vorn.ini") + " kann nicht geschrieben werden.");
+    EXPECT_EQ(kit.Boxes()[1].Kind, BoxKind::Question);
+    EXPECT_EQ(kit.Boxes()[1].Text, "Settings could not be saved. Close anyway?");
+    EXPECT_FALSE(AsSim(form.Window()).Closed());
+    kit.ClearBoxes();
+  }
+  kit.AnswerNextQuestion(Answer::Yes);
   Choose({"Close"});
-  ASSERT_EQ(kit.Boxes().size(), 1u);
-  EXPECT_EQ(kit.Boxes()[0].Kind, BoxKind::Error);
-  EXPECT_EQ(kit.Boxes()[0].Text, "In " + dir.Path("Vorn.ini") + " kann nicht geschrieben werden.");
-  EXPECT_FALSE(AsSim(form.Window()).Closed());
+  EXPECT_TRUE(AsSim(form.Window()).Closed());
+  EXPECT_TRUE(kit.SimApp().Terminated());
+}
+
+TEST_F(MainFormTest, SessionEndIsNotRefusedForSettingsButTheListQuestionStays) {
+  AddReceiver();
+  std::filesystem::create_directory(dir.Path("Vorn.ini"));
+  TForm1& form = Start();
+  kit.ClearBoxes();
+  EXPECT_TRUE(AsSim(form.Window()).QueryEndSession());
+  EXPECT_THAT(kit.Boxes(), IsEmpty());
+
+  form.LV->Append({"9650", "12 kHz", "AM", "News"});
+  kit.AnswerNextQuestion(Answer::Cancel);
+  EXPECT_FALSE(AsSim(form.Window()).QueryEndSession());
+  EXPECT_THAT(BoxTexts(), ElementsAre("Stationlist has changed, save?"));
+  kit.AnswerNextQuestion(Answer::No);
+  EXPECT_TRUE(AsSim(form.Window()).QueryEndSession());
+}
+
+// The tray menu and the hotkey stay live while a question is open; they must
+// not start a second close inside the first.
+TEST_F(MainFormTest, TrayAndHotkeyStartNothingWhileAQuestionIsOpen) {
+  AddReceiver();
+  dir.Write("list.txt", kRadioOne);
+  TForm1& form = Start();  // without Vorn.ini, which the close then writes
+  kit.PickNextFile(dir.Path("list.txt"));
+  Choose({"Stations", "Load List"});
+  form.LV->Append({"9650", "12 kHz", "AM", "News"});
+  form.Show1Click();
+  kit.ClearBoxes();
+  const WindowHandle tray = form.LumoTray1->Handle();
+  SimPopupMenu& tray_menu = AsSim(*form.PopupMenu1);
+
+  bool inside = false;
+  kit.AnswerNextQuestion([&] {
+    inside = true;
+    for (const char* item : {"Close", "Hide", "Show"}) {
+      tray_menu.ChooseOnNextPopup(item);
+      hidden.Deliver(tray, 1025, 0, 517);
+    }
+    hotkeys.Press(0, 109);
+    kit.Choose(form.Window().Menu(), {"Stations", "Load List"});
+    EXPECT_TRUE(form.Window().Visible());
+    EXPECT_FALSE(std::filesystem::exists(dir.Path("Vorn.ini")));
+    return Answer::Yes;
+  });
+  Choose({"Close"});
+  ASSERT_TRUE(inside);
+  EXPECT_THAT(BoxTexts(), ElementsAre("Stationlist has changed, save?"));
+  EXPECT_THAT(kit.FileDialogsShown().size(), 1u);
+  EXPECT_TRUE(AsSim(form.Window()).Closed());
+  EXPECT_EQ(dir.Read("list.txt"), kRadioOne + "     9650;  12;   AM; \"News\"\r\n");
+  EXPECT_NE(dir.Read("Vorn.ini").find("Key=109"), std::string::npos);
+
+  // Once the box is answered, the tray acts again.
+  program.reset();
+  instance = SimSingleInstance();
+  TForm1& again = Start();
+  AsSim(*again.PopupMenu1).ChooseOnNextPopup("Close");
+  hidden.Deliver(again.LumoTray1->Handle(), 1025, 0, 517);
+  EXPECT_TRUE(AsSim(again.Window()).Closed());
 }
 
 TEST_F(MainFormTest, LoadListAsksAboutChangesAndReadsTheChosenFile) {
@@ -361,6 +496,62 @@ TEST_F(MainFormTest, LoadListAsksAboutChangesAndReadsTheChosenFile) {
   EXPECT_EQ(form.ListName(), "first.txt");
   EXPECT_EQ(form.EdtSLFilename->Text(), "first.txt");
   EXPECT_EQ(form.LV->Count(), 1u);
+}
+
+// A list that stopped at a short line is only the head of its file: the first
+// save over that file keeps the whole file beside it, whichever command saves.
+TEST_F(MainFormTest, ListLoadedInPartKeepsItsFileAsBackupOnTheFirstSaveOverIt) {
+  AddReceiver();
+  std::string head, tail;
+  for (int i = 1; i <= 5; ++i) {
+    head += "     " + std::to_string(6000 + i) + ";  12;   AM; \"Head\"\r\n";
+    tail += "     " + std::to_string(7000 + i) + ";  12;   AM; \"Tail\"\r\n";
+  }
+  const std::string original = head + "\r\n" + tail;
+  dir.Write("list.txt", original);
+  dir.Write("list.txt.bak", "older backup");
+  WriteIni("[StationLists]\nDefault=list.txt\n");
+  TForm1& form = Start();
+  ASSERT_EQ(form.LV->Count(), 5u);
+
+  kit.AnswerNextDialog(ModalResult::Ok, {"9650", "12 kHz", "AM", "News"});
+  AsSim(*form.Edit1).DoubleClick();
+  kit.AnswerNextQuestion(Answer::Yes);
+  Choose({"Close"});
+  EXPECT_TRUE(AsSim(form.Window()).Closed());
+  EXPECT_EQ(dir.Read("list.txt"), head + "     9650;  12;   AM; \"News\"\r\n");
+  EXPECT_EQ(dir.Read("list.txt.bak"), original);
+
+  // The old list's question in Load List, and Save List to the same file by
+  // another spelling; a later save keeps the backup it made.
+  program.reset();
+  instance = SimSingleInstance();
+  dir.Write("list.txt", original);
+  std::filesystem::remove(dir.Path("list.txt.bak"));
+  dir.Write("other.txt", kBeacon);
+  TForm1& again = Start();
+  again.LV->Append({"1", "2", "3", "4"});
+  kit.AnswerNextQuestion(Answer::Yes);
+  kit.PickNextFile(dir.Path("other.txt"));
+  Choose({"Stations", "Load List"});
+  EXPECT_EQ(dir.Read("list.txt.bak"), original);
+  EXPECT_EQ(dir.Read("list.txt"), head + "        1;   2;    3; \"4\"\r\n");
+
+  dir.Write("list.txt", original);
+  std::filesystem::remove(dir.Path("list.txt.bak"));
+  kit.PickNextFile(dir.Path("list.txt"));
+  Choose({"Stations", "Load List"});
+  kit.PickNextFile(dir.Path("copy.txt"));
+  Choose({"Stations", "Save List"});
+  EXPECT_FALSE(std::filesystem::exists(dir.Path("copy.txt.bak")));
+  kit.PickNextFile(dir.Dir() + "./list.txt");
+  Choose({"Stations", "Save List"});
+  EXPECT_EQ(dir.Read("list.txt.bak"), original);
+  EXPECT_EQ(dir.Read("list.txt"), head);
+  again.LV->Append({"1", "2", "3", "4"});
+  kit.PickNextFile(dir.Path("list.txt"));
+  Choose({"Stations", "Save List"});
+  EXPECT_EQ(dir.Read("list.txt.bak"), original);
 }
 
 // Every row drawn on its own made a long list take minutes to load under Wine.

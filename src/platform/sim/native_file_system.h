@@ -14,6 +14,7 @@ class NativeFileSystem : public FileSystem {
   bool FileExists(const std::string& path) override;
   std::string ReadAll(const std::string& path) override;
   void WriteReplace(const std::string& path, const std::string& content) override;
+  bool SameFile(const std::string& a, const std::string& b) override;
 };
 
 // The Windows error code closest to an errno value; `fallback` for the rest.

@@ -17,17 +17,23 @@ auto SameIcon(const NotifyIconData& record) {
 
 bool SimNotifyIconShell::AddIcon(const NotifyIconData& record) {
   calls_.push_back({Request::Add, record});
-  if (std::any_of(shown_.begin(), shown_.end(), SameIcon(record))) return false;
+  if (!available_ || std::any_of(shown_.begin(), shown_.end(), SameIcon(record))) return false;
   shown_.push_back(record);
   return true;
 }
 
 bool SimNotifyIconShell::DeleteIcon(const NotifyIconData& record) {
   calls_.push_back({Request::Delete, record});
+  if (!available_) return false;
   const auto found = std::find_if(shown_.begin(), shown_.end(), SameIcon(record));
   if (found == shown_.end()) return false;
   shown_.erase(found);
   return true;
+}
+
+void SimNotifyIconShell::SetAvailable(bool available) {
+  available_ = available;
+  shown_.clear();
 }
 
 void SimNotifyIconShell::SetForegroundWindow(WindowHandle window) {

@@ -27,6 +27,12 @@ class SimNotifyIconShell : public NotifyIconShell {
   bool AddIcon(const NotifyIconData& record) override;
   // Refused when no such icon is shown.
   bool DeleteIcon(const NotifyIconData& record) override;
+  std::uint32_t TaskbarCreatedMessage() override { return kTaskbarCreated; }
+
+  static constexpr std::uint32_t kTaskbarCreated = 0xC0DE;
+  // While unavailable the shell refuses every request; becoming available
+  // again starts it with an empty notification area.
+  void SetAvailable(bool available);
   void SetForegroundWindow(WindowHandle window) override;
   Point CursorPos() override;
 
@@ -45,6 +51,7 @@ class SimNotifyIconShell : public NotifyIconShell {
   std::vector<WindowHandle> foreground_;
   Point cursor_;
   std::size_t cursor_reads_ = 0;
+  bool available_ = true;
 };
 
 }  // namespace vorn

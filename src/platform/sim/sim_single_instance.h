@@ -10,8 +10,7 @@ namespace vorn {
 // Named objects of a simulated session; "another process" is a test calling Create.
 class SimSingleInstance : public SingleInstance {
  public:
-  bool Exists(const std::string& name) override { return names_.count(name) != 0; }
-  void Create(const std::string& name) override { names_.insert(name); }
+  bool Create(const std::string& name) override { return names_.insert(name).second; }
 
  private:
   std::set<std::string> names_;

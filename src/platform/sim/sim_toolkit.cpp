@@ -379,6 +379,15 @@ void SimForm::RequestClose() {
   kit_.UserAction([this] { Close(); });
 }
 
+bool SimForm::QueryEndSession() {
+  bool may_end = false;
+  kit_.UserAction([&] {
+    auto query = OnQueryEndSession ? OnQueryEndSession : OnCloseQuery;
+    may_end = !query || query();
+  });
+  return may_end;
+}
+
 void SimForm::SettingChange() {
   kit_.UserAction([this] { Raise(OnSettingChange); });
 }
@@ -416,6 +425,7 @@ Rect SimForm::MiddleBounds() const {
 SimDialog::SimDialog(SimToolkit& kit, SimForm& owner) : SimTopLevel(kit), owner_(owner) {}
 
 ModalResult SimDialog::ShowModal() {
+  const Application::ModalScope modal(kit_.App());
   SimWindow* previous = kit_.ActiveWindow();
   visible_ = true;
   focused_ = nullptr;
@@ -476,6 +486,7 @@ void SimToolWindow::RequestClose() {
 }
 
 std::string SimFileDialog::Execute() {
+  const Application::ModalScope modal(kit_.App());
   return kit_.NextFile({kind_, initial_dir_, options_.Filter, options_.DefaultExt});
 }
 
@@ -496,6 +507,7 @@ void SimApplication::Run(Form& main_form) {
 }
 
 Answer SimApplication::ShowBox(BoxKind kind, const std::string& text, const std::string& caption) {
+  const ModalScope modal(*this);
   kit_.RecordBox({kind, text, caption});
   return kind == BoxKind::Question ? kit_.NextAnswer() : Answer::Yes;
 }
@@ -550,9 +562,9 @@ void SimToolkit::Forget(SimWindow* window) {
 
 Answer SimToolkit::NextAnswer() {
   if (answers_.empty()) return Answer::Cancel;
-  const Answer answer = answers_.front();
+  const auto answer = std::move(answers_.front());
   answers_.pop_front();
-  return answer;
+  return answer();
 }
 
 std::string SimToolkit::NextFile(const SimFileDialogShown& shown) {

@@ -403,6 +403,8 @@ class SimForm : public SimTopLevel<Form> {
 
   // The system asks the form to close (its close message), as the Close commands do.
   void RequestClose();
+  // The session is ending: the form's answer, false when it objects or fails.
+  bool QueryEndSession();
   // The system announces changed settings.
   void SettingChange();
   bool Closed() const { return closed_; }
@@ -481,8 +483,11 @@ class SimApplication : public Application {
   bool Terminated() const override { return terminated_; }
   Answer ShowBox(BoxKind kind, const std::string& text, const std::string& caption) override;
 
+  std::vector<Rect> MonitorWorkAreas() const override { return work_areas_; }
+
   bool Running() const { return running_; }
   Form* MainForm() const { return main_form_; }
+  void SetMonitorWorkAreas(std::vector<Rect> areas) { work_areas_ = std::move(areas); }
 
   static constexpr IconHandle kIcon = 0x1C0;
 
@@ -493,6 +498,7 @@ class SimApplication : public Application {
   bool terminated_ = false;
   bool running_ = false;
   Form* main_form_ = nullptr;
+  std::vector<Rect> work_areas_ = {{0, 0, 1280, 984}};
 };
 
 struct SimBox {
@@ -533,7 +539,11 @@ class SimToolkit : public Toolkit {
   const std::vector<SimBox>& Boxes() const { return boxes_; }
   void ClearBoxes() { boxes_.clear(); }
   // The answers of the next question boxes; with none queued a question is cancelled.
-  void AnswerNextQuestion(Answer answer) { answers_.push_back(answer); }
+  void AnswerNextQuestion(Answer answer) {
+    answers_.push_back([answer] { return answer; });
+  }
+  // The answer is given by running `answer` while the box is open.
+  void AnswerNextQuestion(std::function<Answer()> answer) { answers_.push_back(std::move(answer)); }
   std::size_t PendingAnswers() const { return answers_.size(); }
 
   // The file the next file dialog returns; empty cancels it (as does an empty queue).
@@ -573,7 +583,7 @@ class SimToolkit : public Toolkit {
  private:
   SimApplication app_;
   std::vector<SimBox> boxes_;
-  std::deque<Answer> answers_;
+  std::deque<std::function<Answer()>> answers_;
   std::deque<std::string> files_;
   std::vector<SimFileDialogShown> file_dialogs_;
   std::deque<std::function<ModalResult(SimDialog&)>> dialog_answers_;

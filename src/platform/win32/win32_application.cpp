@@ -62,6 +62,17 @@ LRESULT CALLBACK DressBox(int code, WPARAM wparam, LPARAM lparam) {
   return next;
 }
 
+BOOL CALLBACK AddWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM areas) {
+  MONITORINFO info{};
+  info.cbSize = sizeof(info);
+  if (GetMonitorInfoA(monitor, &info)) {
+    const RECT& r = info.rcWork;
+    reinterpret_cast<std::vector<Rect>*>(areas)->push_back(
+        {r.left, r.top, r.right - r.left, r.bottom - r.top});
+  }
+  return TRUE;
+}
+
 }  // namespace
 
 HFONT CreateToolkitFont(int height, bool bold) {
@@ -138,6 +149,7 @@ void Win32Application::FormClosed(Form& form) {
 
 Answer Win32Application::ShowBox(BoxKind kind, const std::string& text,
                                  const std::string& caption) {
+  const ModalScope modal(*this);
   if (kind == BoxKind::SystemWarning) {
     MessageBoxA(nullptr, text.c_str(), caption.c_str(), MB_OK | MB_ICONEXCLAMATION);
     return Answer::Yes;
@@ -176,6 +188,12 @@ Answer Win32Application::ShowBox(BoxKind kind, const std::string& text,
   }
 }
 
+std::vector<Rect> Win32Application::MonitorWorkAreas() const {
+  std::vector<Rect> areas;
+  EnumDisplayMonitors(nullptr, nullptr, AddWorkArea, reinterpret_cast<LPARAM>(&areas));
+  return areas;
+}
+
 UINT Win32Application::RegisterCommand(MenuItemImpl* item) {
   const UINT id = next_command_++;
   commands_[id] = item;
@@ -210,6 +228,7 @@ std::string FileDialogImpl::Execute() {
   ofn.lpstrDefExt = options_.DefaultExt.empty() ? nullptr : options_.DefaultExt.c_str();
   // The working directory stays where the program started.
   ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_NOCHANGEDIR;
+  const Application::ModalScope modal(app_);
   const BOOL chosen =
       kind_ == FileDialogKind::Open ? GetOpenFileNameA(&ofn) : GetSaveFileNameA(&ofn);
   return chosen ? std::string(file.data()) : std::string();
@@ -227,7 +246,7 @@ class Win32Toolkit : public Toolkit {
   }
   std::unique_ptr<FileDialog> CreateFileDialog(FileDialogKind kind,
                                                const FileDialogOptions& options) override {
-    return std::make_unique<FileDialogImpl>(kind, options);
+    return std::make_unique<FileDialogImpl>(app_, kind, options);
   }
 
  private:

@@ -14,6 +14,7 @@ class Win32FileSystem : public FileSystem {
   bool FileExists(const std::string& path) override;
   std::string ReadAll(const std::string& path) override;
   void WriteReplace(const std::string& path, const std::string& content) override;
+  bool SameFile(const std::string& a, const std::string& b) override;
 };
 
 // The system's text for an error code, without its trailing line break and

@@ -45,6 +45,10 @@ bool Win32NotifyIconShell::DeleteIcon(const NotifyIconData& record) {
   return Notify(NIM_DELETE, record);
 }
 
+std::uint32_t Win32NotifyIconShell::TaskbarCreatedMessage() {
+  return RegisterWindowMessageA("TaskbarCreated");
+}
+
 void Win32NotifyIconShell::SetForegroundWindow(WindowHandle window) {
   ::SetForegroundWindow(reinterpret_cast<HWND>(window));
 }

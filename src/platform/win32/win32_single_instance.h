@@ -12,8 +12,7 @@ namespace vorn {
 class Win32SingleInstance : public SingleInstance {
  public:
   ~Win32SingleInstance() override;
-  bool Exists(const std::string& name) override;
-  void Create(const std::string& name) override;
+  bool Create(const std::string& name) override;
 
  private:
   std::vector<HANDLE> owned_;

@@ -56,6 +56,7 @@ class Win32Application : public Application {
   void Terminate() override;
   bool Terminated() const override { return terminated_; }
   Answer ShowBox(BoxKind kind, const std::string& text, const std::string& caption) override;
+  std::vector<Rect> MonitorWorkAreas() const override;
 
   HFONT FormFont() const { return form_font_.Get(); }
   HICON IconHandleOf() const { return icon_; }
@@ -508,13 +509,14 @@ class ToolWindowImpl : public TopLevelImpl<ToolWindow> {
 
 class FileDialogImpl : public FileDialog {
  public:
-  FileDialogImpl(FileDialogKind kind, const FileDialogOptions& options)
-      : kind_(kind), options_(options) {}
+  FileDialogImpl(Application& app, FileDialogKind kind, const FileDialogOptions& options)
+      : app_(app), kind_(kind), options_(options) {}
   std::string InitialDir() const override { return initial_dir_; }
   void SetInitialDir(const std::string& dir) override { initial_dir_ = dir; }
   std::string Execute() override;
 
  private:
+  Application& app_;
   FileDialogKind kind_;
   FileDialogOptions options_;
   std::string initial_dir_;

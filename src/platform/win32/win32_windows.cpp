@@ -379,7 +379,14 @@ LRESULT FormImpl::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       return 0;
     case WM_QUERYENDSESSION: {
       bool may_end = false;
-      app_.Guard([&] { may_end = AskCloseQuery(); });
+      app_.Guard([&] {
+        if (!OnQueryEndSession) {
+          may_end = AskCloseQuery();
+          return;
+        }
+        auto query = OnQueryEndSession;
+        may_end = query();
+      });
       return may_end;
     }
     case WM_ENDSESSION:
@@ -422,6 +429,7 @@ DialogImpl::~DialogImpl() {
 }
 
 ModalResult DialogImpl::ShowModal() {
+  const Application::ModalScope modal(app_);
   result_ = ModalResult::None;
   const bool owner_enabled = owner_ && IsWindowEnabled(owner_);
   if (owner_enabled) EnableWindow(owner_, FALSE);

@@ -5,6 +5,7 @@
 //   list-file-probe load PATH
 //   list-file-probe save PATH ROW...
 //   list-file-probe save-locked PATH ROW...   (PATH held open by another handle)
+//   list-file-probe load-save PATH TARGET     (loads PATH, broken or not, saves to TARGET)
 //
 // A framework error is printed as "error=<text>" with exit code 2.
 #include <windows.h>
@@ -75,6 +76,14 @@ int main(int argc, char** argv) {
       std::printf("unchanged=%d\n", list.ListUnchanged() ? 1 : 0);
       return 0;
     }
+    if (command == "load-save" && argc == 4) {
+      try {
+        list.LoadStationFile(path);
+      } catch (const ListIndexError&) {
+      }
+      list.SaveStationList(argv[3]);
+      return 0;
+    }
     if (command == "save" || command == "save-locked") {
       for (int i = 3; i < argc; ++i) rows.Append(Parse(argv[i]));
       HANDLE holder = INVALID_HANDLE_VALUE;
@@ -95,6 +104,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   std::fprintf(stderr,
-               "usage: list-file-probe load PATH | save PATH ROW... | save-locked PATH ROW...\n");
+               "usage: list-file-probe load PATH | save PATH ROW... | save-locked PATH ROW...\n"
+               "       list-file-probe load-save PATH TARGET\n");
   return 1;
 }

@@ -9,9 +9,16 @@
 //     one line per visible window of that class, top-level or child (popup
 //     menus are "#32768"): handle, left, top, right, bottom in screen
 //     coordinates, separated by tabs.
+//   tray-poke.exe delete WINDOW ID
+//     removes that window's notification icon behind its back; exit status 1
+//     when the shell refused (no such icon).
+//   tray-poke.exe announce
+//     broadcasts "TaskbarCreated", as the shell does when it (re)starts.
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
+
+#include <shellapi.h>
 
 #include <cstdint>
 #include <cstdio>
@@ -60,7 +67,19 @@ int main(int argc, char** argv) {
     EnumWindows(VisitTopLevel, reinterpret_cast<LPARAM>(argv[2]));
     return 0;
   }
+  if (argc == 4 && std::strcmp(argv[1], "delete") == 0) {
+    NOTIFYICONDATAA data{};
+    data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    data.hWnd = reinterpret_cast<HWND>(static_cast<std::uintptr_t>(Number(argv[2])));
+    data.uID = static_cast<UINT>(Number(argv[3]));
+    return Shell_NotifyIconA(NIM_DELETE, &data) ? 0 : 1;
+  }
+  if (argc == 2 && std::strcmp(argv[1], "announce") == 0) {
+    const UINT message = RegisterWindowMessageA("TaskbarCreated");
+    return message != 0 && SendNotifyMessageA(HWND_BROADCAST, message, 0, 0) ? 0 : 1;
+  }
   std::fprintf(stderr,
-               "usage: tray-poke post WINDOW MESSAGE WPARAM LPARAM | tray-poke rects CLASS\n");
+               "usage: tray-poke post WINDOW MESSAGE WPARAM LPARAM | tray-poke rects CLASS\n"
+               "       tray-poke delete WINDOW ID | tray-poke announce\n");
   return 2;
 }

@@ -17,6 +17,9 @@
 //   wintree.exe focus
 //     the foreground window and the window with the keyboard focus in its
 //     thread, as handles ("0x00000000" for none), separated by a tab.
+//   wintree.exe send <handle> <message> <wparam> <lparam>
+//     sends the message (numbers in C notation) and prints the window's
+//     answer; exit status 1 when it gave none within 10 s.
 
 #include <fcntl.h>
 #include <io.h>
@@ -146,6 +149,21 @@ int PrintFocus() {
   return 0;
 }
 
+int Send(char** args) {
+  const auto number = [](const char* text) { return std::strtoull(text, nullptr, 0); };
+  HWND window = reinterpret_cast<HWND>(static_cast<UINT_PTR>(number(args[0])));
+  DWORD_PTR result = 0;
+  if (!IsWindow(window) || !SendMessageTimeoutA(window, static_cast<UINT>(number(args[1])),
+                                                static_cast<WPARAM>(number(args[2])),
+                                                static_cast<LPARAM>(number(args[3])),
+                                                SMTO_ABORTIFHUNG, 10000, &result)) {
+    std::fprintf(stderr, "wintree: no answer from %s\n", args[0]);
+    return 1;
+  }
+  std::printf("%llu\n", static_cast<unsigned long long>(result));
+  return 0;
+}
+
 int List() {
   for (HWND window : TopLevelWindows()) Print(window, 0);
   return 0;
@@ -180,6 +198,7 @@ int main(int argc, char** argv) {
   if (command == "rect" && argc == 3) return PrintRect(argv[2]);
   if (command == "activate" && argc == 3) return Activate(argv[2]);
   if (command == "focus" && argc == 2) return PrintFocus();
+  if (command == "send" && argc == 6) return Send(argv + 2);
   // Whether a global atom exists, e.g. the one a program's hotkey registration holds.
   if (command == "atom" && argc == 3) return GlobalFindAtomA(argv[2]) ? 0 : 1;
   std::fprintf(stderr,
@@ -188,6 +207,7 @@ int main(int argc, char** argv) {
                "       wintree.exe rect <handle>\n"
                "       wintree.exe activate <handle>\n"
                "       wintree.exe focus\n"
+               "       wintree.exe send <handle> <message> <wparam> <lparam>\n"
                "       wintree.exe atom <name>\n");
   return 2;
 }
