@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   g++-mingw-w64-x86-64 g++-mingw-w64-i686
   wine64 xvfb xdotool x11-utils imagemagick
+  unzip
 )
 
 missing=()

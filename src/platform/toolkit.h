@@ -52,7 +52,12 @@ enum class BoxKind {
   SystemWarning,  // the system's own box: no owner, exclamation icon, OK
 };
 
-// A control inside a form, panel or dialog. Bounds are in the parent's client area.
+// Places and sizes of controls, panel heights, column widths and font heights are
+// pixels of the layout designed at 96 DPI; the toolkit scales them by the DPI of
+// the window that holds them. Window bounds are the screen's own pixels.
+
+// A control inside a form, panel or dialog. Bounds are in the parent's client
+// area, in designed pixels.
 class Control {
  public:
   virtual ~Control() = default;
@@ -224,6 +229,10 @@ class Window : public Container {
   virtual void SetCaption(const std::string& caption) = 0;
   virtual Rect Bounds() const = 0;
   virtual void SetBounds(const Rect& bounds) = 0;
+  // Bounds designed at 96 DPI: the place and the client area scale by Dpi(); the
+  // frame, caption and menu bar are the system's at that DPI.
+  virtual void SetDesignedBounds(const Rect& bounds) = 0;
+  virtual int Dpi() const = 0;
   virtual bool Visible() const = 0;
   virtual WindowHandle Handle() const = 0;
 };

@@ -1,5 +1,6 @@
 #include "ui/find_box.h"
 
+#include "platform/dpi_scale.h"
 #include "stations/row_finder.h"
 
 namespace vorn {
@@ -11,7 +12,7 @@ constexpr VirtualKey kF3 = 114;
 TFindBox::TFindBox(Toolkit& toolkit, Form& owner, ListView& list)
     : owner_(owner), list_(list), window_(toolkit.CreateToolWindow(owner)) {
   window_->SetCaption("Find");
-  window_->SetBounds({0, 0, kWidth, kHeight});
+  window_->SetDesignedBounds({0, 0, kWidth, kHeight});
   EdtFind = &window_->AddEdit({8, 8, kWidth - 24, 21});
   EdtFind->OnChange = [this] { EdtFindChange(); };
   EdtFind->OnKeyDown = [this](VirtualKey& key, ShiftState shift) { EdtFindKeyDown(key, shift); };
@@ -21,10 +22,13 @@ TFindBox::TFindBox(Toolkit& toolkit, Form& owner, ListView& list)
 }
 
 void TFindBox::Open() {
+  // Designed places inside the main window, scaled as its controls are.
+  const auto scaled = [&](int designed) { return ScaleDpi(designed, kDesignDpi, owner_.Dpi()); };
   const Rect main = owner_.Bounds();
-  const Rect list = list_.Bounds();
-  window_->SetBounds(
-      {main.Left + main.Width - kWidth - 16, main.Top + list.Top + 60, kWidth, kHeight});
+  Rect placed = window_->Bounds();
+  placed.Left = main.Left + main.Width - placed.Width - scaled(16);
+  placed.Top = main.Top + scaled(list_.Bounds().Top + 60);
+  window_->SetBounds(placed);
   list_.SetSelectionAlwaysShown(true);
   window_->Show();
   EdtFind->SetFocus();

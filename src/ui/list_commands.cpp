@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "platform/dpi_scale.h"
 #include "platform/framework_error.h"
 #include "receiver/control_actions.h"
 #include "ui/list_input.h"
@@ -77,7 +78,8 @@ void TForm1::Edit1DblClick() {
   const Rect main = form_->Bounds();
   Rect placed = input.Window().Bounds();
   placed.Left = main.Left + main.Width - placed.Width;
-  placed.Top = main.Top + Panel2->Height() + LV->Bounds().Top + 50;
+  placed.Top =
+      main.Top + ScaleDpi(Panel2->Height() + LV->Bounds().Top + 50, kDesignDpi, form_->Dpi());
   input.Window().SetBounds(placed);
 
   if (input.Window().ShowModal() != ModalResult::Ok) return;

@@ -4,7 +4,7 @@ namespace vorn {
 
 TListInput::TListInput(Toolkit& toolkit, Form& owner) : dialog_(toolkit.CreateModalDialog(owner)) {
   dialog_->SetCaption("Add to List");
-  dialog_->SetBounds({0, 0, kWidth, kHeight});
+  dialog_->SetDesignedBounds({0, 0, kWidth, kHeight});
 
   // Added in tab order: frequency, bandwidth, demodulator, name, OK, Cancel.
   LabeledEdit1 = &dialog_->AddLabeledEdit({16, 24, 161, 21}, "Frequency (kHz)");

@@ -40,7 +40,7 @@ TForm1::~TForm1() = default;
 void TForm1::BuildWindow() {
   form_ = services_.toolkit.CreateForm();
   form_->SetCaption("Perseus-Vorn");
-  form_->SetBounds({248, 110, 309, 515});
+  form_->SetDesignedBounds({248, 110, 309, 515});
 
   Panel2 = &form_->AddPanel(Dock::Top, 41);
   Edit1 = &Panel2->AddEdit({8, 9, 153, 24});

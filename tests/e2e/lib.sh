@@ -64,6 +64,9 @@
 #   e2e_report_ms LABEL US...     a report line: median, least and greatest, in ms
 #   e2e_vorn_menu ITEM            chooses an item of Vorn's main menu with the
 #                                 keyboard ("Close", "Stations/Load List")
+#   e2e_set_dpi DPI               the screen's DPI for the programs started after it
+#                                 (it ends those running); the prefix gets its former
+#                                 value back when the scenario ends
 #   e2e_winpath PATH              the Windows spelling of a Unix path
 #   e2e_exe NAME                  the path of a built program
 #   e2e_fail MESSAGE              fails the scenario
@@ -164,6 +167,7 @@ e2e__teardown() {
   local pid
   for pid in "${E2E_PIDS[@]}"; do kill "$pid" 2>/dev/null; done
   if [[ -n ${WINEPREFIX:-} ]]; then
+    e2e__restore_dpi
     "$E2E_WINESERVER" -k 2>/dev/null
     "$E2E_WINESERVER" -w 2>/dev/null
   fi
@@ -200,6 +204,41 @@ e2e_setup() {
   e2e__lock_prefix
   e2e__start_display
   e2e__prepare_prefix
+  # A scenario killed before its teardown left its DPI behind.
+  e2e__restore_dpi
+}
+
+E2E_DPI_KEY='HKCU\Control Panel\Desktop'
+
+# The value before the first e2e_set_dpi of a scenario is kept in the prefix
+# (empty for none) until it is restored.
+e2e_set_dpi() {
+  local saved="$WINEPREFIX/.vorn-dpi-saved" former
+  if [[ ! -f $saved ]]; then
+    former=$("$E2E_WINE_LOADER" reg query "$E2E_DPI_KEY" /v LogPixels 2>/dev/null {E2E_LOCK_FD}>&- |
+      tr -d '\r' | awk '$1 == "LogPixels" { print $3 }' || true)
+    printf '%s' "$former" >"$saved"
+  fi
+  e2e__write_dpi "$1"
+}
+
+e2e__write_dpi() {
+  if [[ -n $1 ]]; then
+    "$E2E_WINE_LOADER" reg add "$E2E_DPI_KEY" /v LogPixels /t REG_DWORD /d "$(($1))" /f \
+      >/dev/null 2>&1 {E2E_LOCK_FD}>&-
+  else
+    "$E2E_WINE_LOADER" reg delete "$E2E_DPI_KEY" /v LogPixels /f >/dev/null 2>&1 {E2E_LOCK_FD}>&-
+  fi
+  # Programs read the DPI when they start, the desktop's own too.
+  "$E2E_WINESERVER" -k 2>/dev/null || true
+  "$E2E_WINESERVER" -w 2>/dev/null || true
+}
+
+e2e__restore_dpi() {
+  local saved="$WINEPREFIX/.vorn-dpi-saved"
+  [[ -f $saved ]] || return 0
+  e2e__write_dpi "$(<"$saved")"
+  rm -f "$saved"
 }
 
 e2e_start() {

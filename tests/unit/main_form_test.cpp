@@ -23,6 +23,7 @@ namespace vorn {
 namespace {
 
 using ::testing::ElementsAre;
+using ::testing::HasSubstr;
 using ::testing::IsEmpty;
 
 constexpr LayoutHandle kUs = 0x04090409;
@@ -187,6 +188,25 @@ TEST_F(MainFormTest, APlacementOffEveryMonitorIsMovedOntoTheNearestOne) {
   WriteIni("[Placement]\nLeft=5000\nTop=110\nWidth=309\nHeight=515\n");
   TForm1& form = Start();
   EXPECT_EQ(form.Window().Bounds(), (Rect{1280 - 309, 110, 309, 515}));
+}
+
+TEST_F(MainFormTest, OnADenseScreenTheDesignedPlacesScaleAndTheSettingsPlacementDoesNot) {
+  kit.SetDpi(144);
+  AddReceiver();
+  TForm1& form = Start();
+  EXPECT_EQ(form.Window().Bounds(), (Rect{372, 165, 464, 773}));
+  EXPECT_EQ(program->ListInput()->Window().Bounds(), (Rect{0, 0, 294, 338}));
+
+  kit.AnswerNextDialog(ModalResult::Cancel);
+  AsSim(*form.Edit1).DoubleClick();
+  ASSERT_EQ(kit.DialogsShown().size(), 1u);
+  // Right-aligned with the window, and the designed distance below its top scaled.
+  EXPECT_EQ(kit.DialogsShown()[0].Bounds, (Rect{372 + 464 - 294, 165 + 198, 294, 338}));
+
+  form.Window().SetBounds({30, 40, 310, 420});
+  Choose({"Close"});
+  EXPECT_THAT(dir.Read("Vorn.ini"),
+              HasSubstr("[Placement]\r\nLeft=30\r\nTop=40\r\nWidth=310\r\nHeight=420\r\n"));
 }
 
 TEST_F(MainFormTest, SettingsPlaceTheWindowChooseTheKeypadAndLoadTheDefaultList) {

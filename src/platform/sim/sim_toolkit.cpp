@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "platform/dpi_scale.h"
 #include "platform/sim/ansi_compare.h"
 #include "platform/toolkit_rules.h"
 
@@ -318,6 +319,14 @@ SimWindow::~SimWindow() {
 
 bool SimWindow::Active() const {
   return kit_.ActiveWindow() == this;
+}
+
+int SimWindow::DpiOfScreen() const {
+  return kit_.Dpi();
+}
+
+Rect SimWindow::Designed(const Rect& bounds) const {
+  return ScaleDpi(bounds, kDesignDpi, kit_.Dpi());
 }
 
 void SimWindow::Focus(SimWidget* widget) {

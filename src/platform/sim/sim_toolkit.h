@@ -352,6 +352,11 @@ class SimWindow : public SimParent {
   // Called by widgets.
   void Focus(SimWidget* widget);
 
+  int DpiOfScreen() const;
+  // Designed window bounds at the screen's DPI. The sim lays out its controls in
+  // designed pixels and scales the window whole, frame and all.
+  Rect Designed(const Rect& bounds) const;
+
  protected:
   // Activates the window and gives the focus back to the control that had it,
   // or to the first one in tab order.
@@ -376,6 +381,8 @@ class SimTopLevel : public SimContainer<Base>, public SimWindow {
   void SetCaption(const std::string& caption) override { caption_ = caption; }
   Rect Bounds() const override { return bounds_; }
   void SetBounds(const Rect& bounds) override { bounds_ = bounds; }
+  void SetDesignedBounds(const Rect& bounds) override { bounds_ = Designed(bounds); }
+  int Dpi() const override { return DpiOfScreen(); }
   bool Visible() const override { return visible_; }
   WindowHandle Handle() const override { return handle_; }
 
@@ -566,6 +573,9 @@ class SimToolkit : public Toolkit {
   void Choose(MenuItems& menu, const std::vector<std::string>& path);
   // Another program becomes the active one.
   void ActivateOtherProgram() { active_ = nullptr; }
+  // The screen's dots per inch, 96 unless a test sets another.
+  int Dpi() const { return dpi_; }
+  void SetDpi(int dpi) { dpi_ = dpi; }
 
   // Runs a user action as the message loop would: errors go to the error box.
   void UserAction(const std::function<void()>& action) { app_.Guard(action); }
@@ -589,6 +599,7 @@ class SimToolkit : public Toolkit {
   std::deque<std::function<ModalResult(SimDialog&)>> dialog_answers_;
   std::vector<SimDialogShown> dialogs_;
   SimWindow* active_ = nullptr;
+  int dpi_ = 96;
   WindowHandle next_handle_ = 0x5000;
 };
 

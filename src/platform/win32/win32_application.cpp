@@ -102,9 +102,15 @@ Win32Application::Win32Application() {
   InitCommonControlsEx(&controls);
   for (const char* name : {kFormClass, kPanelClass, kDialogClass, kUtilityClass})
     RegisterToolkitClass(name, icon_);
-  form_font_.Reset(CreateToolkitFont(-11, false));
   utility_ = CreateWindowExA(WS_EX_TOOLWINDOW, kUtilityClass, title_.c_str(), WS_POPUP, 0, 0, 0, 0,
                              nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+}
+
+HFONT Win32Application::FormFont(int dpi) {
+  std::unique_ptr<GdiFont>& font = form_fonts_[dpi];
+  if (!font)
+    font = std::make_unique<GdiFont>(CreateToolkitFont(ScaleDpi(-11, kDesignDpi, dpi), false));
+  return font->Get();
 }
 
 Win32Application::~Win32Application() {

@@ -49,8 +49,13 @@ void LabelImpl::SetCaption(const std::string& caption) {
 }
 
 void LabelImpl::SetBoldFont(int height) {
-  bold_.Reset(CreateToolkitFont(height, true));
-  SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(bold_.Get()), TRUE);
+  SetBold(bold_, height);
+  Fit();
+}
+
+void LabelImpl::Rescale(int dpi) {
+  WindowObject::Rescale(dpi);
+  if (bold_height_ != 0) SetBold(bold_, bold_height_);
   Fit();
 }
 
@@ -60,13 +65,13 @@ void LabelImpl::Fit() {
   HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(hwnd_, WM_GETFONT, 0, 0)));
   // Measured as the control draws it, with room for the last glyph: the
   // substitutes of the bitmap font draw a pixel or two past their advance.
-  constexpr int kGlyphOverhang = 3;
+  const int glyph_overhang = Scaled(3);
   RECT r{};
   DrawTextA(dc, caption.empty() ? " " : caption.c_str(), -1, &r,
             DT_CALCRECT | DT_LEFT | DT_EXPANDTABS | DT_SINGLELINE);
   SelectObject(dc, old);
   ReleaseDC(hwnd_, dc);
-  SetWindowPos(hwnd_, nullptr, 0, 0, caption.empty() ? 0 : r.right - r.left + kGlyphOverhang,
+  SetWindowPos(hwnd_, nullptr, 0, 0, caption.empty() ? 0 : r.right - r.left + glyph_overhang,
                r.bottom - r.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -93,8 +98,12 @@ void EditImpl::SetReadOnly(bool read_only) {
 }
 
 void EditImpl::SetBoldFont(int height) {
-  bold_.Reset(CreateToolkitFont(height, true));
-  SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(bold_.Get()), TRUE);
+  SetBold(bold_, height);
+}
+
+void EditImpl::Rescale(int dpi) {
+  WindowObject::Rescale(dpi);
+  if (bold_height_ != 0) SetBold(bold_, bold_height_);
 }
 
 void EditImpl::OnCommand(WORD code) {
@@ -144,6 +153,26 @@ CheckBoxImpl::CheckBoxImpl(Win32Application& app, HWND parent, const Rect& bound
     : ControlImpl(app) {
   CreateControl("BUTTON", 0, kChild | WS_TABSTOP | BS_AUTOCHECKBOX, bounds, parent);
   SetWindowTextA(hwnd_, caption.c_str());
+  FitCaption();
+}
+
+void CheckBoxImpl::Rescale(int dpi) {
+  WindowObject::Rescale(dpi);
+  FitCaption();
+}
+
+// The designed width holds the caption at 96 DPI. Fonts do not all grow in
+// step with the DPI: at another DPI the box widens where the control says its
+// caption needs more room.
+void CheckBoxImpl::FitCaption() {
+  if (dpi_ == kDesignDpi) return;
+  SIZE ideal{};
+  if (!SendMessageA(hwnd_, BCM_GETIDEALSIZE, 0, reinterpret_cast<LPARAM>(&ideal))) return;
+  RECT r{};
+  GetWindowRect(hwnd_, &r);
+  if (ideal.cx <= r.right - r.left) return;
+  SetWindowPos(hwnd_, nullptr, 0, 0, ideal.cx, r.bottom - r.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 std::string CheckBoxImpl::Caption() const {
@@ -168,7 +197,7 @@ void CheckBoxImpl::OnCommand(WORD code) {
 
 ComboBoxImpl::ComboBoxImpl(Win32Application& app, HWND parent, const Rect& bounds,
                            const std::vector<std::string>& items)
-    : ControlImpl(app), items_(items) {
+    : ControlImpl(app), items_(items), designed_height_(bounds.Height) {
   // The window's height includes the list that drops down.
   Rect with_list = bounds;
   with_list.Height += static_cast<int>(items.size() + 1) * 16;
@@ -176,6 +205,33 @@ ComboBoxImpl::ComboBoxImpl(Win32Application& app, HWND parent, const Rect& bound
                 with_list, parent);
   for (const std::string& item : items)
     SendMessageA(hwnd_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+  FitHeight();
+}
+
+void ComboBoxImpl::Rescale(int dpi) {
+  WindowObject::Rescale(dpi);
+  FitHeight();
+}
+
+// The closed box is as high as its font makes it, which at another DPI can
+// fall short of the designed height; its field then grows to that height. How
+// a field height asked for turns into the box's height is the control's own
+// business (some add to it), so the first request is corrected once.
+void ComboBoxImpl::FitHeight() {
+  const int wanted = Scaled(designed_height_);
+  const auto missing = [&] {
+    RECT r{};
+    GetWindowRect(hwnd_, &r);
+    return wanted - (r.bottom - r.top);
+  };
+  int short_by = missing();
+  if (short_by <= 0) return;
+  LRESULT field = SendMessageA(hwnd_, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+  for (int step = 0; step < 2 && short_by != 0 && field + short_by > 0; ++step) {
+    field += short_by;
+    SendMessageA(hwnd_, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
+    short_by = missing();
+  }
 }
 
 std::string ComboBoxImpl::Text() const {
@@ -206,7 +262,7 @@ std::string ButtonImpl::Caption() const {
 // (a virtual list), so loading many rows costs no per-row work in the control.
 ListViewImpl::ListViewImpl(Win32Application& app, HWND parent,
                            const std::vector<ListColumn>& columns)
-    : ControlImpl(app), rows_(SystemCompare) {
+    : ControlImpl(app), rows_(SystemCompare), columns_(static_cast<int>(columns.size())) {
   CreateControl(WC_LISTVIEWA, WS_EX_CLIENTEDGE,
                 kChild | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_OWNERDATA, {}, parent);
   const DWORD extended = LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT;
@@ -214,7 +270,7 @@ ListViewImpl::ListViewImpl(Win32Application& app, HWND parent,
   for (std::size_t i = 0; i < columns.size(); ++i) {
     LVCOLUMNA column{};
     column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
-    column.cx = columns[i].Width;
+    column.cx = Scaled(columns[i].Width);
     column.pszText = const_cast<char*>(columns[i].Caption.c_str());
     column.iSubItem = static_cast<int>(i);
     SendMessageA(hwnd_, LVM_INSERTCOLUMNA, i, reinterpret_cast<LPARAM>(&column));
@@ -334,6 +390,16 @@ void ListViewImpl::EndUpdate() {
   SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
   Show();
   PushSelection();
+}
+
+void ListViewImpl::Rescale(int dpi) {
+  const int old_dpi = dpi_;
+  dpi_ = dpi;
+  SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(app_.FormFont(dpi_)), TRUE);
+  for (int i = 0; i < columns_; ++i) {
+    const auto width = static_cast<int>(SendMessageA(hwnd_, LVM_GETCOLUMNWIDTH, i, 0));
+    SendMessageA(hwnd_, LVM_SETCOLUMNWIDTH, i, MAKELPARAM(ScaleDpi(width, old_dpi, dpi_), 0));
+  }
 }
 
 LRESULT ListViewImpl::OnNotify(NMHDR* header) {

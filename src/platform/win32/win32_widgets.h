@@ -15,13 +15,18 @@
 #include <string>
 #include <vector>
 
+#include "platform/dpi_scale.h"
 #include "platform/list_rows.h"
 #include "platform/toolkit.h"
+#include "platform/win32/win32_dpi.h"
 
 namespace vorn::win32 {
 
 class MenuItemImpl;
 class FormImpl;
+
+// A window's text.
+std::string WindowText(HWND window);
 
 class GdiFont {
  public:
@@ -58,7 +63,8 @@ class Win32Application : public Application {
   Answer ShowBox(BoxKind kind, const std::string& text, const std::string& caption) override;
   std::vector<Rect> MonitorWorkAreas() const override;
 
-  HFONT FormFont() const { return form_font_.Get(); }
+  // The toolkit's font, height -11 designed, at a DPI.
+  HFONT FormFont(int dpi);
   HICON IconHandleOf() const { return icon_; }
   // A hidden window of this thread, for menus that need an owner.
   HWND UtilityWindow() const { return utility_; }
@@ -74,7 +80,7 @@ class Win32Application : public Application {
  private:
   std::string title_;
   HICON icon_ = nullptr;
-  GdiFont form_font_;
+  std::map<int, std::unique_ptr<GdiFont>> form_fonts_;
   HWND utility_ = nullptr;
   bool show_main_form_ = true;
   bool terminated_ = false;
@@ -99,18 +105,28 @@ class WindowObject {
   // Notifications a container passed on from this child.
   virtual void OnCommand(WORD /*code*/) {}
   virtual LRESULT OnNotify(NMHDR* /*header*/) { return 0; }
+  // The window moved to a screen of another DPI: a control takes its designed
+  // place and font at that DPI.
+  virtual void Rescale(int dpi);
 
   static LRESULT CALLBACK ClassProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 
  protected:
   explicit WindowObject(Win32Application& app) : app_(app) {}
 
-  // Creates a window of one of the toolkit's own classes.
+  // Creates a window of one of the toolkit's own classes, in the screen's pixels.
   void CreateOwn(const char* window_class, DWORD ex_style, DWORD style, const Rect& bounds,
                  HWND parent);
-  // Creates and subclasses a system control.
-  void CreateControl(const char* window_class, DWORD ex_style, DWORD style, const Rect& bounds,
+  // Creates and subclasses a system control at its designed place, scaled by the
+  // parent's DPI, with the toolkit's font.
+  void CreateControl(const char* window_class, DWORD ex_style, DWORD style, const Rect& designed,
                      HWND parent, UINT id = 0);
+  int Scaled(int designed) const { return ScaleDpi(designed, kDesignDpi, dpi_); }
+  // The window's bounds in its parent, back in designed pixels.
+  Rect DesignedBounds() const;
+  // Gives the window a bold toolkit font of a designed height at its DPI, and
+  // keeps the height for a later DPI.
+  void SetBold(GdiFont& font, int designed_height);
   // Stops routing messages to this object; its window lives on until the base
   // destructor. Containers call it first so that their children's destruction
   // reaches no half-destroyed object.
@@ -125,6 +141,9 @@ class WindowObject {
 
   Win32Application& app_;
   HWND hwnd_ = nullptr;
+  int dpi_ = kDesignDpi;
+  Rect designed_;
+  int bold_height_ = 0;
 
  private:
   static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
@@ -147,7 +166,7 @@ class ControlImpl : public Base, public WindowObject {
 
 template <class Base>
 Rect ControlImpl<Base>::Bounds() const {
-  return ChildBounds(hwnd_);
+  return DesignedBounds();
 }
 
 // Runs a key-down handler, with the shift state of the moment, inside the
@@ -167,6 +186,9 @@ class ContainerChildren {
   CheckBox& AddCheckBox(const Rect& bounds, const std::string& caption);
   ComboBox& AddComboBox(const Rect& bounds, const std::vector<std::string>& items);
   Button& AddButton(const Rect& bounds, const std::string& caption, ModalResult result);
+  void Rescale(int dpi) {
+    for (const auto& child : children_) child->Rescale(dpi);
+  }
   template <class T>
   T& Adopt(std::unique_ptr<T> child) {
     T& result = *child;
@@ -208,6 +230,7 @@ class LabelImpl : public ControlImpl<Label> {
   std::string Caption() const override;
   void SetCaption(const std::string& caption) override;
   void SetBoldFont(int height) override;
+  void Rescale(int dpi) override;
 
  private:
   void Fit();
@@ -224,6 +247,7 @@ class EditImpl : public ControlImpl<Edit> {
   bool Focused() const override { return GetFocus() == hwnd_; }
   void SetReadOnly(bool read_only) override;
   void SetBoldFont(int height) override;
+  void Rescale(int dpi) override;
   void OnCommand(WORD code) override;
 
  protected:
@@ -240,6 +264,10 @@ class CheckBoxImpl : public ControlImpl<CheckBox> {
   bool Checked() const override;
   void SetChecked(bool checked) override;
   void OnCommand(WORD code) override;
+  void Rescale(int dpi) override;
+
+ private:
+  void FitCaption();
 };
 
 class ComboBoxImpl : public ControlImpl<ComboBox> {
@@ -249,9 +277,12 @@ class ComboBoxImpl : public ControlImpl<ComboBox> {
   std::string Text() const override;
   void SetText(const std::string& text) override;
   std::vector<std::string> Items() const override { return items_; }
+  void Rescale(int dpi) override;
 
  private:
+  void FitHeight();
   std::vector<std::string> items_;
+  int designed_height_;
 };
 
 class ButtonImpl : public ControlImpl<Button> {
@@ -283,6 +314,8 @@ class ListViewImpl : public ControlImpl<ListView> {
   void EndUpdate() override;
 
   LRESULT OnNotify(NMHDR* header) override;
+  // Its place is the form's to set; the columns scale from the widths the user left.
+  void Rescale(int dpi) override;
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
@@ -302,6 +335,7 @@ class ListViewImpl : public ControlImpl<ListView> {
   void Mutate(Change change);
 
   ListRows rows_;
+  int columns_ = 0;
   PopupMenu* popup_ = nullptr;
   bool show_posted_ = false;
 };
@@ -310,10 +344,12 @@ class PanelImpl : public ContainerImpl<Panel>, public WindowObject {
  public:
   PanelImpl(Win32Application& app, HWND parent, int height);
   ~PanelImpl() override;
-  Rect Bounds() const override { return ChildBounds(hwnd_); }
+  Rect Bounds() const override { return DesignedBounds(); }
   bool Visible() const override { return (GetWindowLongPtrA(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0; }
   void SetVisible(bool visible) override { ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE); }
   int Height() const override { return height_; }
+  // The form places the panel; its children take their places in it.
+  void Rescale(int dpi) override;
 
  protected:
   ContainerChildren& Children() override { return children_; }
@@ -418,30 +454,19 @@ class PopupMenuImpl : public PopupMenu {
   MenuList items_;
 };
 
-// A window's text.
-std::string WindowText(HWND window);
-// A top-level window's bounds on the screen.
-Rect WindowBounds(HWND window);
-
-// Caption, bounds and visibility of the toolkit's top-level windows.
-template <class Base>
-class TopLevelImpl : public ContainerImpl<Base>, public WindowObject {
- public:
-  explicit TopLevelImpl(Win32Application& app) : WindowObject(app) {}
-  std::string Caption() const override { return WindowText(hwnd_); }
-  void SetCaption(const std::string& caption) override { SetWindowTextA(hwnd_, caption.c_str()); }
-  Rect Bounds() const override { return WindowBounds(hwnd_); }
-  void SetBounds(const Rect& bounds) override {
-    MoveWindow(hwnd_, bounds.Left, bounds.Top, bounds.Width, bounds.Height, TRUE);
-  }
-  bool Visible() const override { return IsWindowVisible(hwnd_) != 0; }
-  WindowHandle Handle() const override { return reinterpret_cast<WindowHandle>(hwnd_); }
-};
-
-class FormImpl : public TopLevelImpl<Form> {
+class FormImpl : public ContainerImpl<Form>, public WindowObject {
  public:
   explicit FormImpl(Win32Application& app);
   ~FormImpl() override;
+
+  std::string Caption() const override;
+  void SetCaption(const std::string& caption) override;
+  Rect Bounds() const override;
+  void SetBounds(const Rect& bounds) override;
+  void SetDesignedBounds(const Rect& bounds) override;
+  int Dpi() const override { return dpi_; }
+  bool Visible() const override { return IsWindowVisible(hwnd_) != 0; }
+  WindowHandle Handle() const override { return reinterpret_cast<WindowHandle>(hwnd_); }
 
   Panel& AddPanel(Dock dock, int height) override;
   ListView& AddListView(const std::vector<ListColumn>& columns) override;
@@ -465,6 +490,7 @@ class FormImpl : public TopLevelImpl<Form> {
   void Layout();
   bool AskCloseQuery();
   void RestoreFocus();
+  void DpiChanged(WPARAM wparam, LPARAM lparam);
 
   ContainerChildren children_;
   std::vector<std::pair<Dock, PanelImpl*>> panels_;
@@ -472,9 +498,49 @@ class FormImpl : public TopLevelImpl<Form> {
   std::unique_ptr<MainMenuImpl> menu_;
   std::vector<std::unique_ptr<PopupMenuImpl>> popups_;
   HWND last_focus_ = nullptr;
+  // Our own moves take the screen's pixels as given, whatever DPI they land on.
+  bool placing_ = false;
 };
 
-class DialogImpl : public TopLevelImpl<Dialog> {
+// A top-level window's bounds on the screen.
+Rect WindowBounds(HWND window);
+// Where the system wants a top-level window that moved to a screen of another DPI.
+void TakeSuggestedRect(HWND window, LPARAM lparam);
+
+// Caption, bounds, DPI and visibility of a window that a form owns.
+template <class Base>
+class OwnedWindowImpl : public ContainerImpl<Base>, public WindowObject {
+ public:
+  explicit OwnedWindowImpl(Win32Application& app) : WindowObject(app) {}
+
+  std::string Caption() const override { return WindowText(hwnd_); }
+  void SetCaption(const std::string& caption) override { SetWindowTextA(hwnd_, caption.c_str()); }
+  Rect Bounds() const override { return WindowBounds(hwnd_); }
+  void SetBounds(const Rect& bounds) override {
+    placing_ = true;
+    MoveWindow(hwnd_, bounds.Left, bounds.Top, bounds.Width, bounds.Height, TRUE);
+    placing_ = false;
+  }
+  void SetDesignedBounds(const Rect& bounds) override {
+    SetBounds(DesignedWindowBounds(bounds, hwnd_, dpi_));
+  }
+  int Dpi() const override { return dpi_; }
+  bool Visible() const override { return IsWindowVisible(hwnd_) != 0; }
+  WindowHandle Handle() const override { return reinterpret_cast<WindowHandle>(hwnd_); }
+
+ protected:
+  void DpiChanged(WPARAM wparam, LPARAM lparam) {
+    dpi_ = LOWORD(wparam);
+    this->Children().Rescale(dpi_);
+    // Our own moves take the screen's pixels as given, whatever DPI they land on.
+    if (!placing_) TakeSuggestedRect(hwnd_, lparam);
+  }
+
+ private:
+  bool placing_ = false;
+};
+
+class DialogImpl : public OwnedWindowImpl<Dialog> {
  public:
   DialogImpl(Win32Application& app, HWND owner);
   ~DialogImpl() override;
@@ -491,7 +557,7 @@ class DialogImpl : public TopLevelImpl<Dialog> {
   ModalResult result_ = ModalResult::None;
 };
 
-class ToolWindowImpl : public TopLevelImpl<ToolWindow> {
+class ToolWindowImpl : public OwnedWindowImpl<ToolWindow> {
  public:
   ToolWindowImpl(Win32Application& app, HWND owner);
   ~ToolWindowImpl() override;

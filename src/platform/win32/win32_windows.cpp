@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "platform/win32/win32_dpi.h"
 #include "platform/win32/win32_widgets.h"
 
 namespace vorn::win32 {
@@ -24,10 +25,14 @@ void WindowObject::CreateOwn(const char* window_class, DWORD ex_style, DWORD sty
   hwnd_ = CreateWindowExA(ex_style, window_class, "", style, bounds.Left, bounds.Top, bounds.Width,
                           bounds.Height, parent, nullptr, GetModuleHandleA(nullptr), this);
   if (!hwnd_) throw std::runtime_error(std::string("cannot create a window of ") + window_class);
+  dpi_ = WindowDpi(hwnd_);
 }
 
 void WindowObject::CreateControl(const char* window_class, DWORD ex_style, DWORD style,
-                                 const Rect& bounds, HWND parent, UINT id) {
+                                 const Rect& designed, HWND parent, UINT id) {
+  designed_ = designed;
+  dpi_ = WindowDpi(parent);
+  const Rect bounds = ScaleDpi(designed, kDesignDpi, dpi_);
   hwnd_ = CreateWindowExA(ex_style, window_class, "", style, bounds.Left, bounds.Top, bounds.Width,
                           bounds.Height, parent, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)),
                           GetModuleHandleA(nullptr), nullptr);
@@ -35,7 +40,24 @@ void WindowObject::CreateControl(const char* window_class, DWORD ex_style, DWORD
   SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   original_proc_ = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SubclassProc)));
-  SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(app_.FormFont()), FALSE);
+  SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(app_.FormFont(dpi_)), FALSE);
+}
+
+void WindowObject::Rescale(int dpi) {
+  dpi_ = dpi;
+  const Rect bounds = ScaleDpi(designed_, kDesignDpi, dpi_);
+  MoveWindow(hwnd_, bounds.Left, bounds.Top, bounds.Width, bounds.Height, TRUE);
+  SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(app_.FormFont(dpi_)), TRUE);
+}
+
+Rect WindowObject::DesignedBounds() const {
+  return ScaleDpi(ChildBounds(hwnd_), dpi_, kDesignDpi);
+}
+
+void WindowObject::SetBold(GdiFont& font, int designed_height) {
+  bold_height_ = designed_height;
+  font.Reset(CreateToolkitFont(Scaled(designed_height), true));
+  SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), TRUE);
 }
 
 void WindowObject::Detach() {
@@ -132,6 +154,12 @@ Rect WindowBounds(HWND window) {
   return {r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
 
+void TakeSuggestedRect(HWND window, LPARAM lparam) {
+  const auto* r = reinterpret_cast<const RECT*>(lparam);
+  SetWindowPos(window, nullptr, r->left, r->top, r->right - r->left, r->bottom - r->top,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 // ---- containers ----
 
 Label& ContainerChildren::AddLabel(Point at, const std::string& caption) {
@@ -164,6 +192,11 @@ PanelImpl::PanelImpl(Win32Application& app, HWND parent, int height)
 
 PanelImpl::~PanelImpl() {
   Detach();
+}
+
+void PanelImpl::Rescale(int dpi) {
+  dpi_ = dpi;
+  children_.Rescale(dpi);
 }
 
 LRESULT PanelImpl::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
@@ -271,7 +304,7 @@ void PopupMenuImpl::Popup(Point at) {
 
 // ---- forms ----
 
-FormImpl::FormImpl(Win32Application& app) : TopLevelImpl(app), children_(app, *this) {
+FormImpl::FormImpl(Win32Application& app) : WindowObject(app), children_(app, *this) {
   // A caption bar without system menu carries no buttons at all.
   CreateOwn(kFormClass, 0, WS_CAPTION | WS_THICKFRAME | WS_CLIPCHILDREN, {100, 100, 300, 300},
             nullptr);
@@ -281,6 +314,28 @@ FormImpl::FormImpl(Win32Application& app) : TopLevelImpl(app), children_(app, *t
 FormImpl::~FormImpl() {
   Detach();
   SetMenu(hwnd_, nullptr);
+}
+
+std::string FormImpl::Caption() const {
+  return WindowText(hwnd_);
+}
+
+void FormImpl::SetCaption(const std::string& caption) {
+  SetWindowTextA(hwnd_, caption.c_str());
+}
+
+Rect FormImpl::Bounds() const {
+  return WindowBounds(hwnd_);
+}
+
+void FormImpl::SetBounds(const Rect& bounds) {
+  placing_ = true;
+  MoveWindow(hwnd_, bounds.Left, bounds.Top, bounds.Width, bounds.Height, TRUE);
+  placing_ = false;
+}
+
+void FormImpl::SetDesignedBounds(const Rect& bounds) {
+  SetBounds(DesignedWindowBounds(bounds, hwnd_, dpi_));
 }
 
 Panel& FormImpl::AddPanel(Dock dock, int height) {
@@ -341,7 +396,7 @@ void FormImpl::Layout() {
   int top = 0;
   int bottom = r.bottom;
   for (const auto& [dock, panel] : panels_) {
-    const int height = panel->Height();
+    const int height = Scaled(panel->Height());
     if (dock == Dock::Top) {
       MoveWindow(panel->Hwnd(), 0, top, r.right, height, TRUE);
       top += height;
@@ -351,6 +406,14 @@ void FormImpl::Layout() {
     }
   }
   if (list_) MoveWindow(list_->Hwnd(), 0, top, r.right, std::max(0, bottom - top), TRUE);
+}
+
+// Our own placing keeps the screen's pixels it was given, as the settings hold them.
+void FormImpl::DpiChanged(WPARAM wparam, LPARAM lparam) {
+  dpi_ = LOWORD(wparam);
+  children_.Rescale(dpi_);
+  if (!placing_) TakeSuggestedRect(hwnd_, lparam);
+  Layout();
 }
 
 void FormImpl::RestoreFocus() {
@@ -373,6 +436,9 @@ LRESULT FormImpl::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       break;
     case WM_SIZE:
       Layout();
+      return 0;
+    case WM_DPICHANGED:
+      DpiChanged(wparam, lparam);
       return 0;
     case WM_CLOSE:
       app_.Guard([this] { Close(); });
@@ -419,7 +485,7 @@ LRESULT FormImpl::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
 // ---- dialogs ----
 
 DialogImpl::DialogImpl(Win32Application& app, HWND owner)
-    : TopLevelImpl(app), owner_(owner), children_(app, *this) {
+    : OwnedWindowImpl(app), owner_(owner), children_(app, *this) {
   CreateOwn(kDialogClass, WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT,
             WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, {0, 0, 200, 200}, owner);
 }
@@ -480,6 +546,10 @@ LRESULT DialogImpl::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     result_ = ModalResult::Cancel;
     return 0;
   }
+  if (message == WM_DPICHANGED) {
+    DpiChanged(wparam, lparam);
+    return 0;
+  }
   return Default(message, wparam, lparam);
 }
 
@@ -490,7 +560,7 @@ namespace vorn::win32 {
 // ---- tool windows ----
 
 ToolWindowImpl::ToolWindowImpl(Win32Application& app, HWND owner)
-    : TopLevelImpl(app), children_(app, *this) {
+    : OwnedWindowImpl(app), children_(app, *this) {
   CreateOwn(kDialogClass, WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT,
             WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, {0, 0, 200, 80}, owner);
 }
@@ -520,6 +590,9 @@ LRESULT ToolWindowImpl::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam
       if (LOWORD(wparam) != WA_INACTIVE) {
         if (HWND first = FirstTabStop(hwnd_)) ::SetFocus(first);
       }
+      return 0;
+    case WM_DPICHANGED:
+      DpiChanged(wparam, lparam);
       return 0;
     default:
       return Default(message, wparam, lparam);

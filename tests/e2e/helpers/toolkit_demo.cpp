@@ -2,7 +2,7 @@
 // with an entry dialog, menus, a popup menu and the boxes, for the end-to-end
 // test to drive with real input.
 //
-//   toolkit-demo.exe --log FILE [--sort-check CAPTIONS-FILE]
+//   toolkit-demo.exe --log FILE [--sort-check CAPTIONS-FILE] [--dpi-change DPI]
 //
 // Logs, tab separated and flushed at once: "title TITLE", "style FLAGS" (the
 // main window's frame), "at NAME X Y" (screen points to click: edit, row0,
@@ -13,11 +13,15 @@
 // "answer yes|no|cancel", "closed".
 // With --sort-check it appends the captions of the file (one per line) to the
 // sorted list, logs "rows" with one caption per line after it, and ends.
+// With --dpi-change the main window gets the system's message for a move to a
+// screen of that DPI before it shows, with its client area scaled as the
+// suggested rectangle.
 #include <windows.h>
 
 #include <commctrl.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "platform/framework_error.h"
@@ -181,6 +185,20 @@ class DemoForm {
 
   void LogRows() { Log("rows\t" + Captions(*list_)); }
 
+  void ChangeDpi(int dpi) {
+    HWND form = reinterpret_cast<HWND>(form_->Handle());
+    RECT client{};
+    GetClientRect(form, &client);
+    RECT suggested{0, 0, MulDiv(client.right, dpi, 96), MulDiv(client.bottom, dpi, 96)};
+    AdjustWindowRectEx(&suggested, static_cast<DWORD>(GetWindowLongPtrA(form, GWL_STYLE)),
+                       GetMenu(form) != nullptr,
+                       static_cast<DWORD>(GetWindowLongPtrA(form, GWL_EXSTYLE)));
+    RECT window{};
+    GetWindowRect(form, &window);
+    OffsetRect(&suggested, window.left - suggested.left, window.top - suggested.top);
+    SendMessageA(form, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+  }
+
   void LogStyle() {
     const auto style = GetWindowLongPtrA(reinterpret_cast<HWND>(form_->Handle()), GWL_STYLE);
     std::string flags;
@@ -288,9 +306,11 @@ class DemoForm {
 
 int main(int argc, char** argv) {
   const char* sort_check = nullptr;
+  int dpi = 0;
   for (int i = 1; i + 1 < argc; ++i) {
     if (std::string(argv[i]) == "--log") log_file = std::fopen(argv[i + 1], "wb");
     if (std::string(argv[i]) == "--sort-check") sort_check = argv[i + 1];
+    if (std::string(argv[i]) == "--dpi-change") dpi = std::atoi(argv[i + 1]);
   }
   auto kit = CreateWin32Toolkit();
   DemoForm demo(*kit);
@@ -298,6 +318,7 @@ int main(int argc, char** argv) {
     demo.SortCheck(sort_check);
     return 0;
   }
+  if (dpi > 0) demo.ChangeDpi(dpi);
   Log("title\t" + kit->App().Title());
   demo.LogStyle();
   demo.LogPoints();

@@ -191,6 +191,8 @@ int Press(const std::string& title, const std::string& caption, DWORD timeout_ms
 
 int main(int argc, char** argv) {
   _setmode(_fileno(stdout), _O_BINARY);
+  // Rectangles in the screen's own pixels, as xdotool clicks them, at any DPI.
+  SetProcessDPIAware();
   const std::string command = argc > 1 ? argv[1] : "";
   if (command == "list" && argc == 2) return List();
   if (command == "press" && (argc == 4 || argc == 5))
