@@ -22,7 +22,8 @@ class StationRows {
   virtual ~StationRows() = default;
 
   virtual std::size_t Count() const = 0;
-  virtual StationRow Row(std::size_t index) const = 0;
+  // Valid until the rows next change.
+  virtual const StationRow& Row(std::size_t index) const = 0;
   virtual void Append(const StationRow& row) = 0;
   virtual void Remove(std::size_t index) = 0;
   virtual void Clear() = 0;

@@ -82,6 +82,8 @@ class Edit : public Control {
   // A key pressed while the edit has the focus; setting it to 0 consumes it.
   std::function<void(VirtualKey& key, ShiftState shift)> OnKeyDown;
   std::function<void()> OnDblClick;
+  // The text changed, typed or set.
+  std::function<void()> OnChange;
 
   virtual std::string Text() const = 0;
   virtual void SetText(const std::string& text) = 0;
@@ -156,10 +158,16 @@ struct ListColumn {
 class ListView : public Control, public StationRows {
  public:
   std::function<void()> OnClick;
+  std::function<void(VirtualKey key)> OnKeyDown;
   std::function<void(VirtualKey key)> OnKeyUp;
 
   virtual std::optional<std::size_t> Selected() const = 0;
+  // Selecting raises no event.
   virtual void Select(std::optional<std::size_t> index) = 0;
+  // Scrolls as little as needed to show the row.
+  virtual void ScrollIntoView(std::size_t index) = 0;
+  // Normally the selection is drawn only while the view has the focus.
+  virtual void SetSelectionAlwaysShown(bool shown) = 0;
   virtual void SetFocus() = 0;
   virtual bool Focused() const = 0;
   // Shown on a right click; not owned.
@@ -240,6 +248,9 @@ class Form : public Window {
   std::function<bool()> OnQueryEndSession;
   // The system announced a change of its settings (such as the regional ones).
   std::function<void()> OnSettingChange;
+  // A key pressed anywhere in the form, before the control with the focus
+  // sees it; setting it to 0 consumes it.
+  std::function<void(VirtualKey& key, ShiftState shift)> OnKeyDown;
 
   // Panels stack from their edge inwards in the order they are added.
   virtual Panel& AddPanel(Dock dock, int height) = 0;
@@ -262,6 +273,17 @@ class Form : public Window {
 class Dialog : public Window {
  public:
   virtual ModalResult ShowModal() = 0;
+};
+
+// A small window beside a form that leaves the form usable (modeless). Shown,
+// it is active with the focus on its first control; its close button hides it.
+class ToolWindow : public Window {
+ public:
+  // The user closed it; it is hidden already.
+  std::function<void()> OnClose;
+
+  virtual void Show() = 0;
+  virtual void Hide() = 0;
 };
 
 enum class FileDialogKind { Open, Save };
@@ -340,6 +362,7 @@ class Toolkit {
   virtual Application& App() = 0;
   virtual std::unique_ptr<Form> CreateForm() = 0;
   virtual std::unique_ptr<Dialog> CreateModalDialog(Form& owner) = 0;
+  virtual std::unique_ptr<ToolWindow> CreateToolWindow(Form& owner) = 0;
   virtual std::unique_ptr<FileDialog> CreateFileDialog(FileDialogKind kind,
                                                        const FileDialogOptions& options) = 0;
 };

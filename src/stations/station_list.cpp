@@ -41,6 +41,13 @@ void StationList::LoadFromText(std::string_view text) {
   }
 }
 
+void StationList::ReplaceRows(const std::vector<StationRow>& rows) {
+  partial_source_.clear();
+  snapshot_.clear();
+  rows_.Clear();
+  for (const StationRow& row : rows) rows_.Append(row);
+}
+
 void StationList::SaveStationList(const std::string& path) {
   std::string content;
   const std::size_t count = rows_.Count();

@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "platform/file_system.h"
 #include "platform/station_rows.h"
@@ -28,6 +29,9 @@ class StationList {
   // stay, that line and the rest are dropped, and the snapshot covers exactly
   // the rows kept.
   void LoadFromText(std::string_view text);
+  // Replaces the rows by rows from elsewhere. They are no list file's, so they
+  // count as changed.
+  void ReplaceRows(const std::vector<StationRow>& rows);
 
   // Writes every row, CR LF after each; leaves the snapshot alone. The first
   // save over a file that was loaded only in part first keeps that file's

@@ -12,7 +12,7 @@ constexpr VirtualKey kEscape = 27;
 
 void TForm1::HKMHotKeyPressed(std::uint32_t, std::uint16_t) {
   if (form_->IsActiveWindow() && !Waiting())
-    form_->Hide();
+    HideForm();
   else
     Show1Click();
 }

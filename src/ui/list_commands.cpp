@@ -17,20 +17,24 @@ constexpr const char* kReceiverFailedMessage =
     "The receiver program did not answer.\r"
     "Its keypad may hold a partial entry.";
 
+}  // namespace
+
 std::string BareName(const std::string& path) {
   const auto slash = path.find_last_of("\\/:");
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-}  // namespace
-
-void TForm1::OpenList1Click() {
-  if (Waiting()) return;
+bool TForm1::AskToSaveOldList() {
   if (!list_name_.empty() && !stations_->ListUnchanged()) {
     const Answer answer = App().Ask("Old Stationlist has changed,\rsave to " + list_name_ + "?");
-    if (answer == Answer::Cancel) return;
+    if (answer == Answer::Cancel) return false;
     if (answer == Answer::Yes) stations_->SaveStationList(list_path_);
   }
+  return true;
+}
+
+void TForm1::OpenList1Click() {
+  if (Waiting() || !AskToSaveOldList()) return;
 
   const std::string path = OD->Execute();
   if (path.empty()) return;
@@ -93,6 +97,11 @@ void TForm1::CBSortedClick() {
 
 void TForm1::LVClick() {
   TuneToSelected();
+}
+
+void TForm1::LVKeyDown(VirtualKey key) {
+  constexpr VirtualKey kEnter = 13;
+  if (key == kEnter) TuneToSelected();
 }
 
 void TForm1::LVKeyUp(VirtualKey key) {

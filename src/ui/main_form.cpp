@@ -16,6 +16,10 @@ constexpr const char* kAboutText =
     "Questions and reports: the Vorn issue tracker";
 
 const FileDialogOptions kListDialogs{"Stationlists|*.txt|All files|*.*", "txt"};
+const FileDialogOptions kImportDialog{"Schedules and lists (*.csv;*.txt)|*.csv;*.txt|All files|*.*",
+                                      ""};
+constexpr const char* kFindItem = "Find\x85";  // "Find…" in the ANSI code page
+constexpr VirtualKey kKeyF = 'F';
 
 }  // namespace
 
@@ -58,7 +62,9 @@ void TForm1::BuildWindow() {
 
   LV = &form_->AddListView({{"Frequency", 80}, {"Bandw.", 50}, {"Demod", 50}, {"Station", 250}});
   LV->OnClick = [this] { LVClick(); };
+  LV->OnKeyDown = [this](VirtualKey key) { LVKeyDown(key); };
   LV->OnKeyUp = [this](VirtualKey key) { LVKeyUp(key); };
+  FindBox = std::make_unique<TFindBox>(services_.toolkit, *form_, *LV);
 
   Label1 = &form_->AddLabel({11, 80}, "Hit key to set as new");
   Label1->SetBoldFont(-13);
@@ -67,12 +73,14 @@ void TForm1::BuildWindow() {
 
   OD = services_.toolkit.CreateFileDialog(FileDialogKind::Open, kListDialogs);
   SD = services_.toolkit.CreateFileDialog(FileDialogKind::Save, kListDialogs);
+  ImportOD = services_.toolkit.CreateFileDialog(FileDialogKind::Open, kImportDialog);
 
   form_->OnCloseQuery = [this] { return FormCloseQuery(); };
   form_->OnQueryEndSession = [this] { return FormQueryEndSession(); };
   form_->OnSettingChange = [this] {
     if (entry_) entry_->SettingsChanged();
   };
+  form_->OnKeyDown = [this](VirtualKey& key, ShiftState shift) { FormKeyDown(key, shift); };
 }
 
 void TForm1::BuildMenus() {
@@ -80,6 +88,7 @@ void TForm1::BuildMenus() {
   MenuItem& stations = menu.AddSubmenu("Stations");
   stations.Add("Load List", [this] { OpenList1Click(); });
   stations.Add("Save List", [this] { SaveList1Click(); });
+  stations.Add("Import List", [this] { ImportList1Click(); });
   MenuItem& hotkey = menu.AddSubmenu("Hotkey");
   hotkey.Add("Show", [this] { Show2Click(); });
   hotkey.Add("Change", [this] { Change1Click(); });
@@ -95,6 +104,7 @@ void TForm1::BuildMenus() {
   PopupMenu2 = &form_->AddPopupMenu();
   PopupMenu2->Add("New Entry", [this] { Edit1DblClick(); });
   PopupMenu2->Add("Delete Entry", [this] { DeleteEntry1Click(); });
+  PopupMenu2->Add(kFindItem, [this] { Find1Click(); });
   LV->SetPopupMenu(PopupMenu2);
 }
 
@@ -109,11 +119,11 @@ void TForm1::Show1Click() {
 
 void TForm1::Hide1Click() {
   if (Waiting()) return;
-  form_->Hide();
+  HideForm();
 }
 
 void TForm1::Hide2Click() {
-  form_->Hide();
+  HideForm();
 }
 
 void TForm1::Close1Click() {
@@ -123,6 +133,22 @@ void TForm1::Close1Click() {
 
 void TForm1::Info1Click() {
   App().ShowMessage(kAboutText);
+}
+
+void TForm1::HideForm() {
+  FindBox->Hide();
+  form_->Hide();
+}
+
+void TForm1::Find1Click() {
+  FindBox->Open();
+}
+
+void TForm1::FormKeyDown(VirtualKey& key, ShiftState shift) {
+  // Not while the list is away for a hotkey capture, which takes any key.
+  if (key != kKeyF || !shift.Ctrl || shift.Alt || shift.Shift || !LV->Visible()) return;
+  key = 0;
+  Find1Click();
 }
 
 void TForm1::Edit1KeyPress(char& key) {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -14,12 +16,16 @@
 #include "platform/window_tree.h"
 #include "receiver/get_handles.h"
 #include "stations/station_list.h"
+#include "ui/find_box.h"
 #include "ui/form_settings.h"
 #include "ui/frequency_entry.h"
 
 namespace vorn {
 
 class TListInput;
+
+// A path's file name, without the directory.
+std::string BareName(const std::string& path);
 
 // What the main window works through; everything outlives the window.
 struct MainFormServices {
@@ -33,6 +39,12 @@ struct MainFormServices {
   NotifyIconShell& shell;
   std::string working_dir;  // the current directory at start
   char path_delimiter;
+  // Seconds since 1970 in UTC, for the stations on air now.
+  std::function<std::int64_t()> utc_seconds = [] {
+    return std::chrono::duration_cast<std::chrono::seconds>(
+               std::chrono::system_clock::now().time_since_epoch())
+        .count();
+  };
 };
 
 // Vorn's main window: the frequency field, the station list, the two check
@@ -68,11 +80,15 @@ class TForm1 : public TComponent {
   // Station list commands.
   void OpenList1Click();
   void SaveList1Click();
+  void ImportList1Click();
   void Edit1DblClick();
   void DeleteEntry1Click();
   void CBSortedClick();
   void LVClick();
+  void LVKeyDown(VirtualKey key);
   void LVKeyUp(VirtualKey key);
+  void Find1Click();
+  void FormKeyDown(VirtualKey& key, ShiftState shift);
 
   // Hotkey interaction.
   void HKMHotKeyPressed(std::uint32_t HotKey, std::uint16_t Index);
@@ -106,6 +122,8 @@ class TForm1 : public TComponent {
   PopupMenu* PopupMenu2 = nullptr;
   std::unique_ptr<FileDialog> SD;
   std::unique_ptr<FileDialog> OD;
+  std::unique_ptr<FileDialog> ImportOD;
+  std::unique_ptr<TFindBox> FindBox;
   TLumoTray* LumoTray1 = nullptr;
   THotKeyManager* HKM = nullptr;
   TListInput* ListInput = nullptr;
@@ -114,12 +132,17 @@ class TForm1 : public TComponent {
   void BuildWindow();
   void BuildMenus();
   void LoadDefaultList();
+  // Asks to save a changed list before its rows are replaced; false when the
+  // operator cancelled.
+  bool AskToSaveOldList();
   bool CloseQuery(bool session_ending);
   // Replaces the rows by the file's, drawing the view once rather than per row.
   void LoadListFile(const std::string& path);
   void FrequencyEntryMode();
   void HotKeyCaptureMode();
   void TuneToSelected();
+  // Hides the window, and the find box with it.
+  void HideForm();
   // A tuning did not reach the receiver program.
   void ReceiverFailed();
   // Saves the rows to the current list's file, or asks for one when there is none.

@@ -19,6 +19,7 @@ void TForm1::FormCreate() {
   if (start_dir_.empty() || start_dir_.back() != services_.path_delimiter)
     start_dir_ += services_.path_delimiter;
   OD->SetInitialDir(start_dir_);
+  ImportOD->SetInitialDir(start_dir_);
   SD->SetInitialDir(start_dir_);
   stations_ = std::make_unique<StationList>(*LV, services_.files, start_dir_);
 
@@ -50,7 +51,7 @@ void TForm1::FormCreate() {
                            services_.alert.FlashCaption(form_->Handle());
                          },
                          [this] { ReceiverFailed(); }, [this] { return CBAutoHide->Checked(); },
-                         [this] { form_->Hide(); }, [this] { Edit1->SelectAll(); }});
+                         [this] { HideForm(); }, [this] { Edit1->SelectAll(); }});
 
   const KeypadCaptions keypad = KeypadCaptionsFor(version_);
   panel_title_ = keypad.PanelTitle;

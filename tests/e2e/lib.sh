@@ -21,6 +21,9 @@
 #   e2e_log_has REGEX [FILE]      whether a line of the stand-in's log (or FILE) matches
 #   e2e_receiver_events           the stand-in's log without times and ready lines,
 #                                 fields separated by one blank ("click Frequency 7")
+#   e2e_event_count               how many events the stand-in logged so far
+#   e2e_expect_tuned N FREQUENCY DEMOD BANDWIDTH  waits for the events after the
+#                                 first N and fails unless they tune to that station
 #   e2e_expect_eq WHAT EXPECTED ACTUAL   fails the scenario, showing both, when they differ
 #   e2e_wintree ARGS...           runs wintree.exe (list, press, menu, rect, focus)
 #   e2e_wait_exit SECONDS NAME    waits until a program started with e2e_start has
@@ -31,6 +34,11 @@
 #   e2e_child TITLE CLASS [N]     the handle of the Nth (default 1st) control of
 #                                 that class in the visible window with that title
 #   e2e_text_of HANDLE            the window's text, as wintree lists it
+#   e2e_has_text HANDLE TEXT      whether the window's text is TEXT
+#   e2e_dialog_up TITLE           whether a system dialog with that title is the active window
+#   e2e_dialog_gone TITLE         whether no system dialog with that title is shown
+#   e2e_choose_file TITLE PATH    types PATH into the system's file dialog of that
+#                                 title and waits until it has closed
 #   e2e_click HANDLE [X Y [N]]    N (default 1) left clicks at X, Y (default 6, 6)
 #                                 inside that window, as the operator would
 #   e2e_activate TITLE            makes the visible window with that title the
@@ -276,6 +284,33 @@ e2e_receiver_events() {
   cut -f2- "$E2E_RECEIVER_LOG" | grep -vx ready | tr '\t' ' ' || true
 }
 
+e2e_event_count() {
+  e2e_receiver_events | wc -l
+}
+
+e2e__events_after() {
+  e2e_receiver_events | tail -n +$(($1 + 1))
+}
+
+e2e__event_count_at_least() {
+  (($(e2e_event_count) >= $1))
+}
+
+# The stand-in's events for tuning to a row: frequency, demodulator, bandwidth.
+e2e__tuned_to() {
+  local frequency=$1 demod=$2 bandwidth=$3 i
+  for ((i = 0; i < ${#frequency}; i++)); do echo "click Frequency ${frequency:i:1}"; done
+  printf 'click Frequency kHz\ntuned %s\nclick Perseus %s\ndemod %s\nclick Perseus %s\nbandwidth %s' \
+    "$frequency" "$demod" "$demod" "$bandwidth" "$bandwidth"
+}
+
+e2e_expect_tuned() {
+  local before=$1
+  shift
+  e2e_wait_for 20 "tuning to $1" e2e__event_count_at_least $((before + ${#1} + 6))
+  e2e_expect_eq "the tuning to $1" "$(e2e__tuned_to "$@")" "$(e2e__events_after "$before")"
+}
+
 e2e_expect_eq() {
   [[ $2 == "$3" ]] && return
   e2e_fail "$1"$'\n'"expected: $(printf '%q' "$2")"$'\n'"actual:   $(printf '%q' "$3")"
@@ -384,6 +419,28 @@ e2e_text_of() {
   e2e_wintree list | awk -F'\t' -v handle="$1" '{ h = $1; sub(/^ +/, "", h) } h == handle { print $4; exit }'
 }
 
+e2e_has_text() {
+  [[ $(e2e_text_of "$1") == "$2" ]]
+}
+
+e2e_dialog_up() {
+  local handle
+  handle=$(e2e_wintree list | awk -F'\t' -v t="$1" '/^0x/ && $2 == "visible" && $3 == "#32770" && $4 == t { print $1; exit }')
+  [[ -n $handle ]] && e2e__is_active "$handle"
+}
+
+e2e_dialog_gone() {
+  ! e2e_wintree list | grep -qE $'^0x[0-9a-f]+\tvisible\t#32770\t'"$1"$'$'
+}
+
+# The file name field has the focus when the dialog comes up.
+e2e_choose_file() {
+  e2e_wait_for 30 "the \"$1\" dialog" e2e_dialog_up "$1"
+  xdotool type --delay 10 "$(e2e_winpath "$2")"
+  xdotool key Return
+  e2e_wait_for 30 "the \"$1\" dialog to close" e2e_dialog_gone "$1"
+}
+
 e2e_click() {
   local handle=$1 x=${2:-6} y=${3:-6} repeat=${4:-1} left top
   read -r left top _ < <(e2e_wintree rect "$handle") ||
@@ -463,7 +520,7 @@ e2e_wait_vorn() {
 # carry no shortcuts: the keyboard walks the designed layout, F10 into the bar.
 e2e_vorn_menu() {
   local -A position=([Stations]=0 [Stations/Load List]=0 [Stations/Save List]=1
-    [Hotkey]=1 [Hotkey/Show]=0 [Hotkey/Change]=1 [Hide]=2 [Close]=3 [Info]=4)
+    [Stations/Import List]=2 [Hotkey]=1 [Hotkey/Show]=0 [Hotkey/Change]=1 [Hide]=2 [Close]=3 [Info]=4)
   local item=$1 top=${1%%/*} keys=(F10) i
   [[ -n ${position[$item]:-} && -n ${position[$top]:-} ]] || e2e_fail "Vorn has no menu item $item"
   e2e_activate Perseus-Vorn

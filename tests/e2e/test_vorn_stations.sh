@@ -18,39 +18,8 @@ printf '%s\r\n' '     7100; 1.6;  LSB; "Ham band"' '     9650;  12;   AM; "Eveni
 printf '%s\r\n' '     5000;  12;   AM; "Wrong folder"' >"$dir/Band.txt"
 cp "$dir/Band.txt" "$E2E_TMP/decoy.txt"
 
-events_after() { e2e_receiver_events | tail -n +$(($1 + 1)); }
-event_count() { e2e_receiver_events | wc -l; }
-# The stand-in's events for tuning to a row: frequency, demodulator, bandwidth.
-tuned_to() {
-  local frequency=$1 demod=$2 bandwidth=$3 i
-  for ((i = 0; i < ${#frequency}; i++)); do echo "click Frequency ${frequency:i:1}"; done
-  printf 'click Frequency kHz\ntuned %s\nclick Perseus %s\ndemod %s\nclick Perseus %s\nbandwidth %s' \
-    "$frequency" "$demod" "$demod" "$bandwidth" "$bandwidth"
-}
-has_text() { [[ $(e2e_text_of "$1") == "$2" ]]; }
-dialog_up() {
-  local handle
-  handle=$(e2e_wintree list | awk -F'\t' -v t="$1" '/^0x/ && $2 == "visible" && $3 == "#32770" && $4 == t { print $1; exit }')
-  [[ -n $handle ]] && e2e__is_active "$handle"
-}
-dialog_gone() { ! e2e_wintree list | grep -qE $'^0x[0-9a-f]+\tvisible\t#32770\t'"$1"$'$'; }
-# Types a path into the system's file dialog, whose file name field has the focus.
-choose_file() {
-  e2e_wait_for 30 "the \"$1\" dialog" dialog_up "$1"
-  xdotool type --delay 10 "$(e2e_winpath "$2")"
-  xdotool key Return
-  e2e_wait_for 30 "the \"$1\" dialog to close" dialog_gone "$1"
-}
 entry_dialog_shown() { e2e_wintree list | grep -qE $'^0x[0-9a-f]+\tvisible\tVornDialog\tAdd to List$'; }
 entry_dialog_hidden() { ! entry_dialog_shown; }
-count_at_least() { (($(event_count) >= $1)); }
-# Waits for the tuning that followed the first N events and checks it.
-expect_tuned() {
-  local before=$1
-  shift
-  e2e_wait_for 20 "tuning to $1" count_at_least $((before + ${#1} + 6))
-  e2e_expect_eq "the tuning to $1" "$(tuned_to "$@")" "$(events_after "$before")"
-}
 # A key in the list view, and the row it tunes. Under Wine the receiver's
 # buttons take the activation when they are clicked (on Windows they cannot),
 # so Vorn is made the active window again first; it gives the focus back to
@@ -59,17 +28,17 @@ expect_key_tunes() {
   local key=$1 before
   shift
   e2e_activate Perseus-Vorn
-  before=$(event_count)
+  before=$(e2e_event_count)
   xdotool key "$key"
-  expect_tuned "$before" "$@"
+  e2e_expect_tuned "$before" "$@"
 }
 # A click into a window that is not active may only activate it under Wine.
 click_row1_tunes() {
   local before
   e2e_activate Perseus-Vorn
-  before=$(event_count)
+  before=$(e2e_event_count)
   e2e_click "$header" 30 "$row1_y"
-  expect_tuned "$before" "$@"
+  e2e_expect_tuned "$before" "$@"
 }
 
 e2e_start_receiver
@@ -81,8 +50,8 @@ e2e_expect_eq "the default list's name" Stations.txt "$(e2e_text_of "$list_name"
 
 # --- Load List from another folder, through the real open dialog.
 e2e_vorn_menu "Stations/Load List"
-choose_file Open "$lists/Band.txt"
-e2e_wait_for 20 "the list's name to show" has_text "$list_name" Band.txt
+e2e_choose_file Open "$lists/Band.txt"
+e2e_wait_for 20 "the list's name to show" e2e_has_text "$list_name" Band.txt
 
 # --- A click on the first row tunes it; 1.6 kHz presses the button 1.6kHz.
 header=$(e2e_child Perseus-Vorn SysHeader32)
@@ -101,11 +70,11 @@ expect_key_tunes End 14100 CW 0.8kHz
 e2e_activate Perseus-Vorn
 e2e_click "$edit1" 20 10
 xdotool type --delay 20 5955
-e2e_wait_for 10 "Edit1 to hold 5955" has_text "$edit1" 5955
+e2e_wait_for 10 "Edit1 to hold 5955" e2e_has_text "$edit1" 5955
 e2e_click "$edit1" 20 10 2
 e2e_wait_for 20 "the entry dialog" entry_dialog_shown
 frequency_field=$(e2e_child "Add to List" Edit 1)
-e2e_wait_for 10 "the dialog to be prefilled" has_text "$frequency_field" 5955
+e2e_wait_for 10 "the dialog to be prefilled" e2e_has_text "$frequency_field" 5955
 e2e_expect_eq "the prefilled bandwidth" "50 kHz" "$(e2e_text_of "$(e2e_child "Add to List" ComboBox 1)")"
 e2e_expect_eq "the prefilled demodulator" AM "$(e2e_text_of "$(e2e_child "Add to List" ComboBox 2)")"
 e2e_screenshot entry-dialog
@@ -115,7 +84,7 @@ xdotool key Tab
 xdotool type --delay 20 USB
 xdotool key Tab
 xdotool type --delay 20 'New Station'
-e2e_wait_for 10 "the name to be typed" has_text "$(e2e_child "Add to List" Edit 4)" 'New Station'
+e2e_wait_for 10 "the name to be typed" e2e_has_text "$(e2e_child "Add to List" Edit 4)" 'New Station'
 xdotool key Return
 e2e_wait_for 20 "the entry dialog to close" entry_dialog_hidden
 
@@ -164,13 +133,13 @@ e2e_wait_for 20 "the entry dialog" entry_dialog_shown
 xdotool type --delay 20 6070
 xdotool key Tab Tab Tab
 xdotool type --delay 20 'Radio One'
-e2e_wait_for 10 "the name to be typed" has_text "$(e2e_child "Add to List" Edit 4)" 'Radio One'
+e2e_wait_for 10 "the name to be typed" e2e_has_text "$(e2e_child "Add to List" Edit 4)" 'Radio One'
 xdotool key Return
 e2e_wait_for 20 "the entry dialog to close" entry_dialog_hidden
 e2e_vorn_menu Close
 e2e_expect_box Informationen 'Stationlist has changed, save?'
 e2e_wintree press Informationen '&Ja'
-choose_file "Save As" "$fresh/Mine.txt"
+e2e_choose_file "Save As" "$fresh/Mine.txt"
 e2e_wait_exit 30 vorn
 e2e_expect_eq "the list saved under the chosen name" \
   "$(printf '%s\r\n' '     6070;  50;   AM; "Radio One"')" "$(cat "$fresh/Mine.txt")"

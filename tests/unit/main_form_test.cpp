@@ -63,7 +63,8 @@ class MainFormTest : public ::testing::Test {
                                                          {hidden, atoms, hotkeys},
                                                          shell,
                                                          dir.Dir(),
-                                                         '/'},
+                                                         '/',
+                                                         [this] { return now; }},
                                                         instance,
                                                         layouts,
                                                         profile,
@@ -106,6 +107,7 @@ class MainFormTest : public ::testing::Test {
   WindowHandle receiver_main = 0;
   WindowHandle receiver_keypad = 0;
   std::map<std::string, WindowHandle> keys;
+  std::int64_t now = 1'796'707'800;  // Tuesday 8 December 2026, 05:30 UTC
 };
 
 TEST_F(MainFormTest, StartWithoutSettingsFileUsesDefaultsAndCloseWritesEveryKey) {
@@ -775,6 +777,210 @@ TEST_F(MainFormTest, ARemotePortThatCannotBeHadGivesOneMessageAndVornRunsOn) {
   EXPECT_FALSE(kit.SimApp().Terminated());
   EXPECT_EQ(program->Remote(), nullptr);
   EXPECT_THAT(hidden.LiveWindows().size(), 2u);  // the hotkey manager's and the tray's
+}
+
+}  // namespace
+}  // namespace vorn
+
+namespace vorn {
+namespace {
+
+const std::string kSchedule =
+    "kHz:75;Time(UTC):93;Days:59;ITU:49;Station:201;Lng:49;Target:62;Remarks:135;P:35;Start:60;"
+    "Stop:60;\r\n"
+    "6070;0500-0600;Mo-Fr;D;Radio One;E;Eu;;1;;\r\n"
+    "9420.5;2300-0100;Sa;G;Night \"Owl\";D;WEu;;1;;\r\n"
+    "garbage line\r\n";
+
+class ImportAndFindTest : public MainFormTest {
+ protected:
+  TForm1& StartWithList(const std::string& list) {
+    AddReceiver();
+    dir.Write("list.txt", list);
+    WriteIni("[StationLists]\nDefault=list.txt\n");
+    TForm1& form = Start();
+    form.Show1Click();
+    kit.ClearBoxes();
+    return form;
+  }
+  std::vector<StationRow> Rows() {
+    std::vector<StationRow> rows;
+    for (std::size_t i = 0; i < LV().Count(); ++i) rows.push_back(LV().Row(i));
+    return rows;
+  }
+  SimToolWindow& FindWindow() { return AsSim(program->Form1()->FindBox->Window()); }
+  SimEdit& FindEdit() { return AsSim(*program->Form1()->FindBox->EdtFind); }
+};
+
+TEST_F(ImportAndFindTest, ScheduleImportAsksForTheStationsOnAirAndLeavesNoListFile) {
+  TForm1& form = StartWithList(kRadioOne);
+  dir.Write("sked.csv", kSchedule);
+  form.LV->Append({"1", "12 kHz", "AM", "Changed"});
+
+  kit.AnswerNextQuestion(Answer::No);   // do not save list.txt
+  kit.AnswerNextQuestion(Answer::Yes);  // on air now only
+  kit.PickNextFile(dir.Path("sked.csv"));
+  Choose({"Stations", "Import List"});
+
+  EXPECT_THAT(BoxTexts(), ElementsAre("Old Stationlist has changed,\rsave to list.txt?",
+                                      "Import only the stations on air now (UTC)?",
+                                      "1 stations imported, 1 lines skipped."));
+  ASSERT_EQ(kit.FileDialogsShown().size(), 1u);
+  EXPECT_EQ(kit.FileDialogsShown()[0].Filter,
+            "Schedules and lists (*.csv;*.txt)|*.csv;*.txt|All files|*.*");
+  EXPECT_EQ(kit.FileDialogsShown()[0].InitialDir, dir.Dir());
+  EXPECT_THAT(Rows(),
+              ElementsAre(StationRow{"6070", "6 kHz", "AM", "Radio One E->Eu 0500-0600 Mo-Fr"}));
+  EXPECT_EQ(form.ListName(), "");
+  EXPECT_EQ(form.EdtSLFilename->Text(), "");
+  EXPECT_EQ(dir.Read("list.txt"), kRadioOne);
+
+  // The rows belong to no file: the close asks where they go.
+  kit.ClearBoxes();
+  kit.AnswerNextQuestion(Answer::Yes);
+  kit.PickNextFile(dir.Path("imported.txt"));
+  Choose({"Close"});
+  EXPECT_TRUE(AsSim(form.Window()).Closed());
+  EXPECT_THAT(BoxTexts(), ElementsAre("Stationlist has changed, save?"));
+  EXPECT_EQ(dir.Read("imported.txt"),
+            "     6070;   6;   AM; \"Radio One E->Eu 0500-0600 Mo-Fr\"\r\n");
+  EXPECT_EQ(dir.Read("sked.csv"), kSchedule);
+  EXPECT_EQ(dir.Read("list.txt"), kRadioOne);
+}
+
+TEST_F(ImportAndFindTest, NoImportsTheWholeScheduleAndCancelImportsNothing) {
+  TForm1& form = StartWithList(kRadioOne);
+  dir.Write("sked.csv", kSchedule);
+
+  kit.AnswerNextQuestion(Answer::Cancel);
+  kit.PickNextFile(dir.Path("sked.csv"));
+  Choose({"Stations", "Import List"});
+  EXPECT_THAT(Rows(), ElementsAre(StationRow{"6070", "12 kHz", "AM", "Radio One"}));
+  EXPECT_EQ(form.ListName(), "list.txt");
+
+  kit.ClearBoxes();
+  kit.AnswerNextQuestion(Answer::No);
+  kit.PickNextFile(dir.Path("sked.csv"));
+  Choose({"Stations", "Import List"});
+  EXPECT_EQ(BoxTexts().back(), "2 stations imported, 1 lines skipped.");
+  ASSERT_EQ(LV().Count(), 2u);
+  EXPECT_EQ(LV().Row(1),
+            (StationRow{"9420.5", "6 kHz", "AM", "Night \"Owl\" D->WEu 2300-0100 Sa"}));
+
+  // Another import would drop these rows: they may be saved first.
+  kit.ClearBoxes();
+  kit.AnswerNextQuestion(Answer::Cancel);
+  Choose({"Stations", "Import List"});
+  EXPECT_THAT(BoxTexts(), ElementsAre("Stationlist has changed, save?"));
+  EXPECT_EQ(kit.FileDialogsShown().size(), 2u);
+  EXPECT_EQ(LV().Count(), 2u);
+}
+
+TEST_F(ImportAndFindTest, UnknownFilesAndEmptyImportsChangeNothing) {
+  TForm1& form = StartWithList(kRadioOne);
+  dir.Write("notes.txt", "Shopping: bread, milk\r\n");
+  dir.Write("empty.csv", "Location,Name,Frequency,Mode\r\n1,VHF,145.5,FM\r\n");
+
+  kit.PickNextFile(dir.Path("notes.txt"));
+  Choose({"Stations", "Import List"});
+  kit.PickNextFile(dir.Path("empty.csv"));
+  Choose({"Stations", "Import List"});
+  kit.PickNextFile(dir.Path("missing.csv"));
+  Choose({"Stations", "Import List"});
+
+  ASSERT_EQ(kit.Boxes().size(), 3u);
+  EXPECT_EQ(kit.Boxes()[0].Text, "The format of notes.txt is not known.");
+  EXPECT_EQ(kit.Boxes()[0].Kind, BoxKind::Message);
+  EXPECT_EQ(kit.Boxes()[1].Text, "0 stations imported, 1 lines skipped.");
+  EXPECT_EQ(kit.Boxes()[2].Kind, BoxKind::Error);
+  EXPECT_THAT(Rows(), ElementsAre(StationRow{"6070", "12 kHz", "AM", "Radio One"}));
+  EXPECT_EQ(form.ListName(), "list.txt");
+  EXPECT_TRUE(form.Stations().ListUnchanged());
+}
+
+TEST_F(ImportAndFindTest, ImportedBookmarkTunesFrequencyDemodulatorAndBandwidth) {
+  StartWithList(kRadioOne);
+  dir.Write("bookmarks.csv",
+            "# Tag name ; color\nUntagged ; #c0c0c0\n\n"
+            "# Frequency ; Name ; Modulation ; Bandwidth ; Tags\n"
+            "14100000 ; Beacon ; CW-U ; 9000 ; Untagged\n");
+  kit.PickNextFile(dir.Path("bookmarks.csv"));
+  Choose({"Stations", "Import List"});
+  EXPECT_EQ(BoxTexts().back(), "1 stations imported.");
+
+  desktop.ClearSent();
+  LV().ClickRow(0);
+  EXPECT_THAT(desktop.Clicks(), ElementsAre("1", "4", "1", "0", "0", "kHz", "CW", "12 kHz"));
+}
+
+TEST_F(ImportAndFindTest, FindSelectsWithoutTuningAndWrapsWithF3AndEnter) {
+  std::string list;
+  for (int i = 0; i < 30; ++i)
+    list += "     " + std::to_string(6000 + i) + ";  12;   AM; \"Filler\"\r\n";
+  TForm1& form =
+      StartWithList(list + kRadioOne + kBeacon + "     7200;  12;  USB; \"Radio Two\"\r\n");
+  desktop.ClearSent();
+
+  EXPECT_TRUE(Edit1().PressKey('F', {false, true, false}));
+  EXPECT_TRUE(FindWindow().Visible());
+  EXPECT_TRUE(FindEdit().Focused());
+  EXPECT_TRUE(LV().SelectionAlwaysShown());
+
+  FindEdit().Type("RADIO");
+  EXPECT_EQ(LV().Selected(), 30u);
+  EXPECT_GE(30u, LV().TopRow());
+  EXPECT_LT(30u, LV().TopRow() + SimListView::kPageRows);
+  FindEdit().Type(" t");
+  EXPECT_EQ(LV().Selected(), 32u);
+  FindEdit().Type('\b');
+  FindEdit().Type('\b');
+  EXPECT_EQ(LV().Selected(), 30u);
+  EXPECT_TRUE(FindEdit().PressKey(114));  // F3
+  EXPECT_EQ(LV().Selected(), 32u);
+  FindEdit().Type('\r');
+  EXPECT_EQ(LV().Selected(), 30u);  // wrapped
+  EXPECT_EQ(FindEdit().Text(), "RADIO");
+  EXPECT_THAT(desktop.SentMessages(), IsEmpty());
+
+  FindEdit().Type("x");
+  EXPECT_EQ(form.FindBox->LblResult->Caption(), "Not found");
+  EXPECT_EQ(LV().Selected(), 30u);
+  FindEdit().Type('\b');
+  EXPECT_EQ(form.FindBox->LblResult->Caption(), "");
+
+  // Esc back to the list, where Enter tunes the row found.
+  FindEdit().Type('\x1b');
+  EXPECT_FALSE(FindWindow().Visible());
+  EXPECT_FALSE(LV().SelectionAlwaysShown());
+  EXPECT_TRUE(LV().Focused());
+  LV().PressKey(13);
+  EXPECT_THAT(desktop.Clicks(), ElementsAre("6", "0", "7", "0", "kHz", "AM", "12 kHz"));
+}
+
+TEST_F(ImportAndFindTest, FindFromThePopupMenuHiddenWithTheWindowAndNotDuringHotkeyCapture) {
+  TForm1& form = StartWithList(kRadioOne + kBeacon);
+  AsSim(*form.PopupMenu2).ChooseOnNextPopup("Find\x85");
+  LV().RightClick({10, 10});
+  EXPECT_TRUE(FindWindow().Visible());
+  FindEdit().Type("14100");
+  EXPECT_EQ(LV().Selected(), 1u);
+  FindWindow().RequestClose();
+  EXPECT_FALSE(LV().SelectionAlwaysShown());
+
+  // The box goes when the window does.
+  AsSim(*form.PopupMenu2).ChooseOnNextPopup("Find\x85");
+  LV().RightClick({10, 10});
+  EXPECT_TRUE(FindWindow().Visible());
+  Choose({"Hide"});
+  EXPECT_FALSE(FindWindow().Visible());
+  EXPECT_FALSE(LV().SelectionAlwaysShown());
+  form.Show1Click();
+
+  kit.ClearBoxes();
+  Choose({"Hotkey", "Change"});
+  Edit1().PressKey('F', {false, true, false});
+  EXPECT_FALSE(FindWindow().Visible());
+  EXPECT_EQ(form.CurrentHotKey(), static_cast<std::uint32_t>('F'));
 }
 
 }  // namespace

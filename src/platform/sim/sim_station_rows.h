@@ -10,7 +10,7 @@ namespace vorn {
 class SimStationRows : public StationRows {
  public:
   std::size_t Count() const override { return rows_.size(); }
-  StationRow Row(std::size_t index) const override { return rows_.at(index); }
+  const StationRow& Row(std::size_t index) const override { return rows_.at(index); }
   void Append(const StationRow& row) override { rows_.push_back(row); }
   void Remove(std::size_t index) override;
   void Clear() override { rows_.clear(); }

@@ -45,6 +45,13 @@ bool SimWidget::HasFocus() const {
   return window.FocusedWidget() == this && window.Active() && Showing();
 }
 
+bool SimWidget::PreviewKey(VirtualKey& key, ShiftState shift) {
+  auto* form = dynamic_cast<SimForm*>(&OwnerWindow());
+  if (!form) return false;
+  Raise(form->OnKeyDown, key, shift);
+  return key == 0;
+}
+
 SimLabel::SimLabel(SimParent& parent, Point at, const std::string& caption)
     : SimControl(parent, {at.X, at.Y, 0, 0}), caption_(caption) {
   Fit();
@@ -71,6 +78,11 @@ void SimEdit::SetText(const std::string& text) {
   text_ = text;
   sel_start_ = 0;
   sel_length_ = 0;
+  Changed();
+}
+
+void SimEdit::Changed() {
+  Raise(OnChange);
 }
 
 void SimEdit::SelectAll() {
@@ -94,6 +106,8 @@ bool SimEdit::PressKey(VirtualKey key, ShiftState shift) {
   bool consumed = false;
   Kit().UserAction([&] {
     VirtualKey pressed = key;
+    consumed = PreviewKey(pressed, shift);
+    if (consumed) return;
     Raise(OnKeyDown, pressed, shift);
     consumed = pressed == 0;
   });
@@ -111,8 +125,10 @@ void SimEdit::Insert(char key) {
       --sel_start_;
       sel_length_ = 1;
     }
+    const bool erases = sel_length_ > 0;
     text_.erase(sel_start_, sel_length_);
     sel_length_ = 0;
+    if (erases) Changed();
     return;
   }
   // Other control characters (Enter, Esc, the clipboard keys) change nothing here.
@@ -120,6 +136,7 @@ void SimEdit::Insert(char key) {
   text_.replace(sel_start_, sel_length_, 1, key);
   ++sel_start_;
   sel_length_ = 0;
+  Changed();
 }
 
 void SimCheckBox::Click() {
@@ -191,6 +208,13 @@ void SimListView::Select(std::optional<std::size_t> index) {
   Changed();
 }
 
+void SimListView::ScrollIntoView(std::size_t index) {
+  if (index < top_row_)
+    top_row_ = index;
+  else if (index >= top_row_ + kPageRows)
+    top_row_ = index - kPageRows + 1;
+}
+
 void SimListView::SetSorted(bool sorted) {
   rows_.SetSorted(sorted);
   Changed();
@@ -231,8 +255,11 @@ void SimListView::ClickEmpty() {
   });
 }
 
-void SimListView::PressKey(VirtualKey key) {
-  Kit().UserAction([this, key] {
+void SimListView::PressKey(VirtualKey key, ShiftState shift) {
+  Kit().UserAction([this, key, shift] {
+    VirtualKey pressed = key;
+    if (PreviewKey(pressed, shift)) return;
+    Raise(OnKeyDown, key);
     const std::size_t count = Count();
     if (count > 0) {
       const std::optional<std::size_t> current = Selected();
@@ -316,7 +343,7 @@ void SimWindow::Activate() {
   focused_ = first == stops.end() ? nullptr : *first;
 }
 
-SimForm::SimForm(SimToolkit& kit) : SimWindow(kit) {}
+SimForm::SimForm(SimToolkit& kit) : SimTopLevel(kit) {}
 
 Panel& SimForm::AddPanel(Dock dock, int height) {
   SimPanel& panel = Adopt(std::make_unique<SimPanel>(*this, dock, height));
@@ -404,7 +431,7 @@ Rect SimForm::MiddleBounds() const {
   return {0, top, client.Width, std::max(0, client.Height - top - bottom)};
 }
 
-SimDialog::SimDialog(SimToolkit& kit, SimForm& owner) : SimWindow(kit), owner_(owner) {}
+SimDialog::SimDialog(SimToolkit& kit, SimForm& owner) : SimTopLevel(kit), owner_(owner) {}
 
 ModalResult SimDialog::ShowModal() {
   const Application::ModalScope modal(kit_.App());
@@ -448,6 +475,25 @@ void SimDialog::SetFieldTexts(const std::vector<std::string>& texts) {
   }
 }
 
+SimToolWindow::SimToolWindow(SimToolkit& kit, SimForm& owner) : SimTopLevel(kit), owner_(owner) {}
+
+void SimToolWindow::Show() {
+  visible_ = true;
+  Activate();
+}
+
+void SimToolWindow::Hide() {
+  visible_ = false;
+  if (Active()) kit_.SetActiveWindow(nullptr);
+}
+
+void SimToolWindow::RequestClose() {
+  kit_.UserAction([this] {
+    Hide();
+    Raise(OnClose);
+  });
+}
+
 std::string SimFileDialog::Execute() {
   const Application::ModalScope modal(kit_.App());
   return kit_.NextFile({kind_, initial_dir_, options_.Filter, options_.DefaultExt});
@@ -485,6 +531,10 @@ std::unique_ptr<Form> SimToolkit::CreateForm() {
 
 std::unique_ptr<Dialog> SimToolkit::CreateModalDialog(Form& owner) {
   return std::make_unique<SimDialog>(*this, AsSim(owner));
+}
+
+std::unique_ptr<ToolWindow> SimToolkit::CreateToolWindow(Form& owner) {
+  return std::make_unique<SimToolWindow>(*this, AsSim(owner));
 }
 
 std::unique_ptr<FileDialog> SimToolkit::CreateFileDialog(FileDialogKind kind,
@@ -565,6 +615,9 @@ SimListView& AsSim(ListView& view) {
 }
 SimPopupMenu& AsSim(PopupMenu& menu) {
   return dynamic_cast<SimPopupMenu&>(menu);
+}
+SimToolWindow& AsSim(ToolWindow& window) {
+  return dynamic_cast<SimToolWindow&>(window);
 }
 
 }  // namespace vorn

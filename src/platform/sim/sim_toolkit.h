@@ -48,6 +48,8 @@ class SimWidget {
   virtual bool TabStop() const { return false; }
   void TakeFocus();
   bool HasFocus() const;
+  // The form's look at a key before the control gets it; true when consumed.
+  bool PreviewKey(VirtualKey& key, ShiftState shift);
 
   SimParent& parent_;
   Rect bounds_;
@@ -94,7 +96,8 @@ class SimEdit : public SimControl<Edit> {
   // editing (printable characters replace the selection, Backspace deletes).
   void Type(char key);
   void Type(const std::string& keys);
-  // The user presses a key: the key-down handler. True when it consumed the key.
+  // The user presses a key: the form's key-down handler, then the edit's. True
+  // when one of them consumed the key.
   bool PressKey(VirtualKey key, ShiftState shift = {});
   void DoubleClick();
 
@@ -106,6 +109,7 @@ class SimEdit : public SimControl<Edit> {
  private:
   bool TabStop() const override { return true; }
   void Insert(char key);
+  void Changed();
 
   std::string text_;
   std::size_t sel_start_ = 0;
@@ -218,12 +222,14 @@ class SimListView : public SimControl<ListView> {
   SimListView(SimParent& parent, const std::vector<ListColumn>& columns);
 
   std::size_t Count() const override { return rows_.Count(); }
-  StationRow Row(std::size_t index) const override { return rows_.At(index); }
+  const StationRow& Row(std::size_t index) const override { return rows_.At(index); }
   void Append(const StationRow& row) override;
   void Remove(std::size_t index) override;
   void Clear() override;
   std::optional<std::size_t> Selected() const override { return rows_.Selected(); }
   void Select(std::optional<std::size_t> index) override;
+  void ScrollIntoView(std::size_t index) override;
+  void SetSelectionAlwaysShown(bool shown) override { selection_always_shown_ = shown; }
   void SetFocus() override { TakeFocus(); }
   bool Focused() const override { return HasFocus(); }
   void SetPopupMenu(PopupMenu* menu) override { popup_ = menu; }
@@ -237,9 +243,10 @@ class SimListView : public SimControl<ListView> {
   // below the rows, which clears the selection.
   void ClickRow(std::size_t index);
   void ClickEmpty();
-  // The user presses and releases a key: navigation keys move the selection as
-  // the real view does, then OnKeyUp.
-  void PressKey(VirtualKey key);
+  // The user presses and releases a key: the form's key-down handler, which
+  // may consume it, then OnKeyDown; navigation keys move the selection as the
+  // real view does, then OnKeyUp.
+  void PressKey(VirtualKey key, ShiftState shift = {});
   // Only the release, OnKeyUp.
   void KeyUp(VirtualKey key);
   // The user right-clicks at a screen position: the popup menu, if any.
@@ -249,6 +256,9 @@ class SimListView : public SimControl<ListView> {
   PopupMenu* AttachedPopupMenu() const { return popup_; }
   // How often the view would have been redrawn.
   std::size_t Repaints() const { return repaints_; }
+  // The first of the kPageRows rows in sight.
+  std::size_t TopRow() const { return top_row_; }
+  bool SelectionAlwaysShown() const { return selection_always_shown_; }
 
  private:
   bool TabStop() const override { return true; }
@@ -259,6 +269,8 @@ class SimListView : public SimControl<ListView> {
   PopupMenu* popup_ = nullptr;
   std::size_t repaints_ = 0;
   bool changed_while_updating_ = false;
+  std::size_t top_row_ = 0;
+  bool selection_always_shown_ = false;
 };
 
 // Creates and owns the controls of a window or a panel.
@@ -359,9 +371,11 @@ class SimWindow : public SimParent {
   SimWidget* focused_ = nullptr;
 };
 
-class SimForm : public SimContainer<Form>, public SimWindow {
+// Caption, bounds and visibility of a window in memory.
+template <class Base>
+class SimTopLevel : public SimContainer<Base>, public SimWindow {
  public:
-  explicit SimForm(SimToolkit& kit);
+  explicit SimTopLevel(SimToolkit& kit) : SimWindow(kit) {}
 
   std::string Caption() const override { return caption_; }
   void SetCaption(const std::string& caption) override { caption_ = caption; }
@@ -371,6 +385,17 @@ class SimForm : public SimContainer<Form>, public SimWindow {
   int Dpi() const override { return DpiOfScreen(); }
   bool Visible() const override { return visible_; }
   WindowHandle Handle() const override { return handle_; }
+
+ private:
+  SimParent& AsParent() override { return *this; }
+  void CollectTabStopsOfWindow(std::vector<SimWidget*>& out) override {
+    this->CollectChildTabStops(out);
+  }
+};
+
+class SimForm : public SimTopLevel<Form> {
+ public:
+  explicit SimForm(SimToolkit& kit);
 
   Panel& AddPanel(Dock dock, int height) override;
   ListView& AddListView(const std::vector<ListColumn>& columns) override;
@@ -398,27 +423,16 @@ class SimForm : public SimContainer<Form>, public SimWindow {
   Rect MiddleBounds() const;
 
  private:
-  SimParent& AsParent() override { return *this; }
-  void CollectTabStopsOfWindow(std::vector<SimWidget*>& out) override { CollectChildTabStops(out); }
-
   std::vector<SimPanel*> panels_;
   SimMenu menu_;
   std::vector<std::unique_ptr<SimPopupMenu>> popups_;
   bool closed_ = false;
 };
 
-class SimDialog : public SimContainer<Dialog>, public SimWindow {
+class SimDialog : public SimTopLevel<Dialog> {
  public:
   SimDialog(SimToolkit& kit, SimForm& owner);
 
-  std::string Caption() const override { return caption_; }
-  void SetCaption(const std::string& caption) override { caption_ = caption; }
-  Rect Bounds() const override { return bounds_; }
-  void SetBounds(const Rect& bounds) override { bounds_ = bounds; }
-  void SetDesignedBounds(const Rect& bounds) override { bounds_ = Designed(bounds); }
-  int Dpi() const override { return DpiOfScreen(); }
-  bool Visible() const override { return visible_; }
-  WindowHandle Handle() const override { return handle_; }
   // Shown and active while the test's queued answer runs.
   ModalResult ShowModal() override;
 
@@ -427,10 +441,23 @@ class SimDialog : public SimContainer<Dialog>, public SimWindow {
   void SetFieldTexts(const std::vector<std::string>& texts);
 
  private:
-  SimParent& AsParent() override { return *this; }
-  void CollectTabStopsOfWindow(std::vector<SimWidget*>& out) override { CollectChildTabStops(out); }
   std::vector<SimWidget*> Fields() const;
 
+  SimForm& owner_;
+};
+
+class SimToolWindow : public SimTopLevel<ToolWindow> {
+ public:
+  SimToolWindow(SimToolkit& kit, SimForm& owner);
+
+  void Show() override;
+  void Hide() override;
+
+  // The user clicks its close button.
+  void RequestClose();
+  SimForm& Owner() const { return owner_; }
+
+ private:
   SimForm& owner_;
 };
 
@@ -511,6 +538,7 @@ class SimToolkit : public Toolkit {
   SimApplication& SimApp() { return app_; }
   std::unique_ptr<Form> CreateForm() override;
   std::unique_ptr<Dialog> CreateModalDialog(Form& owner) override;
+  std::unique_ptr<ToolWindow> CreateToolWindow(Form& owner) override;
   std::unique_ptr<FileDialog> CreateFileDialog(FileDialogKind kind,
                                                const FileDialogOptions& options) override;
 
@@ -584,5 +612,6 @@ SimLabel& AsSim(Label& label);
 SimComboBox& AsSim(ComboBox& box);
 SimListView& AsSim(ListView& view);
 SimPopupMenu& AsSim(PopupMenu& menu);
+SimToolWindow& AsSim(ToolWindow& window);
 
 }  // namespace vorn

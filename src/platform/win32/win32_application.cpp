@@ -142,10 +142,21 @@ void Win32Application::Run(Form& main_form) {
   if (show_main_form_) main_form.Show();
   MSG msg;
   while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    if ((msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) && PreviewKey(msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
   }
   running_ = false;
+}
+
+bool Win32Application::PreviewKey(const MSG& msg) {
+  HWND root = GetAncestor(msg.hwnd, GA_ROOT);
+  char window_class[16] = {};
+  if (!root || !GetClassNameA(root, window_class, sizeof(window_class)) ||
+      std::string(window_class) != kFormClass)
+    return false;
+  auto* form = dynamic_cast<FormImpl*>(WindowObject::FromHwnd(root));
+  return form && form->PreviewKey(msg.wParam);
 }
 
 void Win32Application::Terminate() {
@@ -253,6 +264,9 @@ class Win32Toolkit : public Toolkit {
   std::unique_ptr<Form> CreateForm() override { return std::make_unique<FormImpl>(app_); }
   std::unique_ptr<Dialog> CreateModalDialog(Form& owner) override {
     return std::make_unique<DialogImpl>(app_, reinterpret_cast<HWND>(owner.Handle()));
+  }
+  std::unique_ptr<ToolWindow> CreateToolWindow(Form& owner) override {
+    return std::make_unique<ToolWindowImpl>(app_, reinterpret_cast<HWND>(owner.Handle()));
   }
   std::unique_ptr<FileDialog> CreateFileDialog(FileDialogKind kind,
                                                const FileDialogOptions& options) override {

@@ -14,6 +14,23 @@ int SystemCompare(const std::string& a, const std::string& b) {
 
 }  // namespace
 
+bool PassKeyDown(Win32Application& app, const std::function<void(VirtualKey&, ShiftState)>& handler,
+                 WPARAM& key) {
+  auto copy = handler;
+  auto pressed = static_cast<VirtualKey>(key);
+  const ShiftState shift{GetKeyState(VK_SHIFT) < 0, GetKeyState(VK_CONTROL) < 0,
+                         GetKeyState(VK_MENU) < 0};
+  bool handled = false;
+  app.Guard([&] {
+    copy(pressed, shift);
+    handled = true;
+  });
+  // A failed handler drops the key, as a consumed one.
+  if (!handled || pressed == 0) return false;
+  key = pressed;
+  return true;
+}
+
 // ---- label ----
 
 LabelImpl::LabelImpl(Win32Application& app, HWND parent, Point at, const std::string& caption)
@@ -89,6 +106,12 @@ void EditImpl::Rescale(int dpi) {
   if (bold_height_ != 0) SetBold(bold_, bold_height_);
 }
 
+void EditImpl::OnCommand(WORD code) {
+  if (code != EN_CHANGE || !OnChange) return;
+  auto handler = OnChange;
+  app_.Guard(handler);
+}
+
 LRESULT EditImpl::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_CHAR:
@@ -107,19 +130,7 @@ LRESULT EditImpl::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       break;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
-      if (OnKeyDown) {
-        auto handler = OnKeyDown;
-        auto key = static_cast<VirtualKey>(wparam);
-        const ShiftState shift{GetKeyState(VK_SHIFT) < 0, GetKeyState(VK_CONTROL) < 0,
-                               GetKeyState(VK_MENU) < 0};
-        bool handled = false;
-        app_.Guard([&] {
-          handler(key, shift);
-          handled = true;
-        });
-        if (!handled || key == 0) return 0;
-        wparam = key;
-      }
+      if (OnKeyDown && !PassKeyDown(app_, OnKeyDown, wparam)) return 0;
       break;
     case WM_LBUTTONDBLCLK: {
       const LRESULT result = Default(message, wparam, lparam);
@@ -354,6 +365,18 @@ void ListViewImpl::Select(std::optional<std::size_t> index) {
   PushSelection();
 }
 
+void ListViewImpl::ScrollIntoView(std::size_t index) {
+  if (show_posted_) Show();
+  SendMessageA(hwnd_, LVM_ENSUREVISIBLE, index, FALSE);
+}
+
+void ListViewImpl::SetSelectionAlwaysShown(bool shown) {
+  const LONG_PTR style = GetWindowLongPtrA(hwnd_, GWL_STYLE);
+  SetWindowLongPtrA(hwnd_, GWL_STYLE,
+                    shown ? style | LVS_SHOWSELALWAYS : style & ~LVS_SHOWSELALWAYS);
+  InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
 void ListViewImpl::BeginUpdate() {
   if (!rows_.Updating()) {
     PullSelection();
@@ -407,6 +430,13 @@ LRESULT ListViewImpl::OnNotify(NMHDR* header) {
 
 LRESULT ListViewImpl::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
+    case WM_KEYDOWN:
+      if (OnKeyDown) {
+        auto handler = OnKeyDown;
+        const auto key = static_cast<VirtualKey>(wparam);
+        app_.Guard([&] { handler(key); });
+      }
+      break;
     case WM_KEYUP: {
       const LRESULT result = Default(message, wparam, lparam);
       if (OnKeyUp) {

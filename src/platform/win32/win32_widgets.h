@@ -18,11 +18,15 @@
 #include "platform/dpi_scale.h"
 #include "platform/list_rows.h"
 #include "platform/toolkit.h"
+#include "platform/win32/win32_dpi.h"
 
 namespace vorn::win32 {
 
 class MenuItemImpl;
 class FormImpl;
+
+// A window's text.
+std::string WindowText(HWND window);
 
 class GdiFont {
  public:
@@ -65,6 +69,8 @@ class Win32Application : public Application {
   // A hidden window of this thread, for menus that need an owner.
   HWND UtilityWindow() const { return utility_; }
   void FormClosed(Form& form);
+  // Hands a key on its way to a control of a form to the form first.
+  bool PreviewKey(const MSG& msg);
 
   // Menu commands: every command item has a number of its own.
   UINT RegisterCommand(MenuItemImpl* item);
@@ -163,6 +169,12 @@ Rect ControlImpl<Base>::Bounds() const {
   return DesignedBounds();
 }
 
+// Runs a key-down handler, with the shift state of the moment, inside the
+// application's guard. False when the handler consumed the key or failed;
+// otherwise `key` is the key it passes on.
+bool PassKeyDown(Win32Application& app, const std::function<void(VirtualKey&, ShiftState)>& handler,
+                 WPARAM& key);
+
 // The first control that Tab reaches inside a window.
 HWND FirstTabStop(HWND parent);
 
@@ -236,6 +248,7 @@ class EditImpl : public ControlImpl<Edit> {
   void SetReadOnly(bool read_only) override;
   void SetBoldFont(int height) override;
   void Rescale(int dpi) override;
+  void OnCommand(WORD code) override;
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
@@ -284,12 +297,14 @@ class ListViewImpl : public ControlImpl<ListView> {
   ListViewImpl(Win32Application& app, HWND parent, const std::vector<ListColumn>& columns);
 
   std::size_t Count() const override { return rows_.Count(); }
-  StationRow Row(std::size_t index) const override { return rows_.At(index); }
+  const StationRow& Row(std::size_t index) const override { return rows_.At(index); }
   void Append(const StationRow& row) override;
   void Remove(std::size_t index) override;
   void Clear() override;
   std::optional<std::size_t> Selected() const override;
   void Select(std::optional<std::size_t> index) override;
+  void ScrollIntoView(std::size_t index) override;
+  void SetSelectionAlwaysShown(bool shown) override;
   void SetFocus() override { ::SetFocus(hwnd_); }
   bool Focused() const override { return GetFocus() == hwnd_; }
   void SetPopupMenu(PopupMenu* menu) override { popup_ = menu; }
@@ -467,6 +482,9 @@ class FormImpl : public ContainerImpl<Form>, public WindowObject {
   bool IsActiveWindow() const override;
   void Close() override;
 
+  // A key pressed in the form, before its control gets it; true when consumed.
+  bool PreviewKey(WPARAM key);
+
  protected:
   ContainerChildren& Children() override { return children_; }
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
@@ -487,19 +505,49 @@ class FormImpl : public ContainerImpl<Form>, public WindowObject {
   bool placing_ = false;
 };
 
-class DialogImpl : public ContainerImpl<Dialog>, public WindowObject {
+// A top-level window's bounds on the screen.
+Rect WindowBounds(HWND window);
+// Where the system wants a top-level window that moved to a screen of another DPI.
+void TakeSuggestedRect(HWND window, LPARAM lparam);
+
+// Caption, bounds, DPI and visibility of a window that a form owns.
+template <class Base>
+class OwnedWindowImpl : public ContainerImpl<Base>, public WindowObject {
+ public:
+  explicit OwnedWindowImpl(Win32Application& app) : WindowObject(app) {}
+
+  std::string Caption() const override { return WindowText(hwnd_); }
+  void SetCaption(const std::string& caption) override { SetWindowTextA(hwnd_, caption.c_str()); }
+  Rect Bounds() const override { return WindowBounds(hwnd_); }
+  void SetBounds(const Rect& bounds) override {
+    placing_ = true;
+    MoveWindow(hwnd_, bounds.Left, bounds.Top, bounds.Width, bounds.Height, TRUE);
+    placing_ = false;
+  }
+  void SetDesignedBounds(const Rect& bounds) override {
+    SetBounds(DesignedWindowBounds(bounds, hwnd_, dpi_));
+  }
+  int Dpi() const override { return dpi_; }
+  bool Visible() const override { return IsWindowVisible(hwnd_) != 0; }
+  WindowHandle Handle() const override { return reinterpret_cast<WindowHandle>(hwnd_); }
+
+ protected:
+  void DpiChanged(WPARAM wparam, LPARAM lparam) {
+    dpi_ = LOWORD(wparam);
+    this->Children().Rescale(dpi_);
+    // Our own moves take the screen's pixels as given, whatever DPI they land on.
+    if (!placing_) TakeSuggestedRect(hwnd_, lparam);
+  }
+
+ private:
+  bool placing_ = false;
+};
+
+class DialogImpl : public OwnedWindowImpl<Dialog> {
  public:
   DialogImpl(Win32Application& app, HWND owner);
   ~DialogImpl() override;
 
-  std::string Caption() const override;
-  void SetCaption(const std::string& caption) override;
-  Rect Bounds() const override;
-  void SetBounds(const Rect& bounds) override;
-  void SetDesignedBounds(const Rect& bounds) override;
-  int Dpi() const override { return dpi_; }
-  bool Visible() const override { return IsWindowVisible(hwnd_) != 0; }
-  WindowHandle Handle() const override { return reinterpret_cast<WindowHandle>(hwnd_); }
   ModalResult ShowModal() override;
 
  protected:
@@ -507,12 +555,25 @@ class DialogImpl : public ContainerImpl<Dialog>, public WindowObject {
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
 
  private:
-  void DpiChanged(WPARAM wparam, LPARAM lparam);
-
   HWND owner_;
   ContainerChildren children_;
   ModalResult result_ = ModalResult::None;
-  bool placing_ = false;
+};
+
+class ToolWindowImpl : public OwnedWindowImpl<ToolWindow> {
+ public:
+  ToolWindowImpl(Win32Application& app, HWND owner);
+  ~ToolWindowImpl() override;
+
+  void Show() override;
+  void Hide() override { ShowWindow(hwnd_, SW_HIDE); }
+
+ protected:
+  ContainerChildren& Children() override { return children_; }
+  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
+
+ private:
+  ContainerChildren children_;
 };
 
 class FileDialogImpl : public FileDialog {
@@ -535,8 +596,5 @@ inline constexpr char kFormClass[] = "VornForm";
 inline constexpr char kPanelClass[] = "VornPanel";
 inline constexpr char kDialogClass[] = "VornDialog";
 inline constexpr char kUtilityClass[] = "VornUtility";
-
-// A window's text.
-std::string WindowText(HWND window);
 
 }  // namespace vorn::win32

@@ -153,22 +153,17 @@ HWND FirstTabStop(HWND parent) {
   return nullptr;
 }
 
-namespace {
-
 Rect WindowBounds(HWND window) {
   RECT r{};
   GetWindowRect(window, &r);
   return {r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
 
-// Where the system wants a top-level window that moved to a screen of another DPI.
 void TakeSuggestedRect(HWND window, LPARAM lparam) {
   const auto* r = reinterpret_cast<const RECT*>(lparam);
   SetWindowPos(window, nullptr, r->left, r->top, r->right - r->left, r->bottom - r->top,
                SWP_NOZORDER | SWP_NOACTIVATE);
 }
-
-}  // namespace
 
 // ---- containers ----
 
@@ -406,6 +401,10 @@ void FormImpl::Close() {
   app_.FormClosed(*this);
 }
 
+bool FormImpl::PreviewKey(WPARAM key) {
+  return OnKeyDown && !PassKeyDown(app_, OnKeyDown, key);
+}
+
 void FormImpl::Layout() {
   RECT r{};
   GetClientRect(hwnd_, &r);
@@ -504,41 +503,13 @@ LRESULT FormImpl::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
 // ---- dialogs ----
 
 DialogImpl::DialogImpl(Win32Application& app, HWND owner)
-    : WindowObject(app), owner_(owner), children_(app, *this) {
+    : OwnedWindowImpl(app), owner_(owner), children_(app, *this) {
   CreateOwn(kDialogClass, WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT,
             WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, {0, 0, 200, 200}, owner);
 }
 
 DialogImpl::~DialogImpl() {
   Detach();
-}
-
-std::string DialogImpl::Caption() const {
-  return WindowText(hwnd_);
-}
-
-void DialogImpl::SetCaption(const std::string& caption) {
-  SetWindowTextA(hwnd_, caption.c_str());
-}
-
-Rect DialogImpl::Bounds() const {
-  return WindowBounds(hwnd_);
-}
-
-void DialogImpl::SetBounds(const Rect& bounds) {
-  placing_ = true;
-  MoveWindow(hwnd_, bounds.Left, bounds.Top, bounds.Width, bounds.Height, TRUE);
-  placing_ = false;
-}
-
-void DialogImpl::SetDesignedBounds(const Rect& bounds) {
-  SetBounds(DesignedWindowBounds(bounds, hwnd_, dpi_));
-}
-
-void DialogImpl::DpiChanged(WPARAM wparam, LPARAM lparam) {
-  dpi_ = LOWORD(wparam);
-  children_.Rescale(dpi_);
-  if (!placing_) TakeSuggestedRect(hwnd_, lparam);
 }
 
 ModalResult DialogImpl::ShowModal() {
@@ -598,6 +569,52 @@ LRESULT DialogImpl::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     return 0;
   }
   return Default(message, wparam, lparam);
+}
+
+}  // namespace vorn::win32
+
+namespace vorn::win32 {
+
+// ---- tool windows ----
+
+ToolWindowImpl::ToolWindowImpl(Win32Application& app, HWND owner)
+    : OwnedWindowImpl(app), children_(app, *this) {
+  CreateOwn(kDialogClass, WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT,
+            WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, {0, 0, 200, 80}, owner);
+}
+
+ToolWindowImpl::~ToolWindowImpl() {
+  Detach();
+}
+
+void ToolWindowImpl::Show() {
+  ShowWindow(hwnd_, SW_SHOW);
+  SetForegroundWindow(hwnd_);
+  if (HWND first = FirstTabStop(hwnd_)) ::SetFocus(first);
+}
+
+LRESULT ToolWindowImpl::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  LRESULT result = 0;
+  if (Reflect(message, wparam, lparam, result)) return result;
+  switch (message) {
+    case WM_CLOSE:
+      Hide();
+      if (OnClose) {
+        auto handler = OnClose;
+        app_.Guard(handler);
+      }
+      return 0;
+    case WM_ACTIVATE:
+      if (LOWORD(wparam) != WA_INACTIVE) {
+        if (HWND first = FirstTabStop(hwnd_)) ::SetFocus(first);
+      }
+      return 0;
+    case WM_DPICHANGED:
+      DpiChanged(wparam, lparam);
+      return 0;
+    default:
+      return Default(message, wparam, lparam);
+  }
 }
 
 }  // namespace vorn::win32

@@ -26,7 +26,7 @@ using namespace vorn;
 class Rows : public StationRows {
  public:
   std::size_t Count() const override { return rows_.size(); }
-  StationRow Row(std::size_t index) const override { return rows_.at(index); }
+  const StationRow& Row(std::size_t index) const override { return rows_.at(index); }
   void Append(const StationRow& row) override { rows_.push_back(row); }
   void Remove(std::size_t index) override { rows_.erase(rows_.begin() + index); }
   void Clear() override { rows_.clear(); }
@@ -49,7 +49,7 @@ StationRow Parse(const std::string& text) {
 
 void PrintRows(const StationRows& rows) {
   for (std::size_t i = 0; i < rows.Count(); ++i) {
-    const StationRow row = rows.Row(i);
+    const StationRow& row = rows.Row(i);
     std::printf("row=%s|%s|%s|%s\n", row.Frequency.c_str(), row.Bandwidth.c_str(),
                 row.Demodulator.c_str(), row.Name.c_str());
   }
