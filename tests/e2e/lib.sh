@@ -61,19 +61,80 @@
 #   e2e_fail MESSAGE              fails the scenario
 #
 # EXE is a path or the bare file name of a program built in $VORN_BUILD.
+#
+# A scenario that ends early always says why: e2e_fail's message, or for a
+# command that failed under set -e, the command with its file and line (ERR
+# trap, inherited by functions and subshells through set -E). The first such
+# report adds the stand-in's last log lines and a screenshot in $E2E_TMP.
+#
+# What the harness takes from the system is listed in system-files.txt beside
+# this file; e2e_setup checks it is all there.
 
-set -euo pipefail
+set -eEuo pipefail
 
 E2E_WINE_LOADER=/usr/lib/wine/wine64
 E2E_WINESERVER=/usr/lib/wine/wineserver
+E2E_SYSTEM_FILES="$(dirname "${BASH_SOURCE[0]}")/system-files.txt"
 
-e2e_fail() {
-  echo "FAIL: $*" >&2
-  if [[ -n ${E2E_TMP:-} && -f ${E2E_RECEIVER_LOG:-/nonexistent} ]]; then
+# Once per scenario: the stand-in's last log lines and a screenshot.
+e2e__report_end() {
+  [[ -n ${E2E_TMP:-} && -d $E2E_TMP ]] || return 0
+  mkdir "$E2E_TMP/reported" 2>/dev/null || return 0
+  if [[ -f ${E2E_RECEIVER_LOG:-} ]]; then
     echo "--- receiver log (last 20 lines) ---" >&2
     tail -n 20 "$E2E_RECEIVER_LOG" >&2
   fi
+  if [[ -n ${DISPLAY:-} ]] &&
+    timeout 20 /usr/bin/import -window root "$E2E_TMP/failure.png" 2>/dev/null; then
+    echo "screenshot: $E2E_TMP/failure.png" >&2
+  fi
+}
+
+e2e_fail() {
+  echo "FAIL: $*" >&2
+  e2e__report_end
   exit 1
+}
+
+# Command substitutions run without errexit, so a failure there ends nothing
+# and is not reported; the substitution's status reaches the caller's report.
+e2e__on_error() {
+  local status=$1 i where=""
+  [[ $- == *e* ]] || return 0
+  for ((i = 1; i < ${#FUNCNAME[@]}; i++)); do
+    where+="${where:+, called from }${BASH_SOURCE[i]##*/}:${BASH_LINENO[i - 1]}"
+    [[ ${FUNCNAME[i]} == main || ${FUNCNAME[i]} == source ]] || where+=" (${FUNCNAME[i]})"
+  done
+  echo "ERR: status $status from: $BASH_COMMAND" >&2
+  echo "  at $where" >&2
+  e2e__report_end
+}
+trap 'e2e__on_error $?' ERR
+
+# The entries of system-files.txt: ENTRY PACKAGE, one pair a line.
+e2e__system_entries() {
+  local entry package
+  while read -r entry package _; do
+    [[ -z $entry || $entry == \#* ]] && continue
+    printf '%s %s\n' "$entry" "$package"
+  done <"$E2E_SYSTEM_FILES"
+}
+
+# Where an entry of system-files.txt is on this system: an absolute path as it
+# is, a program from PATH, a Perl module (Name::Space) where Perl finds it.
+e2e__system_path() {
+  case $1 in
+    /*) [[ -e $1 ]] && printf '%s' "$1" ;;
+    *::*) perl -M"$1" -e '(my $f = shift) =~ s{::}{/}g; print $INC{"$f.pm"}' "$1" 2>/dev/null ;;
+    *) type -P "$1" ;;
+  esac
+}
+
+e2e__check_system() {
+  local entry package
+  while read -r entry package; do
+    e2e__system_path "$entry" >/dev/null || e2e_fail "missing $entry: install Debian package $package"
+  done < <(e2e__system_entries)
 }
 
 e2e_winpath() {
@@ -153,6 +214,11 @@ e2e__prepare_prefix() {
 e2e__teardown() {
   local status=$?
   set +e
+  trap - ERR
+  if ((status != 0)) && [[ ! -d $E2E_TMP/reported ]]; then
+    echo "FAIL: the scenario ended with status $status" >&2
+    e2e__report_end
+  fi
   local pid
   for pid in "${E2E_PIDS[@]}"; do kill "$pid" 2>/dev/null; done
   if [[ -n ${WINEPREFIX:-} ]]; then
@@ -172,15 +238,18 @@ e2e__teardown() {
   exit "$status"
 }
 
+e2e__stopped() {
+  echo "FAIL: stopped by SIG$1 (ctest's timeout sends TERM)" >&2
+  e2e__report_end
+  exit "$2"
+}
+
 e2e_setup() {
   [[ -n ${VORN_BUILD:-} ]] || {
     echo "FAIL: VORN_BUILD is not set" >&2
     exit 1
   }
-  local tool
-  for tool in "$E2E_WINE_LOADER" "$E2E_WINESERVER" "$(command -v Xvfb || true)"; do
-    [[ -n $tool && -x $tool ]] || e2e_fail "missing $tool (packages wine64 and xvfb)"
-  done
+  e2e__check_system
   mkdir -p "$VORN_BUILD/e2e-tmp"
   E2E_TMP=$(mktemp -d "$VORN_BUILD/e2e-tmp/$(basename "$0" .sh).XXXXXX")
   E2E_RECEIVER_LOG="$E2E_TMP/receiver.log"
@@ -188,7 +257,8 @@ e2e_setup() {
   declare -gA E2E_PID_OF=()
   E2E_XVFB_PID=
   trap e2e__teardown EXIT
-  trap 'exit 130' INT TERM
+  trap 'e2e__stopped INT 130' INT
+  trap 'e2e__stopped TERM 143' TERM
   e2e__lock_prefix
   e2e__start_display
   e2e__prepare_prefix
