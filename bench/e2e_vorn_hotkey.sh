@@ -22,10 +22,9 @@ e2e_start_receiver
 e2e_start_watch
 e2e_start_vorn "$dir"
 e2e_wait_vorn
-vorn_hidden() { ! e2e_vorn_shown; }
 e2e_activate Perseus-Vorn
 xdotool key KP_Subtract
-e2e_wait_for 20 "Vorn to hide" vorn_hidden
+e2e_wait_for 20 "Vorn to hide" e2e_vorn_hidden
 
 confirm_count() { grep -c $'\tclick\tFrequency\tkHz$' "$E2E_RECEIVER_LOG" || true; }
 more_confirms() { (($(confirm_count) > $1)); }

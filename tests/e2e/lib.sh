@@ -38,9 +38,12 @@
 #   e2e_active_window             the handle of the foreground window
 #   e2e_focus_window              the handle of the control with the keyboard focus
 #   e2e_screenshot NAME           the screen as NAME.png in $E2E_SHOTS (when set)
+#   e2e_windows_awk ARGS...       awk -F'\t' ARGS over the whole window list
+#   e2e_window_listed REGEX       whether a line of the window list matches
 #   e2e_start_vorn [DIR [ARGS]]   Vorn.exe as program "vorn", in DIR (default
 #                                 $E2E_TMP/vorn, created) as its working directory
 #   e2e_vorn_shown                whether Vorn's main window is visible
+#   e2e_vorn_hidden               whether it is not (and the list was read)
 #   e2e_wait_vorn_ready [KEY]     waits until Vorn, hidden in the tray, holds its
 #                                 hotkey (virtual key KEY, default 109)
 #   e2e_show_vorn [XKEY]          presses the hotkey (X key name, default
@@ -361,6 +364,20 @@ e2e_wintree() {
   e2e_wine wintree.exe "$@"
 }
 
+# The window list is taken whole before it is read, so that a failed listing
+# is a failure rather than a list without the window looked for.
+e2e_windows_awk() {
+  local windows
+  windows=$(e2e_wintree list) || return
+  awk -F'\t' "$@" <<<"$windows"
+}
+
+e2e_window_listed() {
+  local windows
+  windows=$(e2e_wintree list) || return
+  grep -qE -- "$1" <<<"$windows"
+}
+
 e2e__gone() { ! kill -0 "$1" 2>/dev/null; }
 
 e2e_wait_exit() {
@@ -378,7 +395,7 @@ e2e_wait_exit() {
 # Message boxes are dialogs of class #32770; their text is the one static
 # control with a text (the icon is a static control without one).
 e2e_box_text() {
-  e2e_wintree list | awk -F'\t' -v title="$1" '
+  e2e_windows_awk -v title="$1" '
     /^0x/ { inside = ($2 == "visible" && $3 == "#32770" && $4 == title); next }
     inside && $3 == "Static" && $4 != "" { print $4; exit }'
 }
@@ -394,7 +411,7 @@ e2e_expect_box() {
 
 e2e_child() {
   local handle
-  handle=$(e2e_wintree list | awk -F'\t' -v title="$1" -v class="$2" -v n="${3:-1}" '
+  handle=$(e2e_windows_awk -v title="$1" -v class="$2" -v n="${3:-1}" '
     /^0x/ { inside = ($2 == "visible" && $4 == title); next }
     inside && $3 == class && ++seen == n { sub(/^ +/, "", $1); print $1; exit }')
   [[ -n $handle ]] || e2e_fail "no control $2 number ${3:-1} in a window \"$1\""
@@ -402,7 +419,7 @@ e2e_child() {
 }
 
 e2e_text_of() {
-  e2e_wintree list | awk -F'\t' -v handle="$1" '{ h = $1; sub(/^ +/, "", h) } h == handle { print $4; exit }'
+  e2e_windows_awk -v handle="$1" '{ h = $1; sub(/^ +/, "", h) } h == handle { print $4; exit }'
 }
 
 e2e_click() {
@@ -425,7 +442,16 @@ e2e__is_active() {
 }
 
 e2e__top_level() {
-  e2e_wintree list | awk -F'\t' -v title="$1" '/^0x/ && $2 == "visible" && $4 == title { print $1; exit }'
+  e2e_windows_awk -v title="$1" '/^0x/ && $2 == "visible" && $4 == title { print $1; exit }'
+}
+
+# Wine shows a window to its programs at once, but maps its X window a moment
+# later, in the showing program's own time; xdotool finds it only then, and
+# says so only by its exit status. The first one found is in $E2E_X_WINDOW.
+e2e__x_window() {
+  local ids
+  ids=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null) || return
+  E2E_X_WINDOW=${ids%%$'\n'*}
 }
 
 # Wine reports hotkeys only while one of its windows has the X focus, and
@@ -433,13 +459,12 @@ e2e__top_level() {
 # other, so both are set. (A click on the caption bar would do too, but may
 # leave Wine in its window-moving loop.)
 e2e_activate() {
-  local handle id
+  local handle
   handle=$(e2e__top_level "$1")
   [[ -n $handle ]] || e2e_fail "no visible window \"$1\" to activate"
   e2e_wintree activate "$handle"
-  id=$(xdotool search --onlyvisible --name "^$1\$" | head -n 1)
-  [[ -n $id ]] || e2e_fail "no X window for \"$1\""
-  xdotool windowfocus --sync "$id"
+  e2e_wait_for 20 "an X window \"$1\"" e2e__x_window "$1"
+  xdotool windowfocus --sync "$E2E_X_WINDOW"
   e2e_wait_for 20 "\"$1\" to become the active window" e2e__is_active "$handle"
 }
 
@@ -458,8 +483,17 @@ e2e_start_vorn() {
   popd >/dev/null
 }
 
+e2e__vorn_line=$'^0x[0-9a-f]+\tvisible\tVornForm\tPerseus-Vorn$'
+
 e2e_vorn_shown() {
-  e2e_wintree list | grep -qE $'^0x[0-9a-f]+\tvisible\tVornForm\tPerseus-Vorn$'
+  e2e_window_listed "$e2e__vorn_line"
+}
+
+# Not simply "! e2e_vorn_shown", which a failed listing would also satisfy.
+e2e_vorn_hidden() {
+  local windows
+  windows=$(e2e_wintree list) || return
+  ! grep -qE -- "$e2e__vorn_line" <<<"$windows"
 }
 
 e2e_wait_vorn_ready() {
@@ -475,6 +509,7 @@ e2e_show_vorn() {
   e2e_wait_for 30 "Vorn's main window to show" e2e_vorn_shown
 }
 
+# shellcheck disable=SC2120  # the keys are optional
 e2e_wait_vorn() {
   e2e_wait_vorn_ready "${1:-109}"
   e2e_show_vorn "${2:-KP_Subtract}"
