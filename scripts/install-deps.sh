@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ clang clang-format libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   g++-mingw-w64-x86-64 g++-mingw-w64-i686
-  wine64 fonts-wine xvfb xdotool x11-utils imagemagick mawk
+  wine64 fonts-wine xvfb xdotool x11-utils imagemagick mawk perl
 )
 # scripts/check-deps.sh takes the list from here.
 if [[ ${1:-} == --list ]]; then
