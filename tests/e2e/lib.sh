@@ -77,7 +77,7 @@ set -eEuo pipefail
 
 E2E_WINE_LOADER=/usr/lib/wine/wine64
 E2E_WINESERVER=/usr/lib/wine/wineserver
-E2E_SYSTEM_FILES="$(dirname "${BASH_SOURCE[0]}")/system-files.txt"
+E2E_SYSTEM_FILES=${E2E_SYSTEM_FILES:-"$(dirname "${BASH_SOURCE[0]}")/system-files.txt"}
 
 # Once per scenario: the stand-in's last log lines and a screenshot.
 e2e__report_end() {
@@ -99,20 +99,23 @@ e2e_fail() {
   exit 1
 }
 
-# Command substitutions run without errexit, so a failure there ends nothing
-# and is not reported; the substitution's status reaches the caller's report.
+# Only the scenario's own shell reports: a failure in a subshell (a pipeline's
+# part, a substitution) reaches it as that command's status, and one that does
+# not (a process substitution's writer cut off by its reader) ends nothing.
+# Of a pipeline, BASH_COMMAND is the last part; the statuses show which failed.
 e2e__on_error() {
-  local status=$1 i where=""
-  [[ $- == *e* ]] || return 0
+  local status=$1 statuses=$2 i where=""
+  [[ $BASHPID == "$$" && $- == *e* ]] || return 0
   for ((i = 1; i < ${#FUNCNAME[@]}; i++)); do
     where+="${where:+, called from }${BASH_SOURCE[i]##*/}:${BASH_LINENO[i - 1]}"
     [[ ${FUNCNAME[i]} == main || ${FUNCNAME[i]} == source ]] || where+=" (${FUNCNAME[i]})"
   done
+  [[ $statuses == *' '* ]] && status+=" (pipeline: $statuses)"
   echo "ERR: status $status from: $BASH_COMMAND" >&2
   echo "  at $where" >&2
   e2e__report_end
 }
-trap 'e2e__on_error $?' ERR
+trap 'e2e__on_error $? "${PIPESTATUS[*]}"' ERR
 
 # The entries of system-files.txt: ENTRY PACKAGE, one pair a line.
 e2e__system_entries() {
