@@ -137,10 +137,11 @@ e2e__system_path() {
 }
 
 e2e__check_system() {
-  local entry package
+  local entries entry package
+  entries=$(e2e__system_entries)
   while read -r entry package; do
     e2e__system_path "$entry" >/dev/null || e2e_fail "missing $entry: install Debian package $package"
-  done < <(e2e__system_entries)
+  done <<<"$entries"
 }
 
 e2e_winpath() {
