@@ -28,7 +28,7 @@ e2e_start_watch
 
 confirm_count() { grep -c $'\tclick\tFrequency\tkHz$' "$E2E_RECEIVER_LOG" || true; }
 more_confirms() { (($(confirm_count) > $1)); }
-vorn_hidden() { ! e2e_vorn_shown; }
+vorn_hidden() { e2e_vorn_hidden; }
 x_focus_on() { [[ $(xdotool getwindowfocus getwindowname 2>/dev/null) == "$1" ]]; }
 floor_gone() { ! e2e_wintree list | grep -q $'\tHotkeyFloor\t'; }
 floor_said() { grep -qsE '^(ready|taken)' "$E2E_TMP/floor.out"; }

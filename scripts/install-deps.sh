@@ -7,10 +7,15 @@ packages=(
   cmake ninja-build g++ clang clang-format libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   g++-mingw-w64-x86-64 g++-mingw-w64-i686
-  wine64 wine32:i386 xvfb xdotool x11-utils imagemagick
+  wine64 wine32:i386 fonts-wine xvfb xdotool x11-utils imagemagick mawk perl
   unzip
   libhamlib-utils iproute2
 )
+# scripts/check-deps.sh takes the list from here.
+if [[ ${1:-} == --list ]]; then
+  printf '%s\n' "${packages[@]}"
+  exit 0
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -49,17 +49,11 @@ if [[ ! -x $vorn_exe ]]; then
   exit 0
 fi
 
-vorn_started() { e2e_wintree list | grep -q 'Perseus-Vorn'; }
-window_shown() { e2e_wintree list | grep -q $'\tvisible\t.*\tPerseus-Vorn$'; }
 cd "$run_dir"
 e2e_start vorn "$vorn_exe"
-e2e_wait_for 30 "Vorn to start" vorn_started
-
 # The operator is working in the receiver program and presses the hotkey.
-receiver=$(xdotool search --name '^Perseus$' | head -n 1)
-xdotool windowfocus --sync "$receiver" mousemove --window "$receiver" 200 10 click 1
-xdotool key KP_Subtract
-e2e_wait_for 15 "Vorn's window to show" window_shown
+e2e_wait_vorn
+e2e_activate Perseus-Vorn
 xdotool type --delay 30 7100.5
 xdotool key Return
 e2e_wait_for 15 "the receiver to be tuned" e2e_log_has $'\ttuned\t7100.5$'

@@ -46,9 +46,12 @@
 #   e2e_active_window             the handle of the foreground window
 #   e2e_focus_window              the handle of the control with the keyboard focus
 #   e2e_screenshot NAME           the screen as NAME.png in $E2E_SHOTS (when set)
+#   e2e_windows_awk ARGS...       awk -F'\t' ARGS over the whole window list
+#   e2e_window_listed REGEX       whether a line of the window list matches
 #   e2e_start_vorn [DIR [ARGS]]   Vorn.exe as program "vorn", in DIR (default
 #                                 $E2E_TMP/vorn, created) as its working directory
 #   e2e_vorn_shown                whether Vorn's main window is visible
+#   e2e_vorn_hidden               whether it is not (and the list was read)
 #   e2e_wait_vorn_ready [KEY]     waits until Vorn, hidden in the tray, holds its
 #                                 hotkey (virtual key KEY, default 109)
 #   e2e_show_vorn [XKEY]          presses the hotkey (X key name, default
@@ -74,19 +77,84 @@
 #   e2e_fail MESSAGE              fails the scenario
 #
 # EXE is a path or the bare file name of a program built in $VORN_BUILD.
+#
+# A scenario that ends early always says why: e2e_fail's message, or for a
+# command that failed under set -e, the command with its file and line (ERR
+# trap, inherited by functions and subshells through set -E). The first such
+# report adds the stand-in's last log lines and a screenshot in $E2E_TMP.
+#
+# What the harness takes from the system is listed in system-files.txt beside
+# this file; e2e_setup checks it is all there.
 
-set -euo pipefail
+set -eEuo pipefail
 
 E2E_WINE_LOADER=/usr/lib/wine/wine64
 E2E_WINESERVER=/usr/lib/wine/wineserver
+E2E_SYSTEM_FILES=${E2E_SYSTEM_FILES:-"$(dirname "${BASH_SOURCE[0]}")/system-files.txt"}
 
-e2e_fail() {
-  echo "FAIL: $*" >&2
-  if [[ -n ${E2E_TMP:-} && -f ${E2E_RECEIVER_LOG:-/nonexistent} ]]; then
+# Once per scenario: the stand-in's last log lines and a screenshot.
+e2e__report_end() {
+  [[ -n ${E2E_TMP:-} && -d $E2E_TMP ]] || return 0
+  mkdir "$E2E_TMP/reported" 2>/dev/null || return 0
+  if [[ -f ${E2E_RECEIVER_LOG:-} ]]; then
     echo "--- receiver log (last 20 lines) ---" >&2
     tail -n 20 "$E2E_RECEIVER_LOG" >&2
   fi
+  if [[ -n ${DISPLAY:-} ]] &&
+    timeout 20 /usr/bin/import -window root "$E2E_TMP/failure.png" 2>/dev/null; then
+    echo "screenshot: $E2E_TMP/failure.png" >&2
+  fi
+}
+
+e2e_fail() {
+  echo "FAIL: $*" >&2
+  e2e__report_end
   exit 1
+}
+
+# Only the scenario's own shell reports: a failure in a subshell (a pipeline's
+# part, a substitution) reaches it as that command's status, and one that does
+# not (a process substitution's writer cut off by its reader) ends nothing.
+# Of a pipeline, BASH_COMMAND is the last part; the statuses show which failed.
+e2e__on_error() {
+  local status=$1 statuses=$2 i where=""
+  [[ $BASHPID == "$$" && $- == *e* ]] || return 0
+  for ((i = 1; i < ${#FUNCNAME[@]}; i++)); do
+    where+="${where:+, called from }${BASH_SOURCE[i]##*/}:${BASH_LINENO[i - 1]}"
+    [[ ${FUNCNAME[i]} == main || ${FUNCNAME[i]} == source ]] || where+=" (${FUNCNAME[i]})"
+  done
+  [[ $statuses == *' '* ]] && status+=" (pipeline: $statuses)"
+  echo "ERR: status $status from: $BASH_COMMAND" >&2
+  echo "  at $where" >&2
+  e2e__report_end
+}
+trap 'e2e__on_error $? "${PIPESTATUS[*]}"' ERR
+
+# The entries of system-files.txt: ENTRY PACKAGE, one pair a line.
+e2e__system_entries() {
+  local entry package
+  while read -r entry package _; do
+    [[ -z $entry || $entry == \#* ]] && continue
+    printf '%s %s\n' "$entry" "$package"
+  done <"$E2E_SYSTEM_FILES"
+}
+
+# Where an entry of system-files.txt is on this system: an absolute path as it
+# is, a program from PATH, a Perl module (Name::Space) where Perl finds it.
+e2e__system_path() {
+  case $1 in
+    /*) [[ -e $1 ]] && printf '%s' "$1" ;;
+    *::*) perl -M"$1" -e '(my $f = shift) =~ s{::}{/}g; print $INC{"$f.pm"}' "$1" 2>/dev/null ;;
+    *) type -P "$1" ;;
+  esac
+}
+
+e2e__check_system() {
+  local entries entry package
+  entries=$(e2e__system_entries)
+  while read -r entry package; do
+    e2e__system_path "$entry" >/dev/null || e2e_fail "missing $entry: install Debian package $package"
+  done <<<"$entries"
 }
 
 e2e_winpath() {
@@ -174,6 +242,11 @@ e2e__prepare_prefix() {
 e2e__teardown() {
   local status=$?
   set +e
+  trap - ERR
+  if ((status != 0)) && [[ ! -d $E2E_TMP/reported ]]; then
+    echo "FAIL: the scenario ended with status $status" >&2
+    e2e__report_end
+  fi
   local pid
   for pid in "${E2E_PIDS[@]}"; do kill "$pid" 2>/dev/null; done
   if [[ -n ${WINEPREFIX:-} ]]; then
@@ -194,15 +267,18 @@ e2e__teardown() {
   exit "$status"
 }
 
+e2e__stopped() {
+  echo "FAIL: stopped by SIG$1 (ctest's timeout sends TERM)" >&2
+  e2e__report_end
+  exit "$2"
+}
+
 e2e_setup() {
   [[ -n ${VORN_BUILD:-} ]] || {
     echo "FAIL: VORN_BUILD is not set" >&2
     exit 1
   }
-  local tool
-  for tool in "$E2E_WINE_LOADER" "$E2E_WINESERVER" "$(command -v Xvfb || true)"; do
-    [[ -n $tool && -x $tool ]] || e2e_fail "missing $tool (packages wine64 and xvfb)"
-  done
+  e2e__check_system
   mkdir -p "$VORN_BUILD/e2e-tmp"
   E2E_TMP=$(mktemp -d "$VORN_BUILD/e2e-tmp/$(basename "$0" .sh).XXXXXX")
   E2E_RECEIVER_LOG="$E2E_TMP/receiver.log"
@@ -210,7 +286,8 @@ e2e_setup() {
   declare -gA E2E_PID_OF=()
   E2E_XVFB_PID=
   trap e2e__teardown EXIT
-  trap 'exit 130' INT TERM
+  trap 'e2e__stopped INT 130' INT
+  trap 'e2e__stopped TERM 143' TERM
   e2e__lock_prefix
   e2e__start_display
   e2e__prepare_prefix
@@ -375,6 +452,20 @@ e2e_wintree() {
   e2e_wine wintree.exe "$@"
 }
 
+# The window list is taken whole before it is read, so that a failed listing
+# is a failure rather than a list without the window looked for.
+e2e_windows_awk() {
+  local windows
+  windows=$(e2e_wintree list) || return
+  awk -F'\t' "$@" <<<"$windows"
+}
+
+e2e_window_listed() {
+  local windows
+  windows=$(e2e_wintree list) || return
+  grep -qE -- "$1" <<<"$windows"
+}
+
 e2e__gone() { ! kill -0 "$1" 2>/dev/null; }
 
 e2e_wait_exit() {
@@ -392,7 +483,7 @@ e2e_wait_exit() {
 # Message boxes are dialogs of class #32770; their text is the one static
 # control with a text (the icon is a static control without one).
 e2e_box_text() {
-  e2e_wintree list | awk -F'\t' -v title="$1" '
+  e2e_windows_awk -v title="$1" '
     /^0x/ { inside = ($2 == "visible" && $3 == "#32770" && $4 == title); next }
     inside && $3 == "Static" && $4 != "" { print $4; exit }'
 }
@@ -408,7 +499,7 @@ e2e_expect_box() {
 
 e2e_child() {
   local handle
-  handle=$(e2e_wintree list | awk -F'\t' -v title="$1" -v class="$2" -v n="${3:-1}" '
+  handle=$(e2e_windows_awk -v title="$1" -v class="$2" -v n="${3:-1}" '
     /^0x/ { inside = ($2 == "visible" && $4 == title); next }
     inside && $3 == class && ++seen == n { sub(/^ +/, "", $1); print $1; exit }')
   [[ -n $handle ]] || e2e_fail "no control $2 number ${3:-1} in a window \"$1\""
@@ -416,7 +507,7 @@ e2e_child() {
 }
 
 e2e_text_of() {
-  e2e_wintree list | awk -F'\t' -v handle="$1" '{ h = $1; sub(/^ +/, "", h) } h == handle { print $4; exit }'
+  e2e_windows_awk -v handle="$1" '{ h = $1; sub(/^ +/, "", h) } h == handle { print $4; exit }'
 }
 
 e2e_has_text() {
@@ -461,7 +552,16 @@ e2e__is_active() {
 }
 
 e2e__top_level() {
-  e2e_wintree list | awk -F'\t' -v title="$1" '/^0x/ && $2 == "visible" && $4 == title { print $1; exit }'
+  e2e_windows_awk -v title="$1" '/^0x/ && $2 == "visible" && $4 == title { print $1; exit }'
+}
+
+# Wine shows a window to its programs at once, but maps its X window a moment
+# later, in the showing program's own time; xdotool finds it only then, and
+# says so only by its exit status. The first one found is in $E2E_X_WINDOW.
+e2e__x_window() {
+  local ids
+  ids=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null) || return
+  E2E_X_WINDOW=${ids%%$'\n'*}
 }
 
 # Wine reports hotkeys only while one of its windows has the X focus, and
@@ -469,13 +569,12 @@ e2e__top_level() {
 # other, so both are set. (A click on the caption bar would do too, but may
 # leave Wine in its window-moving loop.)
 e2e_activate() {
-  local handle id
+  local handle
   handle=$(e2e__top_level "$1")
   [[ -n $handle ]] || e2e_fail "no visible window \"$1\" to activate"
   e2e_wintree activate "$handle"
-  id=$(xdotool search --onlyvisible --name "^$1\$" | head -n 1)
-  [[ -n $id ]] || e2e_fail "no X window for \"$1\""
-  xdotool windowfocus --sync "$id"
+  e2e_wait_for 20 "an X window \"$1\"" e2e__x_window "$1"
+  xdotool windowfocus --sync "$E2E_X_WINDOW"
   e2e_wait_for 20 "\"$1\" to become the active window" e2e__is_active "$handle"
 }
 
@@ -494,8 +593,17 @@ e2e_start_vorn() {
   popd >/dev/null
 }
 
+e2e__vorn_line=$'^0x[0-9a-f]+\tvisible\tVornForm\tPerseus-Vorn$'
+
 e2e_vorn_shown() {
-  e2e_wintree list | grep -qE $'^0x[0-9a-f]+\tvisible\tVornForm\tPerseus-Vorn$'
+  e2e_window_listed "$e2e__vorn_line"
+}
+
+# Not simply "! e2e_vorn_shown", which a failed listing would also satisfy.
+e2e_vorn_hidden() {
+  local windows
+  windows=$(e2e_wintree list) || return
+  ! grep -qE -- "$e2e__vorn_line" <<<"$windows"
 }
 
 e2e_wait_vorn_ready() {
@@ -511,6 +619,7 @@ e2e_show_vorn() {
   e2e_wait_for 30 "Vorn's main window to show" e2e_vorn_shown
 }
 
+# shellcheck disable=SC2120  # the keys are optional
 e2e_wait_vorn() {
   e2e_wait_vorn_ready "${1:-109}"
   e2e_show_vorn "${2:-KP_Subtract}"

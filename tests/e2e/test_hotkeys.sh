@@ -12,7 +12,7 @@ tab=$'\t'
 # The third field of the first log line whose first two fields are $2 and $3.
 field() { awk -F'\t' -v a="$2" -v b="$3" '$1 == a && $2 == b { print $3; exit }' "$1"; }
 has_line() { grep -qxF -- "$2" "$1" 2>/dev/null; }
-window_of() { xdotool search --name "^hotkey-probe $1\$" | head -n 1; }
+window_of() { xdotool search --onlyvisible --name "^hotkey-probe $1\$" | head -n 1; }
 has_window() { [[ -n $(window_of "$1") ]]; }
 is_active() { [[ $(grep -xE 'active|inactive' "$1" | tail -n 1) == active ]]; }
 

@@ -32,7 +32,7 @@ tree_of() {
     /^0x/ { inside = ($3 "\t" $4 == head) }
     inside { sub(/0x[0-9a-f]+\t/, ""); print }'
 }
-x_window() { xdotool search --name "^$1\$" 2>/dev/null | head -n 1; }
+x_window() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1; }
 has_x_window() { [[ -n $(x_window "$1") ]]; }
 focused_on() { [[ $(xdotool getwindowfocus 2>/dev/null) == "$(x_window "$1")" ]]; }
 # Wine gives typed keys to the window that has the X focus.

@@ -29,8 +29,7 @@ keyed() {
   done
   printf '%sclick Frequency kHz\ntuned %s' "$out" "${text//,/.}"
 }
-state_of() { e2e_wintree list | awk -F'\t' -v h="$1" '{ x = $1; sub(/^ +/, "", x) } x == h { print $2; exit }'; }
-vorn_hidden() { ! e2e_vorn_shown; }
+state_of() { e2e_windows_awk -v h="$1" '{ x = $1; sub(/^ +/, "", x) } x == h { print $2; exit }'; }
 has_text() { [[ $(e2e_text_of "$1") == "$2" ]]; }
 vorn_up_with_edit1() {
   e2e_vorn_shown && [[ $(e2e_wintree focus) == "$vorn"$'\t'"$edit1" ]]
@@ -78,7 +77,7 @@ e2e_vorn_shown || e2e_fail "the window hid without AutoHide"
 # --- The hotkey hides the active window and brings it back from the receiver.
 e2e_activate Perseus-Vorn
 xdotool key KP_Subtract
-e2e_wait_for 20 "the hotkey to hide the active window" vorn_hidden
+e2e_wait_for 20 "the hotkey to hide the active window" e2e_vorn_hidden
 hotkey_from_receiver KP_Subtract
 before=$(event_count)
 xdotool type --delay 20 9650
@@ -92,17 +91,17 @@ e2e_expect_eq "the first button of the window" AutoHide "$(e2e_text_of "$autohid
 e2e_activate Perseus-Vorn
 e2e_click "$autohide" 8 8
 xdotool key KP_Subtract
-e2e_wait_for 20 "the hotkey to hide the window" vorn_hidden
+e2e_wait_for 20 "the hotkey to hide the window" e2e_vorn_hidden
 hotkey_from_receiver KP_Subtract
 xdotool type --delay 20 6070
 xdotool key Return
 e2e_wait_for 20 "tuned 6070" e2e_log_has $'\ttuned\t6070$'
-e2e_wait_for 20 "AutoHide to hide the window" vorn_hidden
+e2e_wait_for 20 "AutoHide to hide the window" e2e_vorn_hidden
 
 # --- Capture a new hotkey: Esc first keeps the old one.
 hotkey_from_receiver KP_Subtract
 list_view=$(e2e_child Perseus-Vorn SysListView32)
-label1=$(e2e_wintree list | awk -F'\t' '$4 == "Hit key to set as new" { sub(/^ +/, "", $1); print $1; exit }')
+label1=$(e2e_windows_awk '$4 == "Hit key to set as new" { sub(/^ +/, "", $1); print $1; exit }')
 e2e_vorn_menu Hotkey/Change
 capturing() { [[ $(state_of "$label1") == visible && $(state_of "$list_view") == hidden ]]; }
 e2e_wait_for 20 "the capture labels to replace the list" capturing
@@ -128,7 +127,7 @@ e2e_wait_for 20 "the list to come back after F9" listing
 # F9 now toggles Vorn; the numeric keypad minus no longer does.
 e2e_activate Perseus-Vorn
 xdotool key F9
-e2e_wait_for 20 "F9 to hide the active window" vorn_hidden
+e2e_wait_for 20 "F9 to hide the active window" e2e_vorn_hidden
 e2e_activate Perseus
 xdotool key KP_Subtract F9
 e2e_wait_for 20 "F9 to bring Vorn up" vorn_up_with_edit1
@@ -137,7 +136,7 @@ xdotool type --delay 20 7100
 xdotool key Return
 e2e_wait_for 20 "tuned 7100" e2e_log_has $'\ttuned\t7100$'
 e2e_expect_eq "the presses after F9" "$(keyed 7100)" "$(events_after "$before")"
-e2e_wait_for 20 "AutoHide to hide the window" vorn_hidden
+e2e_wait_for 20 "AutoHide to hide the window" e2e_vorn_hidden
 
 # --- Close: Cancel keeps Vorn running; Yes keeps the new hotkey.
 hotkey_from_receiver F9
