@@ -20,7 +20,7 @@ rows=${2:-100000}
 e2e_setup
 big="$E2E_TMP/big" small="$E2E_TMP/small"
 mkdir -p "$big" "$small"
-cp "$VORN_SOURCE/scripts/demo/Vorn.ini" "$VORN_SOURCE/scripts/demo/Stations.txt" "$small/"
+e2e_demo_settings "$small"
 sed 's/^Default=.*/Default=Big.txt/' "$VORN_SOURCE/scripts/demo/Vorn.ini" >"$big/Vorn.ini"
 awk -v n="$rows" 'BEGIN {
   split("AM SAM CW RTTY LSB USB FM DRM USER", demod, " ")

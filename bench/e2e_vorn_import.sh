@@ -16,7 +16,7 @@ lines=${2:-10000}
 e2e_setup
 dir="$E2E_TMP/vorn"
 mkdir -p "$dir"
-cp "$VORN_SOURCE/scripts/demo/Vorn.ini" "$VORN_SOURCE/scripts/demo/Stations.txt" "$dir/"
+e2e_demo_settings "$dir"
 schedule() {
   awk -v n="$1" 'BEGIN {
     print "kHz:75;Time(UTC):93;Days:59;ITU:49;Station:201;Lng:49;Target:62;Remarks:135;P:35;Start:60;Stop:60;\r"

@@ -65,6 +65,7 @@
 #   e2e_watch COMMAND             sends one command to it, prints its reply
 #   e2e_median                    the median of the numbers on stdin
 #   e2e_report_ms LABEL US...     a report line: median, least and greatest, in ms
+#   e2e_demo_settings DIR         the demo's Vorn.ini and Stations.txt in DIR (created)
 #   e2e_vorn_menu ITEM            chooses an item of Vorn's main menu with the
 #                                 keyboard ("Close", "Stations/Load List")
 #   e2e_set_dpi DPI               the screen's DPI for the programs started after it
@@ -582,6 +583,11 @@ e2e_screenshot() {
   [[ -n ${E2E_SHOTS:-} ]] || return 0
   mkdir -p "$E2E_SHOTS"
   /usr/bin/import -window root "$E2E_SHOTS/$1.png"
+}
+
+e2e_demo_settings() {
+  mkdir -p "$1"
+  cp "$VORN_SOURCE/scripts/demo/Vorn.ini" "$VORN_SOURCE/scripts/demo/Stations.txt" "$1/"
 }
 
 e2e_start_vorn() {

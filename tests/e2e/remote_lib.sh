@@ -17,7 +17,7 @@ declare -gA REMOTE_FD=()
 trap '' PIPE
 
 remote_ini() {
-  cp "$VORN_SOURCE/scripts/demo/Vorn.ini" "$VORN_SOURCE/scripts/demo/Stations.txt" "$1/"
+  e2e_demo_settings "$1"
   printf '[Remote]\r\nEnabled=1\r\n' >>"$1/Vorn.ini"
 }
 

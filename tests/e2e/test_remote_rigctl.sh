@@ -6,11 +6,10 @@
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/remote_lib.sh"
 e2e_setup
-command -v rigctl >/dev/null || e2e_fail "missing rigctl (package libhamlib-utils)"
 
 dir="$E2E_TMP/vorn"
 mkdir -p "$dir"
-cp "$VORN_SOURCE/scripts/demo/Vorn.ini" "$VORN_SOURCE/scripts/demo/Stations.txt" "$dir/"
+e2e_demo_settings "$dir"
 e2e_start_receiver
 
 # --- Off by default: with the settings in place, nothing listens.

@@ -9,7 +9,7 @@ e2e_setup
 
 dir="$E2E_TMP/vorn"
 mkdir -p "$dir"
-cp "$VORN_SOURCE/scripts/demo/Vorn.ini" "$VORN_SOURCE/scripts/demo/Stations.txt" "$dir/"
+e2e_demo_settings "$dir"
 
 e2e_start_receiver
 e2e_start_vorn "$dir"

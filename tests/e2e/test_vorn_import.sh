@@ -11,7 +11,7 @@ e2e_setup
 dir="$E2E_TMP/vorn"
 lists="$E2E_TMP/lists"
 mkdir -p "$dir" "$lists"
-cp "$VORN_SOURCE/scripts/demo/Vorn.ini" "$VORN_SOURCE/scripts/demo/Stations.txt" "$dir/"
+e2e_demo_settings "$dir"
 # On air all day every day; on irregular days, so never "on air now"; unreadable.
 printf '%s\r\n' \
   'kHz:75;Time(UTC):93;Days:59;ITU:49;Station:201;Lng:49;Target:62;Remarks:135;P:35;Start:60;Stop:60;' \

@@ -11,7 +11,7 @@ e2e_setup
 dir="$E2E_TMP/vorn"
 lists="$E2E_TMP/lists"
 mkdir -p "$dir" "$lists"
-cp "$VORN_SOURCE/scripts/demo/Vorn.ini" "$VORN_SOURCE/scripts/demo/Stations.txt" "$dir/"
+e2e_demo_settings "$dir"
 printf '%s\r\n' '     7100; 1.6;  LSB; "Ham band"' '     9650;  12;   AM; "Evening news"' \
   '    14100; 0.8;   CW; "Beacon"' >"$lists/Band.txt"
 # A list of the same name where Vorn starts: the one chosen must be the one read.
