@@ -35,17 +35,17 @@ class CheckingRig : public vorn::RigControl {
   vorn::TunedState tuned_;
 };
 
-// Every result the answers carry is 0 or negative. A result ends its line;
-// what comes before it on the line may echo the request.
+// Every result line carries 0 or a negative number. Only lines that begin
+// with a result are read: elsewhere "RPRT" may be an echoed argument.
 void CheckResults(const std::string& answers) {
   std::size_t line = 0;
   for (std::size_t end = answers.find('\n'); end != std::string::npos;
        line = end + 1, end = answers.find('\n', line)) {
     const std::string_view text(answers.data() + line, end - line);
-    const std::size_t result = text.rfind("RPRT ");
-    if (result == std::string_view::npos) continue;
-    const std::string_view code = text.substr(result + 5);
-    Check(code == "0" || (code.size() > 1 && code[0] == '-'));
+    if (!text.starts_with("RPRT ")) continue;
+    const std::string_view code = text.substr(5);
+    Check(code == "0" || (code.size() > 1 && code[0] == '-' &&
+                          code.find_first_not_of("0123456789", 1) == std::string_view::npos));
   }
 }
 
