@@ -17,7 +17,6 @@ round_trips=${2:-1000}
 
 e2e_setup
 dir="$E2E_TMP/vorn"
-mkdir -p "$dir"
 remote_ini "$dir"
 e2e_start_receiver
 e2e_start_probe

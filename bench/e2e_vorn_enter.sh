@@ -13,7 +13,6 @@ runs=${1:-50}
 
 e2e_setup
 dir="$E2E_TMP/vorn"
-mkdir -p "$dir"
 e2e_demo_settings "$dir"
 e2e_start_receiver
 e2e_start_watch

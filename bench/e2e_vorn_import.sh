@@ -15,7 +15,6 @@ lines=${2:-10000}
 
 e2e_setup
 dir="$E2E_TMP/vorn"
-mkdir -p "$dir"
 e2e_demo_settings "$dir"
 schedule() {
   awk -v n="$1" 'BEGIN {

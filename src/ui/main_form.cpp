@@ -41,7 +41,10 @@ TForm1::TForm1(MainFormServices services)
   FormCreate();
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() {
+  // The find box's window is owned by the form's: it goes first.
+  FindBox.reset();
+}
 
 void TForm1::BuildWindow() {
   form_ = services_.toolkit.CreateForm();
@@ -64,7 +67,6 @@ void TForm1::BuildWindow() {
   LV->OnClick = [this] { LVClick(); };
   LV->OnKeyDown = [this](VirtualKey key) { LVKeyDown(key); };
   LV->OnKeyUp = [this](VirtualKey key) { LVKeyUp(key); };
-  FindBox = std::make_unique<TFindBox>(services_.toolkit, *form_, *LV);
 
   Label1 = &form_->AddLabel({11, 80}, "Hit key to set as new");
   Label1->SetBoldFont(-13);
@@ -136,11 +138,13 @@ void TForm1::Info1Click() {
 }
 
 void TForm1::HideForm() {
-  FindBox->Hide();
+  if (FindBox) FindBox->Hide();
   form_->Hide();
 }
 
 void TForm1::Find1Click() {
+  // Made when first asked for, so that the start does not pay for it.
+  if (!FindBox) FindBox = std::make_unique<TFindBox>(services_.toolkit, *form_, *LV);
   FindBox->Open();
 }
 

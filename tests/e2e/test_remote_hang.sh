@@ -7,7 +7,6 @@ source "$(dirname "$0")/remote_lib.sh"
 e2e_setup
 
 dir="$E2E_TMP/vorn"
-mkdir -p "$dir"
 remote_ini "$dir"
 e2e_start_receiver --hang-ms 8000
 e2e_start_vorn "$dir"

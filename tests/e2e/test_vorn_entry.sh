@@ -8,7 +8,6 @@ source "$(dirname "$0")/lib.sh"
 e2e_setup
 
 dir="$E2E_TMP/vorn"
-mkdir -p "$dir"
 e2e_demo_settings "$dir"
 
 e2e_start_receiver

@@ -10,7 +10,7 @@ e2e_setup
 
 dir="$E2E_TMP/vorn"
 lists="$E2E_TMP/lists"
-mkdir -p "$dir" "$lists"
+mkdir -p "$lists"
 e2e_demo_settings "$dir"
 # On air all day every day; on irregular days, so never "on air now"; unreadable.
 printf '%s\r\n' \

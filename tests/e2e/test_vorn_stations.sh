@@ -10,7 +10,7 @@ e2e_setup
 
 dir="$E2E_TMP/vorn"
 lists="$E2E_TMP/lists"
-mkdir -p "$dir" "$lists"
+mkdir -p "$lists"
 e2e_demo_settings "$dir"
 printf '%s\r\n' '     7100; 1.6;  LSB; "Ham band"' '     9650;  12;   AM; "Evening news"' \
   '    14100; 0.8;   CW; "Beacon"' >"$lists/Band.txt"
