@@ -73,6 +73,11 @@ xdotool type --delay 20 5955
 e2e_wait_for 10 "Edit1 to hold 5955" e2e_has_text "$edit1" 5955
 e2e_click "$edit1" 20 10 2
 e2e_wait_for 20 "the entry dialog" entry_dialog_shown
+# Shown, the dialog belongs to the main window and stays above it; hidden, it
+# does not, so that showing and raising the main window leave it alone.
+entry_dialog=$(e2e__top_level "Add to List")
+main_window=$(e2e__top_level Perseus-Vorn)
+e2e_expect_eq "the shown entry dialog's owner" "$main_window" "$(e2e_wintree owner "$entry_dialog")"
 frequency_field=$(e2e_child "Add to List" Edit 1)
 e2e_wait_for 10 "the dialog to be prefilled" e2e_has_text "$frequency_field" 5955
 e2e_expect_eq "the prefilled bandwidth" "50 kHz" "$(e2e_text_of "$(e2e_child "Add to List" ComboBox 1)")"
@@ -87,6 +92,8 @@ xdotool type --delay 20 'New Station'
 e2e_wait_for 10 "the name to be typed" e2e_has_text "$(e2e_child "Add to List" Edit 4)" 'New Station'
 xdotool key Return
 e2e_wait_for 20 "the entry dialog to close" entry_dialog_hidden
+[[ $(e2e_wintree owner "$entry_dialog") != "$main_window" ]] ||
+  e2e_fail "the hidden entry dialog still belongs to the main window"
 
 click_row1_tunes 7100 LSB 1.6kHz
 expect_key_tunes End 5955 USB '3 kHz'

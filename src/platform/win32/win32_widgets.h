@@ -511,10 +511,15 @@ Rect WindowBounds(HWND window);
 void TakeSuggestedRect(HWND window, LPARAM lparam);
 
 // Caption, bounds, DPI and visibility of a window that a form owns.
+//
+// The form owns it only while it is shown: a hidden window that the form owned
+// would still be moved along with the form in the z-order at every show and
+// raise of the form, which is the hotkey's path. Hidden, the application's
+// utility window owns it.
 template <class Base>
 class OwnedWindowImpl : public ContainerImpl<Base>, public WindowObject {
  public:
-  explicit OwnedWindowImpl(Win32Application& app) : WindowObject(app) {}
+  OwnedWindowImpl(Win32Application& app, HWND owner) : WindowObject(app), owner_(owner) {}
 
   std::string Caption() const override { return WindowText(hwnd_); }
   void SetCaption(const std::string& caption) override { SetWindowTextA(hwnd_, caption.c_str()); }
@@ -538,8 +543,16 @@ class OwnedWindowImpl : public ContainerImpl<Base>, public WindowObject {
     // Our own moves take the screen's pixels as given, whatever DPI they land on.
     if (!placing_) TakeSuggestedRect(hwnd_, lparam);
   }
+  // Before the window shows, and after it has hidden.
+  void JoinOwner() { SetOwner(owner_); }
+  void LeaveOwner() { SetOwner(app_.UtilityWindow()); }
+
+  HWND owner_;
 
  private:
+  void SetOwner(HWND owner) {
+    SetWindowLongPtrA(hwnd_, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
+  }
   bool placing_ = false;
 };
 
@@ -555,7 +568,6 @@ class DialogImpl : public OwnedWindowImpl<Dialog> {
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
 
  private:
-  HWND owner_;
   ContainerChildren children_;
   ModalResult result_ = ModalResult::None;
 };
@@ -566,7 +578,7 @@ class ToolWindowImpl : public OwnedWindowImpl<ToolWindow> {
   ~ToolWindowImpl() override;
 
   void Show() override;
-  void Hide() override { ShowWindow(hwnd_, SW_HIDE); }
+  void Hide() override;
 
  protected:
   ContainerChildren& Children() override { return children_; }

@@ -381,7 +381,9 @@ void FormImpl::Hide() {
 
 void FormImpl::BringToFront() {
   if (!IsWindowVisible(hwnd_)) return;
-  SetForegroundWindow(hwnd_);
+  // Becoming the foreground window puts it on top as well; raising it once
+  // more would only cost a round of moves for it and its owned windows.
+  if (SetForegroundWindow(hwnd_) && GetForegroundWindow() == hwnd_) return;
   BringWindowToTop(hwnd_);
 }
 
@@ -503,9 +505,10 @@ LRESULT FormImpl::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
 // ---- dialogs ----
 
 DialogImpl::DialogImpl(Win32Application& app, HWND owner)
-    : OwnedWindowImpl(app), owner_(owner), children_(app, *this) {
+    : OwnedWindowImpl(app, owner), children_(app, *this) {
   CreateOwn(kDialogClass, WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT,
-            WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, {0, 0, 200, 200}, owner);
+            WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, {0, 0, 200, 200},
+            app.UtilityWindow());
 }
 
 DialogImpl::~DialogImpl() {
@@ -517,6 +520,7 @@ ModalResult DialogImpl::ShowModal() {
   result_ = ModalResult::None;
   const bool owner_enabled = owner_ && IsWindowEnabled(owner_);
   if (owner_enabled) EnableWindow(owner_, FALSE);
+  JoinOwner();
   ShowWindow(hwnd_, SW_SHOW);
   SetForegroundWindow(hwnd_);
   if (HWND first = FirstTabStop(hwnd_)) {
@@ -541,6 +545,7 @@ ModalResult DialogImpl::ShowModal() {
   // The owner is enabled before the dialog hides, so that it gets the activation.
   if (owner_enabled) EnableWindow(owner_, TRUE);
   ShowWindow(hwnd_, SW_HIDE);
+  LeaveOwner();
   return result_;
 }
 
@@ -578,9 +583,10 @@ namespace vorn::win32 {
 // ---- tool windows ----
 
 ToolWindowImpl::ToolWindowImpl(Win32Application& app, HWND owner)
-    : OwnedWindowImpl(app), children_(app, *this) {
+    : OwnedWindowImpl(app, owner), children_(app, *this) {
   CreateOwn(kDialogClass, WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT,
-            WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, {0, 0, 200, 80}, owner);
+            WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, {0, 0, 200, 80},
+            app.UtilityWindow());
 }
 
 ToolWindowImpl::~ToolWindowImpl() {
@@ -588,9 +594,15 @@ ToolWindowImpl::~ToolWindowImpl() {
 }
 
 void ToolWindowImpl::Show() {
+  JoinOwner();
   ShowWindow(hwnd_, SW_SHOW);
   SetForegroundWindow(hwnd_);
   if (HWND first = FirstTabStop(hwnd_)) ::SetFocus(first);
+}
+
+void ToolWindowImpl::Hide() {
+  ShowWindow(hwnd_, SW_HIDE);
+  LeaveOwner();
 }
 
 LRESULT ToolWindowImpl::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {

@@ -17,6 +17,8 @@
 //   wintree.exe focus
 //     the foreground window and the window with the keyboard focus in its
 //     thread, as handles ("0x00000000" for none), separated by a tab.
+//   wintree.exe owner <handle>
+//     the window's owner, as a handle ("0x00000000" for none).
 //   wintree.exe send <handle> <message> <wparam> <lparam>
 //     sends the message (numbers in C notation) and prints the window's
 //     answer; exit status 1 when it gave none within 10 s.
@@ -136,6 +138,21 @@ int Activate(const std::string& handle) {
   return 0;
 }
 
+void PrintHandle(HWND window) {
+  std::printf("0x%08llx", static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(window)));
+}
+
+int PrintOwner(const char* handle) {
+  HWND window = reinterpret_cast<HWND>(static_cast<UINT_PTR>(std::strtoull(handle, nullptr, 0)));
+  if (!IsWindow(window)) {
+    std::fprintf(stderr, "wintree: no window %s\n", handle);
+    return 1;
+  }
+  PrintHandle(GetWindow(window, GW_OWNER));
+  std::printf("\n");
+  return 0;
+}
+
 int PrintFocus() {
   HWND foreground = GetForegroundWindow();
   GUITHREADINFO info{};
@@ -143,9 +160,10 @@ int PrintFocus() {
   HWND focus = nullptr;
   if (foreground && GetGUIThreadInfo(GetWindowThreadProcessId(foreground, nullptr), &info))
     focus = info.hwndFocus;
-  std::printf("0x%08llx\t0x%08llx\n",
-              static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(foreground)),
-              static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(focus)));
+  PrintHandle(foreground);
+  std::printf("\t");
+  PrintHandle(focus);
+  std::printf("\n");
   return 0;
 }
 
@@ -200,6 +218,7 @@ int main(int argc, char** argv) {
   if (command == "rect" && argc == 3) return PrintRect(argv[2]);
   if (command == "activate" && argc == 3) return Activate(argv[2]);
   if (command == "focus" && argc == 2) return PrintFocus();
+  if (command == "owner" && argc == 3) return PrintOwner(argv[2]);
   if (command == "send" && argc == 6) return Send(argv + 2);
   // Whether a global atom exists, e.g. the one a program's hotkey registration holds.
   if (command == "atom" && argc == 3) return GlobalFindAtomA(argv[2]) ? 0 : 1;
@@ -209,6 +228,7 @@ int main(int argc, char** argv) {
                "       wintree.exe rect <handle>\n"
                "       wintree.exe activate <handle>\n"
                "       wintree.exe focus\n"
+               "       wintree.exe owner <handle>\n"
                "       wintree.exe send <handle> <message> <wparam> <lparam>\n"
                "       wintree.exe atom <name>\n");
   return 2;
