@@ -3,8 +3,10 @@
 # (CLOCK_MONOTONIC_RAW) to its first visible window (seen by window-watch.exe
 # through Wine's performance counter, the same clock): for Vorn.exe (with the
 # demo settings and list, against the stand-in), which starts hidden, its icon
-# in Wine's system tray; alternately in the same run, for trivial-window.exe,
-# a bare Win32 window. Median over N runs each (default 20).
+# in Wine's system tray; in turn in the same run, for trivial-window.exe, a
+# bare Win32 window, and for start-floor.exe, the windows Vorn makes before
+# its icon and the icon, in plain Win32 calls. Median over N runs each
+# (default 20), and Vorn's median against each of the other two.
 #
 # A build of the windows-trace preset also reports each program's steps: the
 # time from the previous trace point (the first from the start) to each one.
@@ -49,10 +51,12 @@ time_start() {
   [[ $(e2e_watch "hidden"$'\t'"$class"$'\t'"$title") =~ ^[0-9]+$ ]] || e2e_fail "$exe did not go"
 }
 
-vorn=() trivial=()
+vorn=() trivial=() floor=()
 for ((run = 0; run < runs; run++)); do
   time_start trivial TrivialWindow Trivial trivial-window.exe
   trivial+=("$elapsed")
+  time_start floor __winex11_tray_icon "" start-floor.exe
+  floor+=("$elapsed")
   pushd "$dir" >/dev/null || e2e_fail "no folder $dir"
   time_start vorn __winex11_tray_icon "" Vorn.exe
   vorn+=("$elapsed")
@@ -62,6 +66,11 @@ done
 echo "Start to the first visible window under Wine (Vorn: its tray icon), $runs runs each (milliseconds, median; min..max):"
 e2e_report_ms vorn "${vorn[@]}"
 e2e_report_ms trivial "${trivial[@]}"
+e2e_report_ms "start floor" "${floor[@]}"
+median_of() { printf '%s\n' "$@" | e2e_median; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
+echo "  vorn / trivial: $(ratio "$(median_of "${vorn[@]}")" "$(median_of "${trivial[@]}")")," \
+  "vorn / start floor: $(ratio "$(median_of "${vorn[@]}")" "$(median_of "${floor[@]}")")"
 if ((${#steps[@]} > 0)); then
   echo "Steps (milliseconds from the previous trace point, median; min..max):"
   for step in "${steps[@]}"; do

@@ -6,10 +6,13 @@
 
 namespace vorn {
 
+struct Winsock;
+
 // Winsock sockets whose events are posted to a window (WSAAsyncSelect).
+// Winsock is loaded and started by the first Listen.
 class Win32StreamSockets : public StreamSockets {
  public:
-  Win32StreamSockets();
+  Win32StreamSockets() = default;
   ~Win32StreamSockets() override;
 
   Win32StreamSockets(const Win32StreamSockets&) = delete;
@@ -28,7 +31,8 @@ class Win32StreamSockets : public StreamSockets {
     std::uint32_t message;
   };
 
-  bool started_ = false;
+  // Set once Winsock has started.
+  const Winsock* started_ = nullptr;
   std::map<SocketHandle, Target> listeners_;
 };
 
