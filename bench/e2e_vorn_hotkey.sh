@@ -108,9 +108,6 @@ done
 p90() {
   printf '%s\n' "$@" | sort -n | awk '{ v[NR] = $1 } END { r = int((NR * 9 + 9) / 10); print v[r] }'
 }
-ratio() {
-  awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'
-}
 
 echo "Hotkey keystroke under Wine, $runs runs each (milliseconds, median; min..max):"
 e2e_report_ms to_focused "${to_focused[@]}"
@@ -120,6 +117,6 @@ echo "  (to_confirm includes typing 7 keys with xdotool's 12 ms pacing)"
 printf '  90th percentile: to_focused %.1f, floor %.1f\n' \
   "$(awk -v v="$(p90 "${to_focused[@]}")" 'BEGIN { print v / 1000 }')" \
   "$(awk -v v="$(p90 "${floor[@]}")" 'BEGIN { print v / 1000 }')"
-echo "  to_focused / floor: median $(ratio "$(printf '%s\n' "${to_focused[@]}" | e2e_median)" \
-  "$(printf '%s\n' "${floor[@]}" | e2e_median)"), 90th percentile $(ratio "$(p90 "${to_focused[@]}")" \
+echo "  to_focused / floor: median $(e2e_ratio "$(printf '%s\n' "${to_focused[@]}" | e2e_median)" \
+  "$(printf '%s\n' "${floor[@]}" | e2e_median)"), 90th percentile $(e2e_ratio "$(p90 "${to_focused[@]}")" \
   "$(p90 "${floor[@]}")")"

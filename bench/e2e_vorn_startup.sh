@@ -68,9 +68,8 @@ e2e_report_ms vorn "${vorn[@]}"
 e2e_report_ms trivial "${trivial[@]}"
 e2e_report_ms "start floor" "${floor[@]}"
 median_of() { printf '%s\n' "$@" | e2e_median; }
-ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
-echo "  vorn / trivial: $(ratio "$(median_of "${vorn[@]}")" "$(median_of "${trivial[@]}")")," \
-  "vorn / start floor: $(ratio "$(median_of "${vorn[@]}")" "$(median_of "${floor[@]}")")"
+echo "  vorn / trivial: $(e2e_ratio "$(median_of "${vorn[@]}")" "$(median_of "${trivial[@]}")")," \
+  "vorn / start floor: $(e2e_ratio "$(median_of "${vorn[@]}")" "$(median_of "${floor[@]}")")"
 if ((${#steps[@]} > 0)); then
   echo "Steps (milliseconds from the previous trace point, median; min..max):"
   for step in "${steps[@]}"; do

@@ -64,6 +64,7 @@
 #   e2e_start_watch               window-watch.exe, fed through a pipe
 #   e2e_watch COMMAND             sends one command to it, prints its reply
 #   e2e_median                    the median of the numbers on stdin
+#   e2e_ratio A B                 A / B with two decimals
 #   e2e_report_ms LABEL US...     a report line: median, least and greatest, in ms
 #   e2e_demo_settings DIR         the demo's Vorn.ini and Stations.txt in DIR (created)
 #   e2e_vorn_menu ITEM            chooses an item of Vorn's main menu with the
@@ -689,6 +690,10 @@ e2e_watch() {
 
 e2e_median() {
   sort -n | awk '{ v[NR] = $1 } END { if (NR) print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+
+e2e_ratio() {
+  awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'
 }
 
 # One line of a timing report: LABEL, then the median, least and greatest of

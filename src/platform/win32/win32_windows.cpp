@@ -383,7 +383,8 @@ void FormImpl::BringToFront() {
   if (!IsWindowVisible(hwnd_)) return;
   // Becoming the foreground window puts it on top as well; raising it once
   // more would only cost a round of moves for it and its owned windows.
-  if (SetForegroundWindow(hwnd_) && GetForegroundWindow() == hwnd_) return;
+  SetForegroundWindow(hwnd_);
+  if (GetForegroundWindow() == hwnd_) return;
   BringWindowToTop(hwnd_);
 }
 

@@ -13,29 +13,12 @@
 
 #include <initializer_list>
 
-namespace {
+#include "bare_window.h"
 
-LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_DESTROY) {
-    PostQuitMessage(0);
-    return 0;
-  }
-  return DefWindowProcA(window, message, wparam, lparam);
-}
+namespace {
 
 HINSTANCE Instance() {
   return GetModuleHandleA(nullptr);
-}
-
-void RegisterFloorClass(const char* name, HICON icon) {
-  WNDCLASSA wc{};
-  wc.lpfnWndProc = WindowProc;
-  wc.hInstance = Instance();
-  wc.hIcon = icon;
-  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = name;
-  RegisterClassA(&wc);
 }
 
 HWND Child(const char* window_class, DWORD ex_style, DWORD style, const char* text, RECT r,
@@ -59,7 +42,7 @@ int main() {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
   for (const char* name : {"FloorForm", "FloorPanel", "FloorUtility"})
-    RegisterFloorClass(name, icon);
+    RegisterBareClass(name, QuitOnDestroy, icon);
   CreateWindowExA(WS_EX_TOOLWINDOW, "FloorUtility", "Floor", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                   Instance(), nullptr);
 

@@ -7,21 +7,9 @@
 #include "bare_window.h"
 #include "platform/start_trace.h"
 
-namespace {
-
-LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_DESTROY) {
-    PostQuitMessage(0);
-    return 0;
-  }
-  return DefWindowProcA(window, message, wparam, lparam);
-}
-
-}  // namespace
-
 int main() {
   vorn::StartTrace("entry");
-  HWND window = CreateBareWindow("TrivialWindow", "Trivial", WindowProc, {400, 300, 700, 500});
+  HWND window = CreateBareWindow("TrivialWindow", "Trivial", QuitOnDestroy, {400, 300, 700, 500});
   ShowWindow(window, SW_SHOW);
   vorn::StartTrace("window");
   MSG message;
