@@ -21,13 +21,25 @@ TLumoTray::TLumoTray(TComponent* owner, TrayServices services, std::string hint)
   record_.Icon = services_.application.Icon();
   record_.CallbackMessage = kTrayCallbackMessage;
   if (Hint.empty()) Hint = services_.application.Title();
-  // The field holds 63 characters and the terminator: a longer hint keeps its
-  // beginning.
-  const std::size_t length = std::min(Hint.size(), NotifyIconData::kTipSize - 1);
-  std::copy_n(Hint.begin(), length, record_.Tip.begin());
-  record_.Tip[length] = '\0';
+  CopyTip(Hint);
   taskbar_created_ = services_.shell.TaskbarCreatedMessage();
   AddToTray();
+}
+
+void TLumoTray::CopyTip(const std::string& tip) {
+  // The field holds 63 characters and the terminator: a longer tip keeps its
+  // beginning.
+  const std::size_t length = std::min(tip.size(), NotifyIconData::kTipSize - 1);
+  record_.Tip.fill('\0');
+  std::copy_n(tip.begin(), length, record_.Tip.begin());
+}
+
+void TLumoTray::SetTip(const std::string& tip) {
+  if (Designing()) return;
+  CopyTip(tip.empty() ? services_.application.Title() : tip);
+  if (in_tray_) in_tray_ = services_.shell.ModifyIcon(record_);
+  // A shell that lost the icon without telling takes it anew.
+  if (!in_tray_) AddToTray();
 }
 
 void TLumoTray::AddToTray() {

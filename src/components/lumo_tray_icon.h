@@ -49,6 +49,10 @@ class TLumoTray : public TComponent {
   vorn::PopupMenu* PopupMenu = nullptr;
   TNotifyEvent OnDblClick;
 
+  // Changes the tooltip of the icon shown (and of every later add); empty
+  // means the application's title. Cut to the record's 63 characters.
+  void SetTip(const std::string& tip);
+
   const std::string& Version() const { return version_; }
   // Accepted and ignored: the version is the component's own.
   void SetVersion(const std::string& /*version*/) {}
@@ -64,6 +68,7 @@ class TLumoTray : public TComponent {
   std::intptr_t WindowProc(std::uint32_t message, std::uintptr_t wparam, std::intptr_t lparam);
   void TrayCallback(std::intptr_t mouse_message);
   void AddToTray();
+  void CopyTip(const std::string& tip);
 
   TrayServices services_;
   std::string version_;

@@ -43,6 +43,8 @@ class NotifyIconShell {
   // The shell's answers; a caller may ignore them.
   virtual bool AddIcon(const NotifyIconData& record) = 0;
   virtual bool DeleteIcon(const NotifyIconData& record) = 0;
+  // Gives a shown icon the record's icon and tip.
+  virtual bool ModifyIcon(const NotifyIconData& record) = 0;
   // The message the shell broadcasts to every top-level window when its
   // notification area (re)starts and has lost all icons.
   virtual std::uint32_t TaskbarCreatedMessage() = 0;

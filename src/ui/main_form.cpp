@@ -1,6 +1,7 @@
 #include "ui/main_form.h"
 
 #include "platform/start_trace.h"
+#include "ui/tray_tip.h"
 
 namespace vorn {
 
@@ -135,6 +136,16 @@ void TForm1::Close1Click() {
 
 void TForm1::Info1Click() {
   App().ShowMessage(kAboutText);
+}
+
+void TForm1::SetTrayStation(const std::string& station) {
+  tray_station_ = station;
+  LumoTray1->SetTip(TrayTipText(App().Title(), tray_station_, tray_remote_));
+}
+
+void TForm1::SetTrayRemote(const std::string& address) {
+  tray_remote_ = address;
+  LumoTray1->SetTip(TrayTipText(App().Title(), tray_station_, tray_remote_));
 }
 
 void TForm1::HideForm() {

@@ -96,6 +96,12 @@ class TForm1 : public TComponent {
   void Edit1KeyDown(VirtualKey& key, ShiftState shift);
   void Show2Click();
 
+  // What the tray icon's tip shows besides the title (see TrayTipText): the
+  // station a hotkey stepped to, the address remote control listens on.
+  // Empty clears the part.
+  void SetTrayStation(const std::string& station);
+  void SetTrayRemote(const std::string& address);
+
   // State of the run, for the commands and for tests.
   const std::string& StartDir() const { return start_dir_; }
   const std::string& ListName() const { return list_name_; }
@@ -169,6 +175,8 @@ class TForm1 : public TComponent {
   std::string version_;
   std::string panel_title_;
   std::string panel_terminator_;
+  std::string tray_station_;
+  std::string tray_remote_;
 };
 
 }  // namespace vorn

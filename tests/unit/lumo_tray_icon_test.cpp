@@ -145,6 +145,27 @@ TEST_F(LumoTrayTest, TheTooltipIsFixedAtConstruction) {
   EXPECT_EQ(shell.Calls()[1].Record, shell.Calls()[0].Record);
 }
 
+TEST_F(LumoTrayTest, SetTipChangesTheShownIconsTipAndThatOfLaterAdds) {
+  TLumoTray& tray = CreateTray("first");
+  tray.SetTip("Vorn - " + std::string(70, 'n'));
+  ASSERT_EQ(shell.Calls().size(), 2u);
+  EXPECT_EQ(shell.Calls()[1].Kind, Request::Modify);
+  EXPECT_EQ(TipOf(shell.Shown().at(0)), ("Vorn - " + std::string(70, 'n')).substr(0, 63));
+
+  // Shorter again: nothing of the longer tip is left behind the terminator.
+  tray.SetTip("");
+  EXPECT_EQ(TipOf(shell.Shown().at(0)), "Vorn");
+  EXPECT_TRUE(std::all_of(tray.Record().Tip.begin() + 4, tray.Record().Tip.end(),
+                          [](char c) { return c == '\0'; }));
+
+  // A shell that lost the icon gets it back with the tip.
+  shell.SetAvailable(true);
+  tray.SetTip("Vorn - 6070 Radio One");
+  ASSERT_EQ(shell.Shown().size(), 1u);
+  EXPECT_EQ(TipOf(shell.Shown()[0]), "Vorn - 6070 Radio One");
+  EXPECT_TRUE(tray.InTray());
+}
+
 TEST_F(LumoTrayTest, DestructionDeletesTheIconThenReleasesTheWindow) {
   const TLumoTray& tray = CreateTray();
   const NotifyIconData added = tray.Record();

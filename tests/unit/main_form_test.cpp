@@ -166,6 +166,20 @@ TEST_F(MainFormTest, LivesInTheTrayHiddenAndTheTrayMenuShowsHidesAndCloses) {
   EXPECT_THAT(shell.Shown(), IsEmpty());
 }
 
+TEST_F(MainFormTest, TheTrayTipAddsTheSteppedStationAndTheRemoteAddressToTheTitle) {
+  AddReceiver();
+  TForm1& form = Start();
+  const auto tip = [this] { return std::string(shell.Shown().at(0).Tip.data()); };
+  form.SetTrayRemote("127.0.0.1:4532");
+  EXPECT_EQ(tip(), "Vorn - remote 127.0.0.1:4532");
+  form.SetTrayStation("6070 Radio One");
+  EXPECT_EQ(tip(), "Vorn - 6070 Radio One - remote 127.0.0.1:4532");
+  form.SetTrayRemote("");
+  EXPECT_EQ(tip(), "Vorn - 6070 Radio One");
+  form.SetTrayStation("");
+  EXPECT_EQ(tip(), "Vorn");
+}
+
 // Vorn starts hidden: without hotkey and tray icon it could never be reached.
 TEST_F(MainFormTest, WithNeitherHotkeyNorTrayIconTheWindowShowsAtStart) {
   AddReceiver();

@@ -31,6 +31,15 @@ bool SimNotifyIconShell::DeleteIcon(const NotifyIconData& record) {
   return true;
 }
 
+bool SimNotifyIconShell::ModifyIcon(const NotifyIconData& record) {
+  calls_.push_back({Request::Modify, record});
+  if (!available_) return false;
+  const auto found = std::find_if(shown_.begin(), shown_.end(), SameIcon(record));
+  if (found == shown_.end()) return false;
+  *found = record;
+  return true;
+}
+
 void SimNotifyIconShell::SetAvailable(bool available) {
   available_ = available;
   shown_.clear();

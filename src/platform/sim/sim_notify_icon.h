@@ -15,7 +15,7 @@ class SimNotifyIconShell : public NotifyIconShell {
   // The first-version size of a 32-bit build.
   static constexpr std::uint32_t kRecordSize = 88;
 
-  enum class Request { Add, Delete };
+  enum class Request { Add, Delete, Modify };
   struct Call {
     Request Kind;
     NotifyIconData Record;
@@ -27,6 +27,8 @@ class SimNotifyIconShell : public NotifyIconShell {
   bool AddIcon(const NotifyIconData& record) override;
   // Refused when no such icon is shown.
   bool DeleteIcon(const NotifyIconData& record) override;
+  // Refused when no such icon is shown.
+  bool ModifyIcon(const NotifyIconData& record) override;
   std::uint32_t TaskbarCreatedMessage() override { return kTaskbarCreated; }
 
   static constexpr std::uint32_t kTaskbarCreated = 0xC0DE;

@@ -45,6 +45,10 @@ bool Win32NotifyIconShell::DeleteIcon(const NotifyIconData& record) {
   return Notify(NIM_DELETE, record);
 }
 
+bool Win32NotifyIconShell::ModifyIcon(const NotifyIconData& record) {
+  return Notify(NIM_MODIFY, record);
+}
+
 std::uint32_t Win32NotifyIconShell::TaskbarCreatedMessage() {
   return RegisterWindowMessageA("TaskbarCreated");
 }
