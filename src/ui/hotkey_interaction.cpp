@@ -10,7 +10,8 @@ namespace {
 constexpr VirtualKey kEscape = 27;
 }  // namespace
 
-void TForm1::HKMHotKeyPressed(std::uint32_t, std::uint16_t) {
+void TForm1::HKMHotKeyPressed(std::uint32_t, std::uint16_t Index) {
+  if (!hotkey_.Owns(Index)) return;
   if (form_->IsActiveWindow() && !Waiting())
     HideForm();
   else
@@ -33,10 +34,7 @@ void TForm1::Edit1KeyDown(VirtualKey& key, ShiftState) {
   Edit1->SetText("");
   if (key != kEscape) {
     // Always the bare key: the shift state is not part of a captured hotkey.
-    // After a refused registration there is nothing to replace, and the
-    // operator must still be able to try another key.
-    hotkey_index_ = hotkey_index_ ? HKM->ReplaceKey(hotkey_index_, key) : HKM->RegisterKey(key);
-    hotkey_ = key;
+    hotkey_.Capture(*HKM, key);
     Show2Click();
     Edit1->SetText("");
   }
@@ -45,8 +43,9 @@ void TForm1::Edit1KeyDown(VirtualKey& key, ShiftState) {
 }
 
 void TForm1::Show2Click() {
-  App().ShowMessage("English: " + KeyText(hotkey_, false) + "\rLocalized: " +
-                    KeyText(hotkey_, true) + "\rord(Key): " + std::to_string(hotkey_));
+  const std::uint32_t key = hotkey_.Current();
+  App().ShowMessage("English: " + KeyText(key, false) + "\rLocalized: " + KeyText(key, true) +
+                    "\rord(Key): " + std::to_string(key));
 }
 
 }  // namespace vorn

@@ -19,6 +19,7 @@
 #include "ui/find_box.h"
 #include "ui/form_settings.h"
 #include "ui/frequency_entry.h"
+#include "ui/operator_hotkey.h"
 
 namespace vorn {
 
@@ -105,9 +106,9 @@ class TForm1 : public TComponent {
   // State of the run, for the commands and for tests.
   const std::string& StartDir() const { return start_dir_; }
   const std::string& ListName() const { return list_name_; }
-  std::uint32_t CurrentHotKey() const { return hotkey_; }
-  std::uint32_t SavedHotKey() const { return saved_hotkey_; }
-  std::uint16_t HotKeyIndex() const { return hotkey_index_; }
+  std::uint32_t CurrentHotKey() const { return hotkey_.Current(); }
+  std::uint32_t SavedHotKey() const { return hotkey_.Saved(); }
+  std::uint16_t HotKeyIndex() const { return hotkey_.Index(); }
   const std::string& PanelTitle() const { return panel_title_; }
   const std::string& PanelTerminator() const { return panel_terminator_; }
   ReceiverLink& Receiver() { return link_; }
@@ -169,9 +170,7 @@ class TForm1 : public TComponent {
   std::string list_name_;
   // The file behind ListName; a list loaded from another folder is saved back there.
   std::string list_path_;
-  std::uint32_t hotkey_ = kDefaultHotKey;
-  std::uint32_t saved_hotkey_ = 0;
-  std::uint16_t hotkey_index_ = 0;
+  OperatorHotKey hotkey_{kDefaultHotKey, 0};
   std::string version_;
   std::string panel_title_;
   std::string panel_terminator_;

@@ -31,8 +31,7 @@ void TForm1::FormCreate() {
     form_->SetBounds(KeepOnScreen({p.Left, p.Top, p.Width, p.Height}, App().MonitorWorkAreas()));
     CBAutoHide->SetChecked(settings.AutoHide);
   }
-  hotkey_ = settings.HotKey;
-  saved_hotkey_ = settings.SavedHotKey;
+  hotkey_ = OperatorHotKey(settings.HotKey, settings.SavedHotKey);
   version_ = settings.Version;
   list_name_ = settings.ListName;
   list_path_ = list_name_.empty() ? std::string() : start_dir_ + list_name_;
@@ -57,7 +56,7 @@ void TForm1::FormCreate() {
   panel_title_ = keypad.PanelTitle;
   panel_terminator_ = keypad.PanelTerminator;
 
-  hotkey_index_ = HKM->RegisterKey(hotkey_);
+  hotkey_.Register(*HKM);
   StartTrace("hotkey");
 
   Label1->SetVisible(false);
@@ -79,7 +78,7 @@ void TForm1::FormCreate() {
   Edit1->SetText("");
   // Started hidden, Vorn is reached by its hotkey or its tray icon; with
   // neither, it shows itself.
-  if (hotkey_index_ == 0 && !LumoTray1->InTray()) App().SetShowMainForm(true);
+  if (hotkey_.Index() == 0 && !LumoTray1->InTray()) App().SetShowMainForm(true);
 }
 
 void TForm1::LoadDefaultList() {
@@ -108,9 +107,9 @@ bool TForm1::CloseQuery(bool session_ending) {
   // The questions of a close, load or save are open: that one goes first.
   if (Waiting()) return false;
   bool keep_hotkey = false;
-  if (saved_hotkey_ == 0) {
+  if (hotkey_.Saved() == 0) {
     keep_hotkey = true;
-  } else if (hotkey_ != saved_hotkey_) {
+  } else if (hotkey_.Changed()) {
     const Answer answer = App().Ask("Hotkey has changed, save?");
     if (answer == Answer::Cancel) return false;
     keep_hotkey = answer == Answer::Yes;
@@ -125,7 +124,7 @@ bool TForm1::CloseQuery(bool session_ending) {
   const Rect bounds = form_->Bounds();
   try {
     services_.settings.Write(start_dir_,
-                             {hotkey_,
+                             {hotkey_.Current(),
                               version_,
                               {bounds.Left, bounds.Top, bounds.Width, bounds.Height},
                               CBAutoHide->Checked()},

@@ -727,6 +727,18 @@ TEST_F(MainFormTest, HotkeyTogglesTheWindowAndCaptureTakesTheNextBareKey) {
   EXPECT_THAT(desktop.Clicks(), ElementsAre("9", "kHz"));
 }
 
+// Each press is told apart by the registration it comes from.
+TEST_F(MainFormTest, APressOfAnotherRegistrationDoesNotToggleTheWindow) {
+  AddReceiver();
+  TForm1& form = Start();
+  ASSERT_NE(form.HotKeys().RegisterKey(120), 0);
+  kit.ActivateOtherProgram();
+  hotkeys.Press(0, 120);
+  EXPECT_FALSE(form.Window().Visible());
+  hotkeys.Press(0, 109);
+  EXPECT_TRUE(form.Window().Visible());
+}
+
 TEST_F(MainFormTest, KeyTakenByAnotherProgramCanBeFollowedByAnotherChange) {
   AddReceiver();
   hotkeys.RegisterForAnotherProgram(0, 120);
