@@ -11,8 +11,7 @@ constexpr const char* kMutexName = "OnlyOnce";
 }  // namespace
 
 bool Program::Run() {
-  KeyTextStartUp(services_.layouts);
-  key_text_ = true;
+  key_text_ = std::make_unique<KeyTextLayout>(services_.layouts);
   StartTrace("key text");
 
   Application& app = services_.form.toolkit.App();
@@ -52,7 +51,7 @@ Program::~Program() {
   rig_.reset();
   list_input_.reset();
   form1_.reset();
-  if (key_text_) KeyTextEnd();
+  key_text_.reset();
 }
 
 }  // namespace vorn
