@@ -65,7 +65,6 @@ class Win32Application : public Application {
 
   // The toolkit's font, height -11 designed, at a DPI.
   HFONT FormFont(int dpi);
-  HICON IconHandleOf() const { return icon_; }
   // A hidden window of this thread, for menus that need an owner.
   HWND UtilityWindow() const { return utility_; }
   void FormClosed(Form& form);
