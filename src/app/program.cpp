@@ -11,18 +11,18 @@ constexpr const char* kMutexName = "OnlyOnce";
 }  // namespace
 
 bool Program::Run() {
-  key_text_ = std::make_unique<KeyTextLayout>(services_.layouts);
+  key_text_ = std::make_unique<KeyTextLayout>(services_.Layouts);
   StartTrace("key text");
 
-  Application& app = services_.form.toolkit.App();
-  if (!services_.instance.Create(kMutexName)) {
+  Application& app = services_.MainForm.Kit.App();
+  if (!services_.Instance.Create(kMutexName)) {
     app.ShowSystemWarning("Vorn is already running.", "Perseus-Vorn");
     return false;
   }
   StartTrace("mutex");
 
-  form1_ = std::make_unique<TForm1>(services_.form);
-  list_input_ = std::make_unique<TListInput>(services_.form.toolkit, form1_->Window());
+  form1_ = std::make_unique<TForm1>(services_.MainForm);
+  list_input_ = std::make_unique<TListInput>(services_.MainForm.Kit, form1_->Window());
   form1_->SetListInput(list_input_.get());
   StartTrace("entry dialog");
   if (!app.Terminated()) StartRemoteControl();
@@ -31,17 +31,17 @@ bool Program::Run() {
 }
 
 void Program::StartRemoteControl() {
-  const RemoteSettings settings = ReadRemoteSettings(services_.profile, form1_->StartDir());
+  const RemoteSettings settings = ReadRemoteSettings(services_.Profile, form1_->StartDir());
   if (!settings.Enabled) return;
   rig_ = std::make_unique<ReceiverRig>(form1_->Receiver());
   remote_ = std::make_unique<RemoteEndpoint>(
-      RemoteServices{services_.form.hotkeys.windows, services_.sockets, *rig_});
+      RemoteServices{services_.MainForm.HotKeys.Windows, services_.Sockets, *rig_});
   if (settings.Port > 0 && settings.Port <= 65535 &&
       remote_->Listen(settings.Address, static_cast<std::uint16_t>(settings.Port)))
     return;
   remote_.reset();
   rig_.reset();
-  services_.form.toolkit.App().ShowMessage("Remote control cannot listen on " + settings.Address +
+  services_.MainForm.Kit.App().ShowMessage("Remote control cannot listen on " + settings.Address +
                                            ":" + std::to_string(settings.Port) +
                                            ".\rVorn runs without it.");
 }

@@ -14,12 +14,12 @@
 namespace vorn {
 
 struct ProgramServices {
-  MainFormServices form;
-  SingleInstance& instance;
-  KeyboardLayouts& layouts;
+  MainFormServices MainForm;
+  SingleInstance& Instance;
+  KeyboardLayouts& Layouts;
   // The remote-control endpoint's settings and sockets.
-  PrivateProfile& profile;
-  StreamSockets& sockets;
+  PrivateProfile& Profile;
+  StreamSockets& Sockets;
 };
 
 // The program from entry to end: one instance only, the key names, the main

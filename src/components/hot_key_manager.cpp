@@ -23,7 +23,7 @@ SplitHotKey SplitKey(std::uint32_t HotKey) {
 THotKeyManager::THotKeyManager(TComponent* owner, HotKeyServices services)
     : TComponent(owner), services_(services) {
   if (!Designing()) {
-    window_ = services_.windows.CreateHiddenWindow(
+    window_ = services_.Windows.CreateHiddenWindow(
         [this](std::uint32_t message, std::uintptr_t wparam, std::intptr_t lparam) {
           return WindowProc(message, wparam, lparam);
         });
@@ -44,11 +44,11 @@ std::uint16_t THotKeyManager::RegisterKey(std::uint32_t HotKey) {
   // would go to the thread instead of to this manager.
   if (Handle() == 0) return 0;
   const auto [modifiers, key] = SplitKey(HotKey);
-  const std::uint16_t atom = services_.atoms.Add(kAtomPrefix + std::to_string(HotKey));
+  const std::uint16_t atom = services_.Atoms.Add(kAtomPrefix + std::to_string(HotKey));
   // Atom 0 cannot name a live registration: 0 is the "nothing registered" answer.
   if (atom == 0) return 0;
-  if (!services_.hotkeys.Register(Handle(), atom, modifiers, key)) {
-    services_.atoms.Delete(atom);
+  if (!services_.HotKeys.Register(Handle(), atom, modifiers, key)) {
+    services_.Atoms.Delete(atom);
     return 0;
   }
   entries_.push_back({HotKey, atom});
@@ -56,8 +56,8 @@ std::uint16_t THotKeyManager::RegisterKey(std::uint32_t HotKey) {
 }
 
 bool THotKeyManager::Release(std::vector<KeyEntry>::iterator entry) {
-  const bool accepted = services_.hotkeys.Unregister(Handle(), entry->Index);
-  services_.atoms.Delete(entry->Index);
+  const bool accepted = services_.HotKeys.Unregister(Handle(), entry->Index);
+  services_.Atoms.Delete(entry->Index);
   entries_.erase(entry);
   return accepted;
 }

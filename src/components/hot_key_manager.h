@@ -47,9 +47,9 @@ using TOnHotKeyPressed = std::function<void(std::uint32_t HotKey, std::uint16_t 
 
 // The system services the manager works through; they outlive it.
 struct HotKeyServices {
-  HiddenWindowService& windows;
-  GlobalAtomTable& atoms;
-  SystemHotKeys& hotkeys;
+  HiddenWindowService& Windows;
+  GlobalAtomTable& Atoms;
+  SystemHotKeys& HotKeys;
 };
 
 // Registers system-wide hotkeys and reports their presses. Each registration

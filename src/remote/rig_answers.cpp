@@ -13,11 +13,11 @@ namespace {
 class Answer {
  public:
   Answer(const RigLine& line, const RigRequest& request, std::string& out)
-      : extended_(line.extended), separator_(line.separator), out_(out) {
+      : extended_(line.Extended), separator_(line.Separator), out_(out) {
     if (!extended_) return;
-    out_ += request.entry->name;
+    out_ += request.Entry->Name;
     out_ += ':';
-    for (std::string_view argument : request.arguments) {
+    for (std::string_view argument : request.Arguments) {
       out_ += ' ';
       out_ += argument;
     }
@@ -75,18 +75,18 @@ int SetPtt(std::string_view ptt) {
 
 // Carries out one request; false for a request that ends the connection.
 bool Carry(const RigLine& line, const RigRequest& request, RigControl& rig, std::string& out) {
-  if (request.entry == nullptr) {
+  if (request.Entry == nullptr) {
     out += "RPRT " + std::to_string(kRigNotImplemented) + "\n";
     return true;
   }
-  if (request.entry->command == RigCommand::Quit) return false;
+  if (request.Entry->Command == RigCommand::Quit) return false;
   Answer answer(line, request, out);
-  if (request.arguments.size() < request.entry->arguments) {
+  if (request.Arguments.size() < request.Entry->Arguments) {
     answer.Result(kRigInvalid);
     return true;
   }
-  const auto& arguments = request.arguments;
-  switch (request.entry->command) {
+  const auto& arguments = request.Arguments;
+  switch (request.Entry->Command) {
     // Setting commands report their result in both forms.
     case RigCommand::SetFreq:
       answer.Result(SetFrequency(rig, arguments[0]), true);
@@ -138,7 +138,7 @@ bool Carry(const RigLine& line, const RigRequest& request, RigControl& rig, std:
 
 bool AnswerRigLine(std::string_view line, RigControl& rig, std::string& answers) {
   const RigLine parsed = ParseRigLine(line);
-  for (const RigRequest& request : parsed.requests)
+  for (const RigRequest& request : parsed.Requests)
     if (!Carry(parsed, request, rig, answers)) return true;
   return false;
 }

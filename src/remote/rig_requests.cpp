@@ -28,13 +28,13 @@ bool IsSpace(char c) {
 
 const RigCommandEntry* FindLetter(char letter) {
   for (const RigCommandEntry& entry : kCommands)
-    if (entry.letter != 0 && entry.letter == letter) return &entry;
+    if (entry.Letter != 0 && entry.Letter == letter) return &entry;
   return nullptr;
 }
 
 const RigCommandEntry* FindName(std::string_view name) {
   for (const RigCommandEntry& entry : kCommands)
-    if (entry.name == name) return &entry;
+    if (entry.Name == name) return &entry;
   return nullptr;
 }
 
@@ -44,8 +44,8 @@ RigLine ParseRigLine(std::string_view line) {
   RigLine parsed;
   std::size_t at = 0;
   if (!line.empty() && (line[0] == '+' || line[0] == ';' || line[0] == '|' || line[0] == ',')) {
-    parsed.extended = true;
-    parsed.separator = line[0] == '+' ? '\n' : line[0];
+    parsed.Extended = true;
+    parsed.Separator = line[0] == '+' ? '\n' : line[0];
     at = 1;
   }
   const auto skip_space = [&] {
@@ -61,20 +61,20 @@ RigLine ParseRigLine(std::string_view line) {
     RigRequest request;
     if (line[at] == '\\') {
       ++at;
-      request.entry = FindName(word());
+      request.Entry = FindName(word());
     } else {
-      request.entry = FindLetter(line[at++]);
+      request.Entry = FindLetter(line[at++]);
     }
-    if (request.entry != nullptr) {
-      for (std::size_t i = 0; i < request.entry->arguments; ++i) {
+    if (request.Entry != nullptr) {
+      for (std::size_t i = 0; i < request.Entry->Arguments; ++i) {
         skip_space();
         if (at == line.size()) break;
-        request.arguments.push_back(word());
+        request.Arguments.push_back(word());
       }
     }
     const bool complete =
-        request.entry != nullptr && request.arguments.size() == request.entry->arguments;
-    parsed.requests.push_back(std::move(request));
+        request.Entry != nullptr && request.Arguments.size() == request.Entry->Arguments;
+    parsed.Requests.push_back(std::move(request));
     if (!complete) break;
   }
   return parsed;

@@ -24,17 +24,17 @@ enum class RigCommand {
 };
 
 struct RigCommandEntry {
-  RigCommand command;
-  char letter;  // 0 for commands that only have a long name
-  std::string_view name;
-  std::size_t arguments;
+  RigCommand Command;
+  char Letter;  // 0 for commands that only have a long name
+  std::string_view Name;
+  std::size_t Arguments;
 };
 
 struct RigRequest {
   // Null for a command nobody knows.
-  const RigCommandEntry* entry = nullptr;
+  const RigCommandEntry* Entry = nullptr;
   // Fewer than the command takes when the line ran out.
-  std::vector<std::string_view> arguments;
+  std::vector<std::string_view> Arguments;
 };
 
 // One request line: commands one after another, each a letter or a long
@@ -43,10 +43,10 @@ struct RigLine {
   // `+` (answers end with a line each) or `;` `|` `,` (answers on one line,
   // split by that character) before the first command: "Key: value" answers
   // that each end with their result.
-  bool extended = false;
-  char separator = '\n';
+  bool Extended = false;
+  char Separator = '\n';
   // Ends at the first unknown command or the first one short of arguments.
-  std::vector<RigRequest> requests;
+  std::vector<RigRequest> Requests;
 };
 
 // Parses a line without its line end; the requests point into `line`.

@@ -25,16 +25,16 @@ constexpr VirtualKey kKeyF = 'F';
 }  // namespace
 
 TForm1::TForm1(MainFormServices services)
-    : TComponent(nullptr), services_(std::move(services)), link_(services_.desktop) {
+    : TComponent(nullptr), services_(std::move(services)), link_(services_.Desktop) {
   BuildWindow();
   StartTrace("window");
   BuildMenus();
   StartTrace("menus");
   LumoTray1 = &TComponent::Create<TLumoTray>(
-      *this, TrayServices{App(), services_.hotkeys.windows, services_.shell});
+      *this, TrayServices{App(), services_.HotKeys.Windows, services_.Shell});
   LumoTray1->PopupMenu = PopupMenu1;
   StartTrace("tray icon");
-  HKM = &TComponent::Create<THotKeyManager>(*this, services_.hotkeys);
+  HKM = &TComponent::Create<THotKeyManager>(*this, services_.HotKeys);
   HKM->OnHotKeyPressed = [this](std::uint32_t key, std::uint16_t index) {
     HKMHotKeyPressed(key, index);
   };
@@ -48,7 +48,7 @@ TForm1::~TForm1() {
 }
 
 void TForm1::BuildWindow() {
-  form_ = services_.toolkit.CreateForm();
+  form_ = services_.Kit.CreateForm();
   form_->SetCaption("Perseus-Vorn");
   form_->SetDesignedBounds({248, 110, 309, 515});
 
@@ -74,9 +74,9 @@ void TForm1::BuildWindow() {
   Label2 = &form_->AddLabel({11, 104}, "Hotkey (ESC: Abort)");
   Label2->SetBoldFont(-13);
 
-  OD = services_.toolkit.CreateFileDialog(FileDialogKind::Open, kListDialogs);
-  SD = services_.toolkit.CreateFileDialog(FileDialogKind::Save, kListDialogs);
-  ImportOD = services_.toolkit.CreateFileDialog(FileDialogKind::Open, kImportDialog);
+  OD = services_.Kit.CreateFileDialog(FileDialogKind::Open, kListDialogs);
+  SD = services_.Kit.CreateFileDialog(FileDialogKind::Save, kListDialogs);
+  ImportOD = services_.Kit.CreateFileDialog(FileDialogKind::Open, kImportDialog);
 
   form_->OnCloseQuery = [this] { return FormCloseQuery(); };
   form_->OnQueryEndSession = [this] { return FormQueryEndSession(); };
@@ -155,7 +155,7 @@ void TForm1::HideForm() {
 
 void TForm1::Find1Click() {
   // Made when first asked for, so that the start does not pay for it.
-  if (!FindBox) FindBox = std::make_unique<TFindBox>(services_.toolkit, *form_, *LV);
+  if (!FindBox) FindBox = std::make_unique<TFindBox>(services_.Kit, *form_, *LV);
   FindBox->Open();
 }
 

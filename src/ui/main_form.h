@@ -30,18 +30,18 @@ std::string BareName(const std::string& path);
 
 // What the main window works through; everything outlives the window.
 struct MainFormServices {
-  Toolkit& toolkit;
-  WindowTree& desktop;      // where the receiver program's windows are
-  SettingsStore& settings;  // Vorn.ini
-  FileSystem& files;
-  Locale& locale;
-  Alert& alert;
-  HotKeyServices hotkeys;
-  NotifyIconShell& shell;
-  std::string working_dir;  // the current directory at start
-  char path_delimiter;
+  Toolkit& Kit;
+  WindowTree& Desktop;          // where the receiver program's windows are
+  SettingsStore& SettingsFile;  // Vorn.ini
+  FileSystem& Files;
+  Locale& Region;
+  Alert& Alerts;
+  HotKeyServices HotKeys;
+  NotifyIconShell& Shell;
+  std::string WorkingDir;  // the current directory at start
+  char PathDelimiter;
   // Seconds since 1970 in UTC, for the stations on air now.
-  std::function<std::int64_t()> utc_seconds = [] {
+  std::function<std::int64_t()> UtcSeconds = [] {
     return std::chrono::duration_cast<std::chrono::seconds>(
                std::chrono::system_clock::now().time_since_epoch())
         .count();
@@ -154,7 +154,7 @@ class TForm1 : public TComponent {
   void ReceiverFailed();
   // Saves the rows to the current list's file, or asks for one when there is none.
   bool SaveCurrentList();
-  Application& App() { return services_.toolkit.App(); }
+  Application& App() { return services_.Kit.App(); }
   // A box or dialog of this program is open and waits for its answer: the
   // tray and the hotkey must not start another close, load, save or dialog
   // inside it.

@@ -15,15 +15,15 @@ constexpr const char* kSettingsNotSavedQuestion = "Settings could not be saved. 
 }  // namespace
 
 void TForm1::FormCreate() {
-  start_dir_ = services_.working_dir;
-  if (start_dir_.empty() || start_dir_.back() != services_.path_delimiter)
-    start_dir_ += services_.path_delimiter;
+  start_dir_ = services_.WorkingDir;
+  if (start_dir_.empty() || start_dir_.back() != services_.PathDelimiter)
+    start_dir_ += services_.PathDelimiter;
   OD->SetInitialDir(start_dir_);
   ImportOD->SetInitialDir(start_dir_);
   SD->SetInitialDir(start_dir_);
-  stations_ = std::make_unique<StationList>(*LV, services_.files, start_dir_);
+  stations_ = std::make_unique<StationList>(*LV, services_.Files, start_dir_);
 
-  const Settings settings = services_.settings.Read(start_dir_);
+  const Settings settings = services_.SettingsFile.Read(start_dir_);
   if (!settings.FileFound) {
     App().ShowMessage(kSettingsMissingMessage);
   } else {
@@ -42,12 +42,12 @@ void TForm1::FormCreate() {
   StartTrace("station list");
 
   entry_ = std::make_unique<FrequencyEntry>(
-      services_.locale,
+      services_.Region,
       FrequencyEntryHost{[this] { return Edit1->Text(); },
                          [this](const std::string& text) { return KeyInFrequency(link_, text); },
                          [this] {
-                           services_.alert.Beep();
-                           services_.alert.FlashCaption(form_->Handle());
+                           services_.Alerts.Beep();
+                           services_.Alerts.FlashCaption(form_->Handle());
                          },
                          [this] { ReceiverFailed(); }, [this] { return CBAutoHide->Checked(); },
                          [this] { HideForm(); }, [this] { Edit1->SelectAll(); }});
@@ -83,7 +83,7 @@ void TForm1::FormCreate() {
 
 void TForm1::LoadDefaultList() {
   if (list_name_.empty()) return;
-  if (!services_.files.FileExists(list_path_)) {
+  if (!services_.Files.FileExists(list_path_)) {
     App().ShowMessage("Stationlist: " + list_name_ + " not found.\rCheck IniFile.");
     return;
   }
@@ -123,12 +123,12 @@ bool TForm1::CloseQuery(bool session_ending) {
 
   const Rect bounds = form_->Bounds();
   try {
-    services_.settings.Write(start_dir_,
-                             {hotkey_.Current(),
-                              version_,
-                              {bounds.Left, bounds.Top, bounds.Width, bounds.Height},
-                              CBAutoHide->Checked()},
-                             keep_hotkey);
+    services_.SettingsFile.Write(start_dir_,
+                                 {hotkey_.Current(),
+                                  version_,
+                                  {bounds.Left, bounds.Top, bounds.Width, bounds.Height},
+                                  CBAutoHide->Checked()},
+                                 keep_hotkey);
   } catch (const ProfileWriteError& error) {
     // Settings that cannot be written must neither hold up the end of the
     // session nor keep the operator from ever closing.

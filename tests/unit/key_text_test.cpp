@@ -116,7 +116,7 @@ TEST_F(KeyTextTest, EnglishNamesUseTheUsScanCodeAndTheUsNames) {
 
 TEST_F(KeyTextTest, OnlyTheTenCursorBlockKeysAreAskedForWithTheExtendedFlag) {
   SimKeyboardLayouts::Layout every_key{"00000407", {}, {}};
-  for (std::uint32_t key = 1; key < 256; ++key) every_key.scan_codes[key] = 0x01;
+  for (std::uint32_t key = 1; key < 256; ++key) every_key.ScanCodes[key] = 0x01;
   layouts.InstallLoaded(kGerman, every_key);
   layouts.Install(kUs, Us());
   StartUp(layouts);
@@ -125,7 +125,7 @@ TEST_F(KeyTextTest, OnlyTheTenCursorBlockKeysAreAskedForWithTheExtendedFlag) {
   ASSERT_EQ(layouts.NameRequests().size(), before + 255);
   std::vector<std::uint32_t> extended;
   for (std::size_t i = before; i < layouts.NameRequests().size(); ++i)
-    if (layouts.NameRequests()[i].key_code & kExtended) extended.push_back(i - before + 1);
+    if (layouts.NameRequests()[i].KeyCode & kExtended) extended.push_back(i - before + 1);
   EXPECT_THAT(extended, ElementsAre(33, 34, 35, 36, 37, 38, 39, 40, 45, 46));
 }
 

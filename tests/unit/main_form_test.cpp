@@ -245,7 +245,7 @@ TEST_F(MainFormTest, SettingsPlaceTheWindowChooseTheKeypadAndLoadTheDefaultList)
   ASSERT_EQ(form.LV->Count(), 2u);
   EXPECT_EQ(form.LV->Row(1), (StationRow{"6070", "12 kHz", "AM", "Radio One"}));
   ASSERT_EQ(hotkeys.Registrations().size(), 1u);
-  EXPECT_EQ(hotkeys.Registrations()[0].modifiers, kModControl);
+  EXPECT_EQ(hotkeys.Registrations()[0].Modifiers, kModControl);
 
   // Unchanged hotkey and list: nothing is asked, placement, version and AutoHide are rewritten.
   form.Window().SetBounds({30, 40, 310, 420});
@@ -719,7 +719,7 @@ TEST_F(MainFormTest, HotkeyTogglesTheWindowAndCaptureTakesTheNextBareKey) {
   EXPECT_EQ(Edit1().Text(), "");
   EXPECT_EQ(BoxTexts().back(), "English: F9\rLocalized: F9\rord(Key): 120");
   ASSERT_EQ(hotkeys.Registrations().size(), 1u);
-  EXPECT_EQ(hotkeys.Registrations()[0].virtual_key, 120);
+  EXPECT_EQ(hotkeys.Registrations()[0].VirtualKey, 120);
   EXPECT_EQ(atoms.References("HotKeyManagerHotKey109"), 0);
 
   // Back in frequency entry: Enter tunes again.
