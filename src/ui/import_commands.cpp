@@ -38,10 +38,10 @@ void TForm1::ImportList1Click() {
       break;
     }
     case ImportFormat::Bookmarks:
-      imported = ReadBookmarks(text);
+      imported = ReadBookmarks(text, services_.Ansi);
       break;
     case ImportFormat::Channels:
-      imported = ReadChannels(text);
+      imported = ReadChannels(text, services_.Ansi);
       break;
   }
 

@@ -8,6 +8,7 @@
 
 #include "components/hot_key_manager.h"
 #include "components/lumo_tray_icon.h"
+#include "platform/code_page.h"
 #include "platform/alert.h"
 #include "platform/component.h"
 #include "platform/file_system.h"
@@ -40,6 +41,7 @@ struct MainFormServices {
   NotifyIconShell& Shell;
   std::string WorkingDir;  // the current directory at start
   char PathDelimiter;
+  CodePage& Ansi;  // the system's code page, for other programs' UTF-8 files
   // Seconds since 1970 in UTC, for the stations on air now.
   std::function<std::int64_t()> UtcSeconds = [] {
     return std::chrono::duration_cast<std::chrono::seconds>(

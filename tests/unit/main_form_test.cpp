@@ -8,6 +8,7 @@
 #include "app/program.h"
 #include "app/settings.h"
 #include "platform/sim/ini_file_profile.h"
+#include "platform/sim/sim_code_page.h"
 #include "platform/sim/native_file_system.h"
 #include "platform/sim/sim_hidden_window.h"
 #include "platform/sim/sim_keyboard_layouts.h"
@@ -64,6 +65,7 @@ class MainFormTest : public ::testing::Test {
                                                          shell,
                                                          dir.Dir(),
                                                          '/',
+                                                         code_page,
                                                          [this] { return now; }},
                                                         instance,
                                                         layouts,
@@ -103,6 +105,7 @@ class MainFormTest : public ::testing::Test {
   SimSingleInstance instance;
   SimNotifyIconShell shell;
   SimStreamSockets sockets{hidden};
+  SimCodePage code_page;
   std::unique_ptr<Program> program;
   WindowHandle receiver_main = 0;
   WindowHandle receiver_keypad = 0;
