@@ -5,7 +5,7 @@
 namespace vorn {
 
 TListInput::TListInput(Toolkit& toolkit, Form& owner) : dialog_(toolkit.CreateModalDialog(owner)) {
-  dialog_->SetCaption("Add to List");
+  dialog_->SetCaption(kNewCaption);
   dialog_->SetDesignedBounds({0, 0, kWidth, kHeight});
 
   // Added in tab order: frequency, bandwidth, demodulator, name, OK, Cancel.

@@ -107,6 +107,7 @@ void TForm1::BuildMenus() {
   PopupMenu2 = &form_->AddPopupMenu();
   PopupMenu2->Add("New Entry", [this] { Edit1DblClick(); });
   PopupMenu2->Add("Delete Entry", [this] { DeleteEntry1Click(); });
+  PopupMenu2->Add("Edit Entry", [this] { EditEntry1Click(); });
   PopupMenu2->Add(kFindItem, [this] { Find1Click(); });
   LV->SetPopupMenu(PopupMenu2);
 }

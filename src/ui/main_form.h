@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "components/hot_key_manager.h"
@@ -86,6 +87,7 @@ class TForm1 : public TComponent {
   void ImportList1Click();
   void Edit1DblClick();
   void DeleteEntry1Click();
+  void EditEntry1Click();
   void CBSortedClick();
   void LVClick();
   void LVKeyDown(VirtualKey key);
@@ -149,6 +151,9 @@ class TForm1 : public TComponent {
   void LoadListFile(const std::string& path);
   void FrequencyEntryMode();
   void HotKeyCaptureMode();
+  // The entry dialog with its fields filled, placed over the list; the row as
+  // entered, or nothing unless it closed with OK.
+  std::optional<StationRow> AskForEntry(const std::string& caption, const StationRow& fields);
   void TuneToSelected();
   // Hides the window, and the find box with it.
   void HideForm();

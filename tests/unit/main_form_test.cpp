@@ -8,8 +8,8 @@
 #include "app/program.h"
 #include "app/settings.h"
 #include "platform/sim/ini_file_profile.h"
-#include "platform/sim/sim_code_page.h"
 #include "platform/sim/native_file_system.h"
+#include "platform/sim/sim_code_page.h"
 #include "platform/sim/sim_hidden_window.h"
 #include "platform/sim/sim_keyboard_layouts.h"
 #include "platform/sim/sim_locale.h"
@@ -1010,6 +1010,89 @@ TEST_F(ImportAndFindTest, FindFromThePopupMenuHiddenWithTheWindowAndNotDuringHot
   Edit1().PressKey('F', {false, true, false});
   EXPECT_FALSE(FindWindow().Visible());
   EXPECT_EQ(form.CurrentHotKey(), static_cast<std::uint32_t>('F'));
+}
+
+}  // namespace
+}  // namespace vorn
+
+namespace vorn {
+namespace {
+
+const std::string kHamBand = "     7100; 1.6;  LSB; \"Ham band\"\r\n";
+
+// Edit Entry and the hotkeys that step through the list.
+class EverydayKeysTest : public MainFormTest {
+ protected:
+  TForm1& StartWith(const std::string& list, const std::string& hotkeys = "") {
+    AddReceiver();
+    dir.Write("list.txt", list);
+    WriteIni("[StationLists]\nDefault=list.txt\n" + hotkeys);
+    TForm1& form = Start();
+    kit.ClearBoxes();
+    return form;
+  }
+  std::vector<std::string> Names() {
+    std::vector<std::string> names;
+    for (std::size_t i = 0; i < LV().Count(); ++i) names.push_back(LV().Row(i).Name);
+    return names;
+  }
+};
+
+TEST_F(EverydayKeysTest, EditEntryReplacesTheSelectedRowInPlaceWithoutTuning) {
+  TForm1& form = StartWith(kRadioOne + kBeacon + kHamBand);
+  form.Show1Click();
+  form.Window().SetBounds({100, 50, 309, 515});
+  kit.Choose(*form.PopupMenu2, {"Edit Entry"});  // nothing selected
+  EXPECT_THAT(kit.DialogsShown(), IsEmpty());
+
+  LV().ClickRow(1);
+  desktop.ClearSent();
+  kit.AnswerNextDialog(ModalResult::Cancel, {"1", "2", "3", "4"});
+  kit.Choose(*form.PopupMenu2, {"Edit Entry"});
+  ASSERT_EQ(kit.DialogsShown().size(), 1u);
+  const SimDialogShown& shown = kit.DialogsShown()[0];
+  EXPECT_EQ(shown.Caption, "Edit Entry");
+  EXPECT_THAT(shown.Fields, ElementsAre("14100", "1.6 kHz", "CW", "Beacon"));
+  EXPECT_EQ(shown.Bounds.Left, 100 + 309 - 196);
+  EXPECT_EQ(shown.Bounds.Top, 50 + 41 + form.LV->Bounds().Top + 50);
+  EXPECT_EQ(LV().Row(1).Name, "Beacon");
+
+  // OK on the row as it was is no change; F2 opens the same dialog.
+  kit.AnswerNextDialog(ModalResult::Ok);
+  LV().PressKey(113);
+  EXPECT_EQ(kit.DialogsShown().size(), 2u);
+  EXPECT_TRUE(form.Stations().ListUnchanged());
+
+  kit.AnswerNextDialog(ModalResult::Ok, {"14100", "0.8 kHz", "CW", "Beacon Two"});
+  LV().PressKey(113);
+  EXPECT_THAT(Names(), ElementsAre("Radio One", "Beacon Two", "Ham band"));
+  EXPECT_EQ(LV().Row(1), (StationRow{"14100", "0.8 kHz", "CW", "Beacon Two"}));
+  EXPECT_EQ(LV().Selected(), 1u);
+  EXPECT_FALSE(form.Stations().ListUnchanged());
+  EXPECT_THAT(desktop.SentMessages(), IsEmpty());
+
+  // New Entry keeps its own caption and empty fields.
+  kit.AnswerNextDialog(ModalResult::Cancel);
+  form.Edit1DblClick();
+  EXPECT_EQ(kit.DialogsShown().back().Caption, "Add to List");
+  EXPECT_THAT(kit.DialogsShown().back().Fields, ElementsAre("", "50 kHz", "AM", ""));
+
+  kit.AnswerNextQuestion(Answer::Yes);
+  form.Window().Close();
+  EXPECT_EQ(dir.Read("list.txt"),
+            kRadioOne + "    14100; 0.8;   CW; \"Beacon Two\"\r\n" + kHamBand);
+}
+
+TEST_F(EverydayKeysTest, EditEntryInASortedListSortsAgainAndKeepsTheRowSelected) {
+  TForm1& form = StartWith(kBeacon + kRadioOne + kHamBand);
+  form.Show1Click();
+  AsSim(*form.CBSorted).Click();
+  EXPECT_THAT(Names(), ElementsAre("Beacon", "Radio One", "Ham band"));
+  LV().ClickRow(1);
+  kit.AnswerNextDialog(ModalResult::Ok, {"9650"});
+  LV().PressKey(113);
+  EXPECT_THAT(Names(), ElementsAre("Beacon", "Ham band", "Radio One"));
+  EXPECT_EQ(LV().Selected(), 2u);
 }
 
 }  // namespace
