@@ -134,6 +134,25 @@ void TForm1::LVKeyUp(VirtualKey key) {
   if (std::find(kTuningKeys.begin(), kTuningKeys.end(), key) != kTuningKeys.end()) TuneToSelected();
 }
 
+void TForm1::StepStation(bool forward) {
+  const std::size_t count = LV->Count();
+  // A box or dialog waits for its answer: the list stays as the operator left it.
+  if (count == 0 || Waiting()) return;
+  const std::optional<std::size_t> selected = LV->Selected();
+  std::size_t index = forward ? 0 : count - 1;
+  if (selected) index = forward ? (*selected + 1) % count : (*selected + count - 1) % count;
+  LV->Select(index);
+  LV->ScrollIntoView(index);
+  const StationRow row = LV->Row(index);
+  if (!TuneToStation(link_, row)) {
+    // Where the receiver is now, nobody knows.
+    SetTrayStation("");
+    ReceiverFailed();
+    return;
+  }
+  SetTrayStation(row.Name.empty() ? row.Frequency : row.Frequency + " " + row.Name);
+}
+
 void TForm1::TuneToSelected() {
   const auto selected = LV->Selected();
   if (!selected) return;

@@ -95,6 +95,8 @@ void TForm1::BuildMenus() {
   MenuItem& hotkey = menu.AddSubmenu("Hotkey");
   hotkey.Add("Show", [this] { Show2Click(); });
   hotkey.Add("Change", [this] { Change1Click(); });
+  hotkey.Add("Change Next", [this] { ChangeNext1Click(); });
+  hotkey.Add("Change Previous", [this] { ChangePrevious1Click(); });
   menu.Add("Hide", [this] { Hide2Click(); });
   menu.Add("Close", [this] { Close1Click(); });
   menu.Add("Info", [this] { Info1Click(); });
@@ -176,7 +178,8 @@ void TForm1::FrequencyEntryMode() {
   Edit1->OnKeyPress = [this](char& key) { Edit1KeyPress(key); };
 }
 
-void TForm1::HotKeyCaptureMode() {
+void TForm1::HotKeyCaptureMode(OperatorHotKey& capturing) {
+  capturing_ = &capturing;
   Edit1->OnKeyPress = nullptr;
   Edit1->OnKeyDown = [this](VirtualKey& key, ShiftState shift) { Edit1KeyDown(key, shift); };
 }

@@ -9,8 +9,8 @@
 
 #include "components/hot_key_manager.h"
 #include "components/lumo_tray_icon.h"
-#include "platform/code_page.h"
 #include "platform/alert.h"
+#include "platform/code_page.h"
 #include "platform/component.h"
 #include "platform/file_system.h"
 #include "platform/locale.h"
@@ -98,6 +98,8 @@ class TForm1 : public TComponent {
   // Hotkey interaction.
   void HKMHotKeyPressed(std::uint32_t HotKey, std::uint16_t Index);
   void Change1Click();
+  void ChangeNext1Click();
+  void ChangePrevious1Click();
   void Edit1KeyDown(VirtualKey& key, ShiftState shift);
   void Show2Click();
 
@@ -113,6 +115,8 @@ class TForm1 : public TComponent {
   std::uint32_t CurrentHotKey() const { return hotkey_.Current(); }
   std::uint32_t SavedHotKey() const { return hotkey_.Saved(); }
   std::uint16_t HotKeyIndex() const { return hotkey_.Index(); }
+  const OperatorHotKey& NextHotKey() const { return next_hotkey_; }
+  const OperatorHotKey& PreviousHotKey() const { return previous_hotkey_; }
   const std::string& PanelTitle() const { return panel_title_; }
   const std::string& PanelTerminator() const { return panel_terminator_; }
   ReceiverLink& Receiver() { return link_; }
@@ -150,10 +154,17 @@ class TForm1 : public TComponent {
   // Replaces the rows by the file's, drawing the view once rather than per row.
   void LoadListFile(const std::string& path);
   void FrequencyEntryMode();
-  void HotKeyCaptureMode();
+  // Edit1 takes the next key pressed in it for `capturing`.
+  void StartCapture(OperatorHotKey& capturing);
+  void HotKeyCaptureMode(OperatorHotKey& capturing);
+  // The operator's hotkey other than `capturing` that has the value `key`, if any.
+  const OperatorHotKey* HotKeyWithValue(std::uint32_t key, const OperatorHotKey& capturing) const;
   // The entry dialog with its fields filled, placed over the list; the row as
   // entered, or nothing unless it closed with OK.
   std::optional<StationRow> AskForEntry(const std::string& caption, const StationRow& fields);
+  // The next row after the selected one, or the one before it, wrapping
+  // round: selected, shown and tuned, while the window stays as it is.
+  void StepStation(bool forward);
   void TuneToSelected();
   // Hides the window, and the find box with it.
   void HideForm();
@@ -178,6 +189,10 @@ class TForm1 : public TComponent {
   // The file behind ListName; a list loaded from another folder is saved back there.
   std::string list_path_;
   OperatorHotKey hotkey_{kDefaultHotKey, 0};
+  OperatorHotKey next_hotkey_;
+  OperatorHotKey previous_hotkey_;
+  // The hotkey that a capture in Edit1 changes.
+  OperatorHotKey* capturing_ = &hotkey_;
   std::string version_;
   std::string panel_title_;
   std::string panel_terminator_;

@@ -32,6 +32,8 @@ void TForm1::FormCreate() {
     CBAutoHide->SetChecked(settings.AutoHide);
   }
   hotkey_ = OperatorHotKey(settings.HotKey, settings.SavedHotKey);
+  next_hotkey_ = OperatorHotKey(settings.NextHotKey, settings.NextHotKey);
+  previous_hotkey_ = OperatorHotKey(settings.PreviousHotKey, settings.PreviousHotKey);
   version_ = settings.Version;
   list_name_ = settings.ListName;
   list_path_ = list_name_.empty() ? std::string() : start_dir_ + list_name_;
@@ -57,6 +59,9 @@ void TForm1::FormCreate() {
   panel_terminator_ = keypad.PanelTerminator;
 
   hotkey_.Register(*HKM);
+  // 0: none.
+  if (next_hotkey_.Current() != 0) next_hotkey_.Register(*HKM);
+  if (previous_hotkey_.Current() != 0) previous_hotkey_.Register(*HKM);
   StartTrace("hotkey");
 
   Label1->SetVisible(false);
@@ -122,12 +127,18 @@ bool TForm1::CloseQuery(bool session_ending) {
   }
 
   const Rect bounds = form_->Bounds();
+  // Next and Previous are written only once the operator changed them.
+  const auto changed = [](const OperatorHotKey& key) {
+    return key.Changed() ? std::optional(key.Current()) : std::nullopt;
+  };
   try {
     services_.SettingsFile.Write(start_dir_,
                                  {hotkey_.Current(),
                                   version_,
                                   {bounds.Left, bounds.Top, bounds.Width, bounds.Height},
-                                  CBAutoHide->Checked()},
+                                  CBAutoHide->Checked(),
+                                  changed(next_hotkey_),
+                                  changed(previous_hotkey_)},
                                  keep_hotkey);
   } catch (const ProfileWriteError& error) {
     // Settings that cannot be written must neither hold up the end of the

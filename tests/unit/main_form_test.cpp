@@ -27,6 +27,7 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
+using ::testing::Not;
 
 constexpr LayoutHandle kUs = 0x04090409;
 const std::string kRadioOne = "     6070;  12;   AM; \"Radio One\"\r\n";
@@ -1031,6 +1032,7 @@ class EverydayKeysTest : public MainFormTest {
     kit.ClearBoxes();
     return form;
   }
+  std::string Tip() const { return shell.Shown().at(0).Tip.data(); }
   std::vector<std::string> Names() {
     std::vector<std::string> names;
     for (std::size_t i = 0; i < LV().Count(); ++i) names.push_back(LV().Row(i).Name);
@@ -1093,6 +1095,119 @@ TEST_F(EverydayKeysTest, EditEntryInASortedListSortsAgainAndKeepsTheRowSelected)
   LV().PressKey(113);
   EXPECT_THAT(Names(), ElementsAre("Beacon", "Ham band", "Radio One"));
   EXPECT_EQ(LV().Selected(), 2u);
+}
+
+TEST_F(EverydayKeysTest, NextAndPreviousStepAndTuneWhileVornStaysHidden) {
+  std::string list;
+  for (int i = 0; i < 12; ++i)
+    list += "     60" + std::to_string(10 + i) + ";  12;   AM; \"R\"\r\n";
+  TForm1& form = StartWith(kRadioOne + kBeacon + list, "[Hotkey]\nNext=120\nPrevious=16\n");
+  kit.ActivateOtherProgram();
+  ASSERT_NE(form.NextHotKey().Index(), 0);
+
+  hotkeys.Press(0, 120);
+  EXPECT_EQ(LV().Selected(), 0u);
+  EXPECT_THAT(desktop.Clicks(), ElementsAre("6", "0", "7", "0", "kHz", "AM", "12 kHz"));
+  EXPECT_EQ(Tip(), "Vorn - 6070 Radio One");
+  EXPECT_FALSE(form.Window().Visible());
+  EXPECT_EQ(kit.ActiveWindow(), nullptr);
+  EXPECT_THAT(kit.Boxes(), IsEmpty());
+
+  desktop.ClearSent();
+  hotkeys.Press(0, 120);
+  EXPECT_EQ(LV().Selected(), 1u);
+  EXPECT_THAT(desktop.Clicks(), ElementsAre("1", "4", "1", "0", "0", "kHz", "CW", "1.6kHz"));
+  EXPECT_EQ(Tip(), "Vorn - 14100 Beacon");
+
+  // Back before the first row is the last one, scrolled into view; past the
+  // last comes the first again.
+  hotkeys.Press(0, 16);
+  hotkeys.Press(0, 16);
+  EXPECT_EQ(LV().Selected(), 13u);
+  EXPECT_EQ(LV().TopRow(), 4u);
+  hotkeys.Press(0, 120);
+  EXPECT_EQ(LV().Selected(), 0u);
+  EXPECT_EQ(LV().TopRow(), 0u);
+
+  // A step the receiver does not answer says so, and the tip names no station.
+  desktop.Hang(keys["1"]);
+  hotkeys.Press(0, 120);
+  EXPECT_THAT(BoxTexts(), ElementsAre(HasSubstr("did not answer")));
+  EXPECT_EQ(Tip(), "Vorn");
+
+  kit.ClearBoxes();
+  desktop.ClearSent();
+  form.LV->Clear();
+  hotkeys.Press(0, 120);
+  hotkeys.Press(0, 16);
+  EXPECT_THAT(desktop.SentMessages(), IsEmpty());
+  EXPECT_THAT(kit.Boxes(), IsEmpty());
+}
+
+TEST_F(EverydayKeysTest, NoStepWhileABoxWaitsAndNoneWithoutTheKeysSet) {
+  TForm1& form = StartWith(kRadioOne + kBeacon, "[Hotkey]\nNext=120\n");
+  form.Show1Click();
+  kit.AnswerNextDialog([&](SimDialog&) {
+    hotkeys.Press(0, 120);
+    return ModalResult::Cancel;
+  });
+  form.Edit1DblClick();
+  EXPECT_EQ(LV().Selected(), std::nullopt);
+  EXPECT_THAT(desktop.SentMessages(), IsEmpty());
+
+  // Without them only the main hotkey is registered, and they are not written.
+  program.reset();
+  instance = SimSingleInstance();
+  WriteIni("[Hotkey]\nKey=109\n");
+  TForm1& plain = Start();
+  EXPECT_EQ(hotkeys.Registrations().size(), 1u);
+  plain.Close1Click();
+  EXPECT_THAT(dir.Read("Vorn.ini"), Not(HasSubstr("Next")));
+  EXPECT_THAT(dir.Read("Vorn.ini"), Not(HasSubstr("Previous")));
+}
+
+TEST_F(EverydayKeysTest, NextAndPreviousAreCapturedAsChangeDoesAndWrittenOnlyWhenChanged) {
+  hotkeys.RegisterForAnotherProgram(0, 16);
+  TForm1& form = StartWith(kRadioOne, "[Hotkey]\nKey=109\nPrevious=16\n");
+  form.Show1Click();
+  EXPECT_EQ(form.PreviousHotKey().Current(), 16u);
+  EXPECT_EQ(form.PreviousHotKey().Index(), 0);  // taken: no error
+  EXPECT_THAT(kit.Boxes(), IsEmpty());
+
+  Choose({"Hotkey", "Change Next"});
+  EXPECT_FALSE(form.LV->Visible());
+  EXPECT_TRUE(form.Label1->Visible());
+  Edit1().PressKey(27);
+  EXPECT_EQ(form.NextHotKey().Current(), 0u);
+  Choose({"Hotkey", "Change Next"});
+  Edit1().PressKey(120, ShiftState{false, true, false});
+  EXPECT_EQ(form.NextHotKey().Current(), 120u);
+  EXPECT_NE(form.NextHotKey().Index(), 0);
+  EXPECT_EQ(BoxTexts().back(),
+            "English: Num -\rLocalized: Num -\rord(Key): 109\rNext: F9\rPrevious: Shift");
+
+  // One key cannot serve two of Vorn's hotkeys.
+  for (const char* item : {"Change", "Change Previous"}) {
+    Choose({"Hotkey", item});
+    Edit1().PressKey(120);
+    EXPECT_EQ(BoxTexts().back(), "F9 is already Vorn's Next hotkey.") << item;
+    EXPECT_TRUE(form.LV->Visible());
+  }
+  Choose({"Hotkey", "Change Next"});
+  Edit1().PressKey(109);
+  EXPECT_EQ(BoxTexts().back(), "Num - is already Vorn's hotkey.");
+  EXPECT_EQ(form.CurrentHotKey(), 109u);
+  EXPECT_EQ(form.NextHotKey().Current(), 120u);
+  EXPECT_EQ(form.PreviousHotKey().Current(), 16u);
+
+  // No question for them at the close, and only the changed one is written.
+  Choose({"Close"});
+  EXPECT_TRUE(AsSim(form.Window()).Closed());
+  const std::string ini = dir.Read("Vorn.ini");
+  EXPECT_THAT(ini, HasSubstr("Next=120"));
+  EXPECT_THAT(ini, HasSubstr("Previous=16"));  // as the file had it
+  program.reset();
+  EXPECT_EQ(atoms.Count(), 0u);
 }
 
 }  // namespace
