@@ -20,30 +20,14 @@ retype_field() {
   xdotool key Home shift+End
   xdotool type --delay 20 "$text"
 }
-# A key in the list view, and the row it tunes. Under Wine the receiver's
-# buttons take the activation when they are clicked, so Vorn is made the active
-# window again first; it gives the focus back to the list.
-key_tunes() {
-  local key=$1 before
-  shift
-  e2e_activate Perseus-Vorn
-  before=$(e2e_event_count)
-  xdotool key "$key"
-  e2e_expect_tuned "$before" "$@"
-}
 
 e2e_start_receiver
 e2e_start_vorn "$dir"
 e2e_wait_vorn
-header=$(e2e_child Perseus-Vorn SysHeader32)
-read -r _ _ _ header_height < <(e2e_wintree rect "$header")
 
 # --- F2 on the second row: the dialog shows the row; Esc keeps it as it was.
-e2e_activate Perseus-Vorn
-before=$(e2e_event_count)
-e2e_click "$header" 30 $((header_height + 5))
-e2e_expect_tuned "$before" 6070 AM '12 kHz'
-key_tunes Down 7100 LSB 1.6kHz
+e2e_row1_tunes 6070 AM '12 kHz'
+e2e_key_tunes Down 7100 LSB 1.6kHz
 xdotool key F2
 e2e_wait_for 20 "the Edit Entry dialog" edit_dialog_shown
 e2e_expect_eq "the frequency field" 7100 "$(field Edit 1)"
@@ -70,13 +54,10 @@ xdotool key Return
 e2e_wait_for 20 "the dialog to close" edit_dialog_hidden
 e2e_expect_eq "the receiver's events after the edit" "" "$(e2e_receiver_events | tail -n +$((before + 1)))"
 # Still selected, the row tunes as it now is.
-e2e_activate Perseus-Vorn
-before=$(e2e_event_count)
-xdotool key Return
-e2e_expect_tuned "$before" 7100 LSB '3 kHz'
+e2e_key_tunes Return 7100 LSB '3 kHz'
 
 # --- The popup menu's Edit Entry on the last row (Menu, then the third item).
-key_tunes End 14100 CW 0.8kHz
+e2e_key_tunes End 14100 CW 0.8kHz
 xdotool key Menu
 xdotool key --delay 50 Down Down Down Return
 e2e_wait_for 20 "the Edit Entry dialog from the menu" edit_dialog_shown

@@ -29,12 +29,7 @@ e2e_wait_for 20 "the report to close" e2e_dialog_gone Vorn
 e2e_screenshot utf8-names
 
 # A click on the first row tunes it, name or not.
-header=$(e2e_child Perseus-Vorn SysHeader32)
-read -r _ _ _ header_height < <(e2e_wintree rect "$header")
-e2e_activate Perseus-Vorn
-before=$(e2e_event_count)
-e2e_click "$header" 30 $((header_height + 5))
-e2e_expect_tuned "$before" 9650 AM '12 kHz'
+e2e_row1_tunes 9650 AM '12 kHz'
 
 e2e_vorn_menu "Stations/Save List"
 e2e_choose_file "Save As" "$dir/Imported.txt"

@@ -1043,7 +1043,6 @@ class EverydayKeysTest : public MainFormTest {
 TEST_F(EverydayKeysTest, EditEntryReplacesTheSelectedRowInPlaceWithoutTuning) {
   TForm1& form = StartWith(kRadioOne + kBeacon + kHamBand);
   form.Show1Click();
-  form.Window().SetBounds({100, 50, 309, 515});
   kit.Choose(*form.PopupMenu2, {"Edit Entry"});  // nothing selected
   EXPECT_THAT(kit.DialogsShown(), IsEmpty());
 
@@ -1051,18 +1050,20 @@ TEST_F(EverydayKeysTest, EditEntryReplacesTheSelectedRowInPlaceWithoutTuning) {
   desktop.ClearSent();
   kit.AnswerNextDialog(ModalResult::Cancel, {"1", "2", "3", "4"});
   kit.Choose(*form.PopupMenu2, {"Edit Entry"});
-  ASSERT_EQ(kit.DialogsShown().size(), 1u);
+  kit.AnswerNextDialog(ModalResult::Cancel);
+  kit.Choose(*form.PopupMenu2, {"New Entry"});
+  ASSERT_EQ(kit.DialogsShown().size(), 2u);
   const SimDialogShown& shown = kit.DialogsShown()[0];
   EXPECT_EQ(shown.Caption, "Edit Entry");
   EXPECT_THAT(shown.Fields, ElementsAre("14100", "1.6 kHz", "CW", "Beacon"));
-  EXPECT_EQ(shown.Bounds.Left, 100 + 309 - 196);
-  EXPECT_EQ(shown.Bounds.Top, 50 + 41 + form.LV->Bounds().Top + 50);
+  EXPECT_EQ(shown.Bounds, kit.DialogsShown()[1].Bounds);  // where New Entry places it
+  EXPECT_EQ(kit.DialogsShown()[1].Caption, "Add to List");
   EXPECT_EQ(LV().Row(1).Name, "Beacon");
 
   // OK on the row as it was is no change; F2 opens the same dialog.
   kit.AnswerNextDialog(ModalResult::Ok);
   LV().PressKey(113);
-  EXPECT_EQ(kit.DialogsShown().size(), 2u);
+  EXPECT_EQ(kit.DialogsShown().back().Caption, "Edit Entry");
   EXPECT_TRUE(form.Stations().ListUnchanged());
 
   kit.AnswerNextDialog(ModalResult::Ok, {"14100", "0.8 kHz", "CW", "Beacon Two"});
@@ -1072,12 +1073,6 @@ TEST_F(EverydayKeysTest, EditEntryReplacesTheSelectedRowInPlaceWithoutTuning) {
   EXPECT_EQ(LV().Selected(), 1u);
   EXPECT_FALSE(form.Stations().ListUnchanged());
   EXPECT_THAT(desktop.SentMessages(), IsEmpty());
-
-  // New Entry keeps its own caption and empty fields.
-  kit.AnswerNextDialog(ModalResult::Cancel);
-  form.Edit1DblClick();
-  EXPECT_EQ(kit.DialogsShown().back().Caption, "Add to List");
-  EXPECT_THAT(kit.DialogsShown().back().Fields, ElementsAre("", "50 kHz", "AM", ""));
 
   kit.AnswerNextQuestion(Answer::Yes);
   form.Window().Close();
