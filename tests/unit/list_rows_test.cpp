@@ -28,17 +28,6 @@ std::vector<std::string> Shown(const ListRows& rows) {
   return out;
 }
 
-TEST(ListRowsReplaceTest, AnUnsortedListReplacesInPlaceAndKeepsItsSelection) {
-  ListRows rows(Bytes);
-  for (const char* f : {"9", "1", "5"}) rows.Append(Station(f, "x"));
-  rows.Select(1);
-  EXPECT_EQ(rows.Replace(0, Station("0", "new")), 0u);
-  EXPECT_EQ(rows.Replace(1, Station("7", "edited")), 1u);
-  EXPECT_THAT(Shown(rows), ElementsAre("0 new", "7 edited", "5 x"));
-  EXPECT_EQ(rows.Selected(), 1u);
-  EXPECT_THROW(rows.Replace(3, Station("1", "")), std::out_of_range);
-}
-
 TEST(ListRowsReplaceTest, ASortedListMovesARowOnlyWhenItsCaptionNoLongerFits) {
   ListRows rows(Bytes);
   rows.SetSorted(true);
@@ -66,6 +55,11 @@ TEST(ListRowsReplaceTest, ASortedListMovesARowOnlyWhenItsCaptionNoLongerFits) {
   EXPECT_TRUE(rows.EndUpdate());
   EXPECT_THAT(Shown(rows), ElementsAre("0 first", "3 3", "3 3", "4 lower", "4 moved"));
   EXPECT_EQ(rows.Selected(), 4u);
+
+  // Unsorted, every row stays where it is.
+  rows.SetSorted(false);
+  EXPECT_EQ(rows.Replace(0, Station("9", "stays")), 0u);
+  EXPECT_THROW(rows.Replace(5, Station("1", "")), std::out_of_range);
 }
 
 }  // namespace

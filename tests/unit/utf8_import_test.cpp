@@ -7,7 +7,6 @@
 #include "stations/import/bookmark_reader.h"
 #include "stations/import/channel_reader.h"
 #include "stations/import/import_lines.h"
-#include "stations/import/schedule_reader.h"
 
 namespace vorn {
 namespace {
@@ -70,15 +69,6 @@ TEST(Utf8ImportTest, BookmarksAndChannelsGetTheirNamesInTheCodePage) {
       "\xEF\xBB\xBFLocation,Name,Frequency,Mode\r\n1,\"Caf\xC3\xA9, Nord\",7.1,LSB\r\n");
   EXPECT_THAT(ReadChannels(channels, kAnsi).Rows,
               ElementsAre(StationRow{"7100", "3 kHz", "LSB", "Caf\xE9, Nord"}));
-}
-
-TEST(Utf8ImportTest, TheScheduleStaysIsoText) {
-  const Schedule schedule = ReadSchedule(
-      std::string("kHz:75;Time(UTC):93;Days:59;ITU:49;Station:201;Lng:49;Target:62;Remarks:135;"
-                  "P:35;Start:60;Stop:60;\r\n9650;0500-0600;;E;") +
-      kSenalUtf8 + ";S;Eu\r\n");
-  ASSERT_EQ(schedule.Lines.size(), 1u);
-  EXPECT_THAT(schedule.Lines[0].Row.Name, ::testing::StartsWith(kSenalUtf8));
 }
 
 }  // namespace
