@@ -141,22 +141,34 @@ void Win32Application::Run(Form& main_form) {
   running_ = true;
   if (show_main_form_) main_form.Show();
   MSG msg;
-  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-    if ((msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) && PreviewKey(msg)) continue;
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
+  while (GetMessageA(&msg, nullptr, 0, 0) > 0) Dispatch(msg);
   running_ = false;
 }
 
-bool Win32Application::PreviewKey(const MSG& msg) {
-  HWND root = GetAncestor(msg.hwnd, GA_ROOT);
-  char window_class[16] = {};
-  if (!root || !GetClassNameA(root, window_class, sizeof(window_class)) ||
-      std::string(window_class) != kFormClass)
-    return false;
-  auto* form = dynamic_cast<FormImpl*>(WindowObject::FromHwnd(root));
-  return form && form->PreviewKey(msg.wParam);
+void Win32Application::Dispatch(const MSG& msg) {
+  if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) {
+    HWND root = GetAncestor(msg.hwnd, GA_ROOT);
+    char window_class[16] = {};
+    if (root && GetClassNameA(root, window_class, sizeof(window_class)) &&
+        std::string(window_class) == kFormClass) {
+      auto* form = dynamic_cast<FormImpl*>(WindowObject::FromHwnd(root));
+      if (form && form->PreviewKey(msg.wParam)) return;
+    }
+  }
+  TranslateMessage(&msg);
+  DispatchMessageA(&msg);
+}
+
+bool Win32Application::ProcessMessages() {
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(msg.wParam));
+      return false;
+    }
+    Dispatch(msg);
+  }
+  return true;
 }
 
 void Win32Application::Terminate() {

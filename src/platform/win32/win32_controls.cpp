@@ -1,3 +1,4 @@
+#include "platform/raise.h"
 #include "platform/win32/win32_widgets.h"
 
 namespace vorn::win32 {
@@ -15,20 +16,13 @@ int SystemCompare(const std::string& a, const std::string& b) {
 }  // namespace
 
 bool PassKeyDown(Win32Application& app, const std::function<void(VirtualKey&, ShiftState)>& handler,
-                 WPARAM& key) {
-  auto copy = handler;
+                 WPARAM key) {
   auto pressed = static_cast<VirtualKey>(key);
   const ShiftState shift{GetKeyState(VK_SHIFT) < 0, GetKeyState(VK_CONTROL) < 0,
                          GetKeyState(VK_MENU) < 0};
-  bool handled = false;
-  app.Guard([&] {
-    copy(pressed, shift);
-    handled = true;
-  });
-  // A failed handler drops the key, as a consumed one.
-  if (!handled || pressed == 0) return false;
-  key = pressed;
-  return true;
+  // A failed handler drops the key, as a consumed one. Any other value it
+  // leaves is not a key the user pressed: the key goes on as it was.
+  return Raise(app, handler, pressed, shift) && pressed != 0;
 }
 
 // ---- label ----

@@ -69,8 +69,12 @@ class Win32Application : public Application {
   // A hidden window of this thread, for menus that need an owner.
   HWND UtilityWindow() const { return utility_; }
   void FormClosed(Form& form);
-  // Hands a key on its way to a control of a form to the form first.
-  bool PreviewKey(const MSG& msg);
+  // What the message loop does with each message it takes: keys on their way
+  // to a control of a form go to the form first.
+  void Dispatch(const MSG& msg);
+  // Handles the messages waiting in the queue, as the loop would; false once
+  // the program has been told to quit (the quit message is left for the loop).
+  bool ProcessMessages();
 
   // Menu commands: every command item has a number of its own.
   UINT RegisterCommand(MenuItemImpl* item);
@@ -136,6 +140,11 @@ class WindowObject {
     return Default(message, wparam, lparam);
   }
   LRESULT Default(UINT message, WPARAM wparam, LPARAM lparam);
+  // The keyboard focus, for a control that the user can see: keys typed into
+  // a hidden window would go nowhere the user knows of.
+  void FocusIfShown() {
+    if (IsWindowVisible(hwnd_)) ::SetFocus(hwnd_);
+  }
   // Hands WM_COMMAND and WM_NOTIFY from a child control to its object.
   bool Reflect(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result);
 
@@ -170,10 +179,9 @@ Rect ControlImpl<Base>::Bounds() const {
 }
 
 // Runs a key-down handler, with the shift state of the moment, inside the
-// application's guard. False when the handler consumed the key or failed;
-// otherwise `key` is the key it passes on.
+// application's guard. False when the handler consumed the key or failed.
 bool PassKeyDown(Win32Application& app, const std::function<void(VirtualKey&, ShiftState)>& handler,
-                 WPARAM& key);
+                 WPARAM key);
 
 // The first control that Tab reaches inside a window.
 HWND FirstTabStop(HWND parent);
@@ -243,7 +251,7 @@ class EditImpl : public ControlImpl<Edit> {
   std::string Text() const override;
   void SetText(const std::string& text) override;
   void SelectAll() override;
-  void SetFocus() override { ::SetFocus(hwnd_); }
+  void SetFocus() override { FocusIfShown(); }
   bool Focused() const override { return GetFocus() == hwnd_; }
   void SetReadOnly(bool read_only) override;
   void SetBoldFont(int height) override;
@@ -305,7 +313,7 @@ class ListViewImpl : public ControlImpl<ListView> {
   void Select(std::optional<std::size_t> index) override;
   void ScrollIntoView(std::size_t index) override;
   void SetSelectionAlwaysShown(bool shown) override;
-  void SetFocus() override { ::SetFocus(hwnd_); }
+  void SetFocus() override { FocusIfShown(); }
   bool Focused() const override { return GetFocus() == hwnd_; }
   void SetPopupMenu(PopupMenu* menu) override { popup_ = menu; }
   bool Sorted() const override { return rows_.Sorted(); }
