@@ -16,7 +16,7 @@ namespace {
 void RegisterToolkitClass(const char* name, HICON icon, HICON small_icon) {
   WNDCLASSEXA wc{};
   wc.cbSize = sizeof(wc);
-  wc.lpfnWndProc = WindowObject::ClassProc;
+  wc.lpfnWndProc = BoundWindow::ClassProc;
   wc.hInstance = GetModuleHandleA(nullptr);
   wc.hIcon = icon;
   wc.hIconSm = small_icon;
@@ -28,40 +28,62 @@ void RegisterToolkitClass(const char* name, HICON icon, HICON small_icon) {
 }
 
 // The question box's button captions and its place on the screen are set while
-// the system's box is being activated, through a hook on this thread.
-struct BoxDressing {
-  bool question = false;
-  HHOOK hook = nullptr;
-};
-BoxDressing* g_dressing = nullptr;
-
-LRESULT CALLBACK DressBox(int code, WPARAM wparam, LPARAM lparam) {
-  BoxDressing* dressing = g_dressing;
-  const LRESULT next = CallNextHookEx(dressing ? dressing->hook : nullptr, code, wparam, lparam);
-  if (code != HCBT_ACTIVATE || !dressing) return next;
-  HWND box = reinterpret_cast<HWND>(wparam);
-  char window_class[16] = {};
-  GetClassNameA(box, window_class, sizeof(window_class));
-  if (std::string(window_class) != "#32770") return next;
-  if (dressing->question) {
-    SetDlgItemTextA(box, IDYES, kYesButton);
-    SetDlgItemTextA(box, IDNO, kNoButton);
-    SetDlgItemTextA(box, IDCANCEL, kCancelButton);
-  } else {
-    SetDlgItemTextA(box, IDOK, kOkButton);
+// the system's box is being activated, through a hook on this thread that
+// lives as long as this object, or until it has dressed the box.
+class BoxDressing {
+ public:
+  explicit BoxDressing(bool question)
+      : question_(question),
+        hook_(SetWindowsHookExA(WH_CBT, Dress, nullptr, GetCurrentThreadId())),
+        outer_(current_) {
+    current_ = this;
   }
-  RECT r{};
-  GetWindowRect(box, &r);
-  const int width = r.right - r.left;
-  const int height = r.bottom - r.top;
-  SetWindowPos(box, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-               (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0,
-               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  UnhookWindowsHookEx(dressing->hook);
-  dressing->hook = nullptr;
-  g_dressing = nullptr;
-  return next;
-}
+  ~BoxDressing() {
+    Unhook();
+    current_ = outer_;
+  }
+  BoxDressing(const BoxDressing&) = delete;
+  BoxDressing& operator=(const BoxDressing&) = delete;
+
+ private:
+  static LRESULT CALLBACK Dress(int code, WPARAM wparam, LPARAM lparam) {
+    BoxDressing* self = current_;
+    const LRESULT next = CallNextHookEx(nullptr, code, wparam, lparam);
+    if (code != HCBT_ACTIVATE || !self || !self->hook_) return next;
+    HWND box = reinterpret_cast<HWND>(wparam);
+    char window_class[16] = {};
+    GetClassNameA(box, window_class, sizeof(window_class));
+    if (std::string(window_class) != "#32770") return next;
+    if (self->question_) {
+      SetDlgItemTextA(box, IDYES, kYesButton);
+      SetDlgItemTextA(box, IDNO, kNoButton);
+      SetDlgItemTextA(box, IDCANCEL, kCancelButton);
+    } else {
+      SetDlgItemTextA(box, IDOK, kOkButton);
+    }
+    RECT r{};
+    GetWindowRect(box, &r);
+    const int width = r.right - r.left;
+    const int height = r.bottom - r.top;
+    SetWindowPos(box, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+                 (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    self->Unhook();
+    return next;
+  }
+
+  void Unhook() {
+    if (hook_) UnhookWindowsHookEx(hook_);
+    hook_ = nullptr;
+  }
+
+  // The innermost box being shown on this thread.
+  static thread_local BoxDressing* current_;
+  bool question_;
+  HHOOK hook_;
+  BoxDressing* outer_;
+};
+thread_local BoxDressing* BoxDressing::current_ = nullptr;
 
 BOOL CALLBACK AddWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM areas) {
   MONITORINFO info{};
@@ -120,8 +142,8 @@ Win32Application::Win32Application() {
   InitCommonControlsEx(&controls);
   for (const char* name : {kFormClass, kPanelClass, kDialogClass, kUtilityClass})
     RegisterToolkitClass(name, icon_, small_icon);
-  utility_ = CreateWindowExA(WS_EX_TOOLWINDOW, kUtilityClass, title_.c_str(), WS_POPUP, 0, 0, 0, 0,
-                             nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  utility_.Reset(CreateWindowExA(WS_EX_TOOLWINDOW, kUtilityClass, title_.c_str(), WS_POPUP, 0, 0, 0,
+                                 0, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr));
 }
 
 HFONT Win32Application::FormFont(int dpi) {
@@ -129,10 +151,6 @@ HFONT Win32Application::FormFont(int dpi) {
   if (!font)
     font = std::make_unique<GdiFont>(CreateToolkitFont(ScaleDpi(-11, kDesignDpi, dpi), false));
   return font->Get();
-}
-
-Win32Application::~Win32Application() {
-  if (utility_) DestroyWindow(utility_);
 }
 
 void Win32Application::Run(Form& main_form) {
@@ -205,13 +223,11 @@ Answer Win32Application::ShowBox(BoxKind kind, const std::string& text,
       flags |= MB_OK;
       break;
   }
-  BoxDressing dressing;
-  dressing.question = kind == BoxKind::Question;
-  dressing.hook = SetWindowsHookExA(WH_CBT, DressBox, nullptr, GetCurrentThreadId());
-  g_dressing = &dressing;
-  const int pressed = MessageBoxA(owner, text.c_str(), caption.c_str(), flags);
-  if (dressing.hook) UnhookWindowsHookEx(dressing.hook);
-  g_dressing = nullptr;
+  int pressed = 0;
+  {
+    const BoxDressing dressing(kind == BoxKind::Question);
+    pressed = MessageBoxA(owner, text.c_str(), caption.c_str(), flags);
+  }
   switch (pressed) {
     case IDYES:
       return Answer::Yes;
