@@ -77,9 +77,12 @@ class Label : public Control {
 // A single-line edit. The handlers may be switched at any time, also to empty.
 class Edit : public Control {
  public:
-  // A typed character; setting it to '\0' discards it.
+  // A typed character; setting it to '\0' discards it, another value is typed
+  // instead.
   std::function<void(char& key)> OnKeyPress;
-  // A key pressed while the edit has the focus; setting it to 0 consumes it.
+  // A key pressed while the edit has the focus; setting it to 0 keeps it from
+  // the edit (any other value is ignored). Its character is typed all the
+  // same: it was translated before the handler ran.
   std::function<void(VirtualKey& key, ShiftState shift)> OnKeyDown;
   std::function<void()> OnDblClick;
   // The text changed, typed or set.
@@ -168,6 +171,7 @@ class ListView : public Control, public StationRows {
   virtual void ScrollIntoView(std::size_t index) = 0;
   // Normally the selection is drawn only while the view has the focus.
   virtual void SetSelectionAlwaysShown(bool shown) = 0;
+  // Only a shown view on a shown window takes the focus.
   virtual void SetFocus() = 0;
   virtual bool Focused() const = 0;
   // Shown on a right click; not owned.
@@ -249,7 +253,8 @@ class Form : public Window {
   // The system announced a change of its settings (such as the regional ones).
   std::function<void()> OnSettingChange;
   // A key pressed anywhere in the form, before the control with the focus
-  // sees it; setting it to 0 consumes it.
+  // sees it; setting it to 0 consumes it, and then it types nothing either.
+  // Any other value is ignored: the control gets the key as pressed.
   std::function<void(VirtualKey& key, ShiftState shift)> OnKeyDown;
 
   // Panels stack from their edge inwards in the order they are added.

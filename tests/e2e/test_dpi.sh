@@ -96,27 +96,9 @@ expect_scaled() {
   [[ -z $report ]] || e2e_fail "the $name at 144 DPI:"$'\n'"$report"$'\n'"--- 96:"$'\n'"$(cat "$small")"$'\n'"--- 144:"$'\n'"$(cat "$large")"
 }
 
-# The toolkit demo, built like Vorn's main window, at 96 DPI, and told by the
-# system's message that it moved to a screen of 144 DPI.
-demo_shown() { [[ -n $(top_level Perseus-Vorn) ]]; }
-demo_gone() { ! demo_shown; }
-measure_demo() {
-  local dpi=$1
-  shift
-  e2e_start demo toolkit-demo.exe --log "$(e2e_winpath "$E2E_TMP/demo-$dpi.log")" "$@"
-  e2e_wait_for 30 "the demo window" demo_shown
-  e2e_wine layout-probe.exe "$(top_level Perseus-Vorn)" "$dpi" >"$E2E_TMP/demo-$dpi.txt"
-  e2e_screenshot "demo-$dpi"
-  e2e_stop demo
-  e2e_wait_for 20 "the demo window to go" demo_gone
-}
-
 measure_at 96
-measure_demo 96
-measure_demo 144 --dpi-change 144
 measure_at 144
 expect_scaled main
 expect_scaled entry
 expect_scaled capture
-expect_scaled demo
 echo "screenshots in $E2E_SHOTS"

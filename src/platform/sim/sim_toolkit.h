@@ -6,8 +6,15 @@
 // dialogs, and read back every box that was shown. Every user action runs its
 // handlers through the application's top-level handler, as the real message loop
 // does, so a framework error ends up in the recorded error box.
+//
+// It behaves as the Win32 toolkit does (the toolkit's behaviour tests run on
+// both): a keystroke goes down, types its character and comes up again, the
+// character arriving as a message that the next loop to run handles; the form
+// sees keys before its controls; a dialog takes Tab, Enter and Esc; windows
+// scale their client area by their DPI inside a frame of the system's.
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -21,12 +28,15 @@ namespace vorn {
 class SimToolkit;
 class SimWindow;
 
-// Where a widget lives: the window it belongs to and whether its parents are shown.
+// Where a widget lives: the window it belongs to, whether its parents are
+// shown, and where its parent's client area is.
 class SimParent {
  public:
   virtual ~SimParent() = default;
   virtual SimWindow& HostWindow() = 0;
   virtual bool HostShowing() const = 0;
+  // The top left corner of the client area on the screen.
+  virtual Point ClientOrigin() const = 0;
 };
 
 // What every simulated control has besides its interface.
@@ -43,13 +53,25 @@ class SimWidget {
   virtual void CollectTabStops(std::vector<SimWidget*>& out) {
     if (TabStop()) out.push_back(this);
   }
+  // In the parent's client area, in the screen's pixels; and on the screen.
+  virtual Rect PixelBounds() const;
+  Rect ScreenBounds() const;
+
+  // What the widget does with a key that reaches it (true when its handler
+  // consumed it), with its release, and with a typed character.
+  virtual bool KeyPressed(VirtualKey /*key*/, ShiftState /*shift*/) { return false; }
+  virtual void KeyReleased(VirtualKey /*key*/) {}
+  virtual void Character(char /*key*/) {}
+  // The dialog manager gave it the focus with Tab.
+  virtual void TabbedInto() {}
+  // A push button's modal result; None for anything else.
+  virtual ModalResult ButtonResult() const { return ModalResult::None; }
 
  protected:
   virtual bool TabStop() const { return false; }
   void TakeFocus();
   bool HasFocus() const;
-  // The form's look at a key before the control gets it; true when consumed.
-  bool PreviewKey(VirtualKey& key, ShiftState shift);
+  int WindowDpi() const;
 
   SimParent& parent_;
   Rect bounds_;
@@ -80,40 +102,58 @@ class SimLabel : public SimControl<Label> {
   int bold_height_ = 0;
 };
 
+// The text and selection of an edit field, as the system's edit keeps them.
+class SimTextField {
+ public:
+  const std::string& Text() const { return text_; }
+  // True when the text changed.
+  bool SetText(const std::string& text);
+  void SelectAll();
+  bool Type(char key);
+  bool DeleteKey();
+  std::string SelectedText() const { return text_.substr(sel_start_, sel_length_); }
+  std::size_t CaretPosition() const { return sel_start_ + sel_length_; }
+
+ private:
+  std::string text_;
+  std::size_t sel_start_ = 0;
+  std::size_t sel_length_ = 0;
+};
+
 class SimEdit : public SimControl<Edit> {
  public:
   SimEdit(SimParent& parent, const Rect& bounds) : SimControl(parent, bounds) {}
 
-  std::string Text() const override { return text_; }
+  std::string Text() const override { return field_.Text(); }
   void SetText(const std::string& text) override;
-  void SelectAll() override;
+  void SelectAll() override { field_.SelectAll(); }
   void SetFocus() override { TakeFocus(); }
   bool Focused() const override { return HasFocus(); }
   void SetReadOnly(bool read_only) override { read_only_ = read_only; }
   void SetBoldFont(int height) override { bold_height_ = height; }
 
-  // The user types one character: the key-press handler, then the edit's own
-  // editing (printable characters replace the selection, Backspace deletes).
+  // The user types into this edit, key by key (see SimToolkit::Keystroke).
   void Type(char key);
   void Type(const std::string& keys);
-  // The user presses a key: the form's key-down handler, then the edit's. True
-  // when one of them consumed the key.
+  // The user presses and releases a key while this edit has the focus. True
+  // when the form or the edit's own handler consumed it.
   bool PressKey(VirtualKey key, ShiftState shift = {});
   void DoubleClick();
 
   bool ReadOnly() const { return read_only_; }
   int BoldHeight() const { return bold_height_; }
-  std::string SelectedText() const { return text_.substr(sel_start_, sel_length_); }
-  std::size_t CaretPosition() const { return sel_start_ + sel_length_; }
+  std::string SelectedText() const { return field_.SelectedText(); }
+  std::size_t CaretPosition() const { return field_.CaretPosition(); }
+
+  bool KeyPressed(VirtualKey key, ShiftState shift) override;
+  void Character(char key) override;
+  void TabbedInto() override { field_.SelectAll(); }
 
  private:
   bool TabStop() const override { return true; }
-  void Insert(char key);
   void Changed();
 
-  std::string text_;
-  std::size_t sel_start_ = 0;
-  std::size_t sel_length_ = 0;
+  SimTextField field_;
   bool read_only_ = false;
   int bold_height_ = 0;
 };
@@ -125,7 +165,7 @@ class SimCheckBox : public SimControl<CheckBox> {
   std::string Caption() const override { return caption_; }
   bool Checked() const override { return checked_; }
   void SetChecked(bool checked) override { checked_ = checked; }
-  // The user clicks the box: it toggles, then OnClick.
+  // The user clicks the box: it takes the focus and toggles, then OnClick.
   void Click();
 
  private:
@@ -138,14 +178,18 @@ class SimComboBox : public SimControl<ComboBox> {
  public:
   SimComboBox(SimParent& parent, const Rect& bounds, const std::vector<std::string>& items)
       : SimControl(parent, bounds), items_(items) {}
-  std::string Text() const override { return text_; }
-  void SetText(const std::string& text) override { text_ = text; }
+  std::string Text() const override { return field_.Text(); }
+  void SetText(const std::string& text) override { field_.SetText(text); }
   std::vector<std::string> Items() const override { return items_; }
+
+  bool KeyPressed(VirtualKey key, ShiftState shift) override;
+  void Character(char key) override { field_.Type(key); }
+  void TabbedInto() override { field_.SelectAll(); }
 
  private:
   bool TabStop() const override { return true; }
   std::vector<std::string> items_;
-  std::string text_;
+  SimTextField field_;
 };
 
 class SimButton : public SimControl<Button> {
@@ -154,6 +198,7 @@ class SimButton : public SimControl<Button> {
       : SimControl(parent, bounds), caption_(caption), result_(result) {}
   std::string Caption() const override { return caption_; }
   ModalResult Result() const { return result_; }
+  ModalResult ButtonResult() const override { return result_; }
 
  private:
   bool TabStop() const override { return true; }
@@ -195,13 +240,15 @@ class SimMenu : public MenuItems {
 
 class SimPopupMenu : public PopupMenu {
  public:
+  explicit SimPopupMenu(SimToolkit& kit) : kit_(kit) {}
   MenuItem& Add(const std::string& caption, std::function<void()> on_click = {}) override {
     return items_.Add(caption, std::move(on_click));
   }
   MenuItem& AddSubmenu(const std::string& caption) override { return items_.AddSubmenu(caption); }
   std::size_t Count() const override { return items_.Count(); }
   MenuItem& Item(std::size_t index) override { return items_.Item(index); }
-  // Records the position; clicks the item queued with ChooseOnNextPopup, if any.
+  // Records the position; clicks the item queued for this menu, or else for
+  // the next popup menu (SimToolkit::ChooseInNextPopup), if any.
   void Popup(Point at) override;
 
   // The user will choose the item with this caption when the menu next pops up.
@@ -209,6 +256,7 @@ class SimPopupMenu : public PopupMenu {
   const std::vector<Point>& PopupPositions() const { return positions_; }
 
  private:
+  SimToolkit& kit_;
   SimMenu items_;
   std::deque<std::string> choices_;
   std::vector<Point> positions_;
@@ -216,7 +264,7 @@ class SimPopupMenu : public PopupMenu {
 
 class SimListView : public SimControl<ListView> {
  public:
-  // Rows a page key moves the selection by.
+  // Rows a page key moves the selection by, and rows in sight.
   static constexpr std::size_t kPageRows = 10;
 
   SimListView(SimParent& parent, const std::vector<ListColumn>& columns);
@@ -239,19 +287,23 @@ class SimListView : public SimControl<ListView> {
   void BeginUpdate() override { rows_.BeginUpdate(); }
   void EndUpdate() override;
   Rect Bounds() const override;
+  Rect PixelBounds() const override;
 
   // The user clicks a row (focus, selection, then OnClick), or the empty space
   // below the rows, which clears the selection.
   void ClickRow(std::size_t index);
   void ClickEmpty();
-  // The user presses and releases a key: the form's key-down handler, which
-  // may consume it, then OnKeyDown; navigation keys move the selection as the
-  // real view does, then OnKeyUp.
+  // The user presses and releases a key while the view has the focus: the
+  // form's key-down handler, which may consume it, then OnKeyDown;
+  // navigation keys move the selection as the real view does, then OnKeyUp.
   void PressKey(VirtualKey key, ShiftState shift = {});
   // Only the release, OnKeyUp.
   void KeyUp(VirtualKey key);
-  // The user right-clicks at a screen position: the popup menu, if any.
+  // The system asks for the context menu at a screen position: the popup menu, if any.
   void RightClick(Point at);
+
+  bool KeyPressed(VirtualKey key, ShiftState shift) override;
+  void KeyReleased(VirtualKey key) override;
 
   const std::vector<ListColumn>& Columns() const { return columns_; }
   PopupMenu* AttachedPopupMenu() const { return popup_; }
@@ -272,6 +324,9 @@ class SimListView : public SimControl<ListView> {
   bool changed_while_updating_ = false;
   std::size_t top_row_ = 0;
   bool selection_always_shown_ = false;
+  // The row the keys move from: the selected one, or the one last selected
+  // when a click below the rows took the selection away.
+  std::optional<std::size_t> caret_;
 };
 
 // Creates and owns the controls of a window or a panel.
@@ -317,6 +372,7 @@ class SimPanel : public SimContainer<Panel>, public SimWidget, public SimParent 
  public:
   SimPanel(SimForm& form, Dock dock, int height);
   Rect Bounds() const override;
+  Rect PixelBounds() const override;
   bool Visible() const override { return visible_; }
   void SetVisible(bool visible) override { visible_ = visible; }
   int Height() const override { return height_; }
@@ -324,6 +380,7 @@ class SimPanel : public SimContainer<Panel>, public SimWidget, public SimParent 
 
   SimWindow& HostWindow() override { return OwnerWindow(); }
   bool HostShowing() const override { return Showing(); }
+  Point ClientOrigin() const override;
   void CollectTabStops(std::vector<SimWidget*>& out) override { CollectChildTabStops(out); }
 
  private:
@@ -333,10 +390,11 @@ class SimPanel : public SimContainer<Panel>, public SimWidget, public SimParent 
   int height_;
 };
 
-// What forms and dialogs share: caption, bounds, visibility and the focus.
+// What forms and dialogs share: caption, bounds, DPI, visibility and the focus.
 class SimWindow : public SimParent {
  public:
-  // The frame the sim pretends the system draws around the client area.
+  // The frame the sim pretends the system draws around the client area, in
+  // pixels at 96 DPI; at another DPI they scale.
   static constexpr int kFrame = 4;
   static constexpr int kCaptionBar = 19;
   static constexpr int kMenuBar = 19;
@@ -347,26 +405,45 @@ class SimWindow : public SimParent {
   SimToolkit& Kit() const { return kit_; }
   SimWindow& HostWindow() override { return *this; }
   bool HostShowing() const override { return visible_; }
+  Point ClientOrigin() const override;
   bool Active() const;
   SimWidget* FocusedWidget() const { return focused_; }
+  int WindowDpi() const { return dpi_; }
 
   // Called by widgets.
   void Focus(SimWidget* widget);
 
-  int DpiOfScreen() const;
-  // Designed window bounds at the screen's DPI. The sim lays out its controls in
-  // designed pixels and scales the window whole, frame and all.
-  Rect Designed(const Rect& bounds) const;
+  // The client area in the window's own pixels.
+  Rect ClientPixels() const;
+  // Window bounds whose client area is the designed one's, scaled to `dpi`,
+  // inside the frame at that DPI.
+  Rect DesignedAt(const Rect& designed, int dpi) const;
+  // The system moved the window to a screen of another DPI, suggesting bounds.
+  void MoveToDpi(int dpi, const Rect& suggested);
+  // The bounds the system suggests for a move to `dpi`: the same top left
+  // corner, the client area scaled, the frame at the new DPI.
+  Rect SuggestedAt(int dpi) const;
+
+  // A key for this window (its focused widget, or the dialog itself); true
+  // when the window took it, so that the control does not see it.
+  virtual bool WindowKey(VirtualKey /*key*/, ShiftState /*shift*/) { return false; }
+  // The form's look at a key before its control gets it; true when consumed.
+  virtual bool PreviewKey(VirtualKey /*key*/, ShiftState /*shift*/) { return false; }
 
  protected:
   // Activates the window and gives the focus back to the control that had it,
   // or to the first one in tab order.
   void Activate();
+  std::vector<SimWidget*> ShownTabStops();
   virtual void CollectTabStopsOfWindow(std::vector<SimWidget*>& out) = 0;
+  virtual bool HasMenuBar() const { return false; }
+  int Frame(int dpi) const;
+  int Caption(int dpi) const;
 
   SimToolkit& kit_;
   std::string caption_;
   Rect bounds_;
+  int dpi_;
   bool visible_ = false;
   WindowHandle handle_;
   SimWidget* focused_ = nullptr;
@@ -382,8 +459,8 @@ class SimTopLevel : public SimContainer<Base>, public SimWindow {
   void SetCaption(const std::string& caption) override { caption_ = caption; }
   Rect Bounds() const override { return bounds_; }
   void SetBounds(const Rect& bounds) override { bounds_ = bounds; }
-  void SetDesignedBounds(const Rect& bounds) override { bounds_ = Designed(bounds); }
-  int Dpi() const override { return DpiOfScreen(); }
+  void SetDesignedBounds(const Rect& bounds) override { bounds_ = DesignedAt(bounds, dpi_); }
+  int Dpi() const override { return dpi_; }
   bool Visible() const override { return visible_; }
   WindowHandle Handle() const override { return handle_; }
 
@@ -417,13 +494,16 @@ class SimForm : public SimTopLevel<Form> {
   void SettingChange();
   bool Closed() const { return closed_; }
 
-  // Client area in the form's coordinates.
-  Rect ClientRect() const;
-  Rect PanelBounds(const SimPanel& panel) const;
+  bool PreviewKey(VirtualKey key, ShiftState shift) override;
+
+  // In the form's client area, in its pixels.
+  Rect PanelPixels(const SimPanel& panel) const;
   // The space between the panels.
-  Rect MiddleBounds() const;
+  Rect MiddlePixels() const;
 
  private:
+  bool HasMenuBar() const override { return menu_.Count() > 0; }
+
   std::vector<SimPanel*> panels_;
   SimMenu menu_;
   std::vector<std::unique_ptr<SimPopupMenu>> popups_;
@@ -440,11 +520,19 @@ class SimDialog : public SimTopLevel<Dialog> {
   // The edits' and combo boxes' texts, in tab order.
   std::vector<std::string> FieldTexts() const;
   void SetFieldTexts(const std::vector<std::string>& texts);
+  // The user clicks its close button.
+  void RequestClose() { result_ = ModalResult::Cancel; }
+  // What the user's input has decided so far; None while it is open.
+  ModalResult Result() const { return result_; }
+
+  // Tab, Enter and Esc are the dialog's.
+  bool WindowKey(VirtualKey key, ShiftState shift) override;
 
  private:
   std::vector<SimWidget*> Fields() const;
 
   SimForm& owner_;
+  ModalResult result_ = ModalResult::None;
 };
 
 class SimToolWindow : public SimTopLevel<ToolWindow> {
@@ -553,6 +641,10 @@ class SimToolkit : public Toolkit {
   // The answer is given by running `answer` while the box is open.
   void AnswerNextQuestion(std::function<Answer()> answer) { answers_.push_back(std::move(answer)); }
   std::size_t PendingAnswers() const { return answers_.size(); }
+  // Answers every box instead of the queue above (questions and others alike).
+  void AnswerBoxesWith(std::function<Answer(const SimBox&)> answerer) {
+    box_answerer_ = std::move(answerer);
+  }
 
   // The file the next file dialog returns; empty cancels it (as does an empty queue).
   void PickNextFile(const std::string& path) { files_.push_back(path); }
@@ -560,7 +652,7 @@ class SimToolkit : public Toolkit {
   const std::vector<SimFileDialogShown>& FileDialogsShown() const { return file_dialogs_; }
 
   // How the next modal dialog is answered: the field texts (in tab order, as many
-  // as given) are typed in, then the dialog closes with the result. With none
+  // as given) are set, then the dialog closes with the result. With none
   // queued a dialog is cancelled.
   void AnswerNextDialog(ModalResult result, std::vector<std::string> field_texts = {});
   void AnswerNextDialog(std::function<ModalResult(SimDialog&)> answer) {
@@ -572,21 +664,47 @@ class SimToolkit : public Toolkit {
   // The user chooses a menu item, or the item at the end of a path of captions.
   void Choose(MenuItem& item);
   void Choose(MenuItems& menu, const std::vector<std::string>& path);
+  // The next popup menu that opens without a choice of its own: the item with
+  // this caption, or none when empty.
+  void ChooseInNextPopup(const std::string& caption) { popup_choices_.push_back(caption); }
+  // Where every popup menu opened.
+  const std::vector<Point>& PopupPositions() const { return popup_positions_; }
   // Another program becomes the active one.
   void ActivateOtherProgram() { active_ = nullptr; }
-  // The screen's dots per inch, 96 unless a test sets another.
+  // The screen's dots per inch, 96 unless a test sets another; windows take it
+  // when they are made.
   int Dpi() const { return dpi_; }
   void SetDpi(int dpi) { dpi_ = dpi; }
 
-  // Runs a user action as the message loop would: errors go to the error box.
-  void UserAction(const std::function<void()>& action) { app_.Guard(action); }
+  // The user presses and releases a key: it goes to `target` (the focused
+  // widget of the active window when null), through the window's own keys
+  // and the form's look at it; the character it types (`typed`, or the
+  // key's own) follows as a message, and the release after that. True when
+  // the window, the form or the control's handler consumed the key.
+  bool Keystroke(VirtualKey key, ShiftState shift = {}, SimWidget* target = nullptr,
+                 std::optional<char> typed = std::nullopt);
+  // The key that types a character on a US keyboard, with its shift state; 0
+  // when no key does.
+  static VirtualKey KeyOf(char c, ShiftState& shift);
+  // The character a key types; nothing for keys that type none.
+  static std::optional<char> CharacterOf(VirtualKey key, ShiftState shift);
+
+  // Runs a user action as the message loop would: errors go to the error box,
+  // and the messages it posted are handled after it.
+  void UserAction(const std::function<void()>& action);
+  // Queues a message; a loop that runs next (the program's, or a modal
+  // one's as it starts) handles it.
+  void Post(std::function<void()> message) { posted_.push_back(std::move(message)); }
+  void HandlePosted();
 
   // Used by the sim widgets.
+  void NotePopup(Point at) { popup_positions_.push_back(at); }
+  std::optional<std::string> NextPopupChoice();
   SimWindow* ActiveWindow() const { return active_; }
   void SetActiveWindow(SimWindow* window) { active_ = window; }
   void Forget(SimWindow* window);
   WindowHandle NewHandle() { return next_handle_ += 4; }
-  Answer NextAnswer();
+  Answer NextAnswer(const SimBox& box);
   std::string NextFile(const SimFileDialogShown& shown);
   ModalResult NextDialogResult(SimDialog& dialog);
   void RecordBox(const SimBox& box) { boxes_.push_back(box); }
@@ -595,10 +713,14 @@ class SimToolkit : public Toolkit {
   SimApplication app_;
   std::vector<SimBox> boxes_;
   std::deque<std::function<Answer()>> answers_;
+  std::function<Answer(const SimBox&)> box_answerer_;
   std::deque<std::string> files_;
   std::vector<SimFileDialogShown> file_dialogs_;
   std::deque<std::function<ModalResult(SimDialog&)>> dialog_answers_;
   std::vector<SimDialogShown> dialogs_;
+  std::deque<std::string> popup_choices_;
+  std::vector<Point> popup_positions_;
+  std::deque<std::function<void()>> posted_;
   SimWindow* active_ = nullptr;
   int dpi_ = 96;
   WindowHandle next_handle_ = 0x5000;
@@ -614,5 +736,7 @@ SimComboBox& AsSim(ComboBox& box);
 SimListView& AsSim(ListView& view);
 SimPopupMenu& AsSim(PopupMenu& menu);
 SimToolWindow& AsSim(ToolWindow& window);
+SimWindow& AsSimWindow(Window& window);
+SimWidget& AsSimWidget(Control& control);
 
 }  // namespace vorn

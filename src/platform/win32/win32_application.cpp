@@ -16,7 +16,7 @@ namespace {
 void RegisterToolkitClass(const char* name, HICON icon, HICON small_icon) {
   WNDCLASSEXA wc{};
   wc.cbSize = sizeof(wc);
-  wc.lpfnWndProc = WindowObject::ClassProc;
+  wc.lpfnWndProc = BoundWindow::ClassProc;
   wc.hInstance = GetModuleHandleA(nullptr);
   wc.hIcon = icon;
   wc.hIconSm = small_icon;
@@ -28,40 +28,62 @@ void RegisterToolkitClass(const char* name, HICON icon, HICON small_icon) {
 }
 
 // The question box's button captions and its place on the screen are set while
-// the system's box is being activated, through a hook on this thread.
-struct BoxDressing {
-  bool Question = false;
-  HHOOK Hook = nullptr;
-};
-BoxDressing* g_dressing = nullptr;
-
-LRESULT CALLBACK DressBox(int code, WPARAM wparam, LPARAM lparam) {
-  BoxDressing* dressing = g_dressing;
-  const LRESULT next = CallNextHookEx(dressing ? dressing->Hook : nullptr, code, wparam, lparam);
-  if (code != HCBT_ACTIVATE || !dressing) return next;
-  HWND box = reinterpret_cast<HWND>(wparam);
-  char window_class[16] = {};
-  GetClassNameA(box, window_class, sizeof(window_class));
-  if (std::string(window_class) != "#32770") return next;
-  if (dressing->Question) {
-    SetDlgItemTextA(box, IDYES, kYesButton);
-    SetDlgItemTextA(box, IDNO, kNoButton);
-    SetDlgItemTextA(box, IDCANCEL, kCancelButton);
-  } else {
-    SetDlgItemTextA(box, IDOK, kOkButton);
+// the system's box is being activated, through a hook on this thread that
+// lives as long as this object, or until it has dressed the box.
+class BoxDressing {
+ public:
+  explicit BoxDressing(bool question)
+      : question_(question),
+        hook_(SetWindowsHookExA(WH_CBT, Dress, nullptr, GetCurrentThreadId())),
+        outer_(current_) {
+    current_ = this;
   }
-  RECT r{};
-  GetWindowRect(box, &r);
-  const int width = r.right - r.left;
-  const int height = r.bottom - r.top;
-  SetWindowPos(box, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-               (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0,
-               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  UnhookWindowsHookEx(dressing->Hook);
-  dressing->Hook = nullptr;
-  g_dressing = nullptr;
-  return next;
-}
+  ~BoxDressing() {
+    Unhook();
+    current_ = outer_;
+  }
+  BoxDressing(const BoxDressing&) = delete;
+  BoxDressing& operator=(const BoxDressing&) = delete;
+
+ private:
+  static LRESULT CALLBACK Dress(int code, WPARAM wparam, LPARAM lparam) {
+    BoxDressing* self = current_;
+    const LRESULT next = CallNextHookEx(nullptr, code, wparam, lparam);
+    if (code != HCBT_ACTIVATE || !self || !self->hook_) return next;
+    HWND box = reinterpret_cast<HWND>(wparam);
+    char window_class[16] = {};
+    GetClassNameA(box, window_class, sizeof(window_class));
+    if (std::string(window_class) != "#32770") return next;
+    if (self->question_) {
+      SetDlgItemTextA(box, IDYES, kYesButton);
+      SetDlgItemTextA(box, IDNO, kNoButton);
+      SetDlgItemTextA(box, IDCANCEL, kCancelButton);
+    } else {
+      SetDlgItemTextA(box, IDOK, kOkButton);
+    }
+    RECT r{};
+    GetWindowRect(box, &r);
+    const int width = r.right - r.left;
+    const int height = r.bottom - r.top;
+    SetWindowPos(box, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+                 (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    self->Unhook();
+    return next;
+  }
+
+  void Unhook() {
+    if (hook_) UnhookWindowsHookEx(hook_);
+    hook_ = nullptr;
+  }
+
+  // The innermost box being shown on this thread.
+  static thread_local BoxDressing* current_;
+  bool question_;
+  HHOOK hook_;
+  BoxDressing* outer_;
+};
+thread_local BoxDressing* BoxDressing::current_ = nullptr;
 
 BOOL CALLBACK AddWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM areas) {
   MONITORINFO info{};
@@ -120,8 +142,8 @@ Win32Application::Win32Application() {
   InitCommonControlsEx(&controls);
   for (const char* name : {kFormClass, kPanelClass, kDialogClass, kUtilityClass})
     RegisterToolkitClass(name, icon_, small_icon);
-  utility_ = CreateWindowExA(WS_EX_TOOLWINDOW, kUtilityClass, title_.c_str(), WS_POPUP, 0, 0, 0, 0,
-                             nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  utility_.Reset(CreateWindowExA(WS_EX_TOOLWINDOW, kUtilityClass, title_.c_str(), WS_POPUP, 0, 0, 0,
+                                 0, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr));
 }
 
 HFONT Win32Application::FormFont(int dpi) {
@@ -131,32 +153,40 @@ HFONT Win32Application::FormFont(int dpi) {
   return font->Get();
 }
 
-Win32Application::~Win32Application() {
-  if (utility_) DestroyWindow(utility_);
-}
-
 void Win32Application::Run(Form& main_form) {
   main_form_ = &main_form;
   if (terminated_) return;
   running_ = true;
   if (show_main_form_) main_form.Show();
   MSG msg;
-  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-    if ((msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) && PreviewKey(msg)) continue;
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
+  while (GetMessageA(&msg, nullptr, 0, 0) > 0) Dispatch(msg);
   running_ = false;
 }
 
-bool Win32Application::PreviewKey(const MSG& msg) {
-  HWND root = GetAncestor(msg.hwnd, GA_ROOT);
-  char window_class[16] = {};
-  if (!root || !GetClassNameA(root, window_class, sizeof(window_class)) ||
-      std::string(window_class) != kFormClass)
-    return false;
-  auto* form = dynamic_cast<FormImpl*>(WindowObject::FromHwnd(root));
-  return form && form->PreviewKey(msg.wParam);
+void Win32Application::Dispatch(const MSG& msg) {
+  if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) {
+    HWND root = GetAncestor(msg.hwnd, GA_ROOT);
+    char window_class[16] = {};
+    if (root && GetClassNameA(root, window_class, sizeof(window_class)) &&
+        std::string(window_class) == kFormClass) {
+      auto* form = dynamic_cast<FormImpl*>(WindowObject::FromHwnd(root));
+      if (form && form->PreviewKey(msg.wParam)) return;
+    }
+  }
+  TranslateMessage(&msg);
+  DispatchMessageA(&msg);
+}
+
+bool Win32Application::ProcessMessages() {
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(msg.wParam));
+      return false;
+    }
+    Dispatch(msg);
+  }
+  return true;
 }
 
 void Win32Application::Terminate() {
@@ -193,13 +223,11 @@ Answer Win32Application::ShowBox(BoxKind kind, const std::string& text,
       flags |= MB_OK;
       break;
   }
-  BoxDressing dressing;
-  dressing.Question = kind == BoxKind::Question;
-  dressing.Hook = SetWindowsHookExA(WH_CBT, DressBox, nullptr, GetCurrentThreadId());
-  g_dressing = &dressing;
-  const int pressed = MessageBoxA(owner, text.c_str(), caption.c_str(), flags);
-  if (dressing.Hook) UnhookWindowsHookEx(dressing.Hook);
-  g_dressing = nullptr;
+  int pressed = 0;
+  {
+    const BoxDressing dressing(kind == BoxKind::Question);
+    pressed = MessageBoxA(owner, text.c_str(), caption.c_str(), flags);
+  }
   switch (pressed) {
     case IDYES:
       return Answer::Yes;

@@ -1,3 +1,4 @@
+#include "platform/raise.h"
 #include "platform/win32/win32_widgets.h"
 
 namespace vorn::win32 {
@@ -15,20 +16,13 @@ int SystemCompare(const std::string& a, const std::string& b) {
 }  // namespace
 
 bool PassKeyDown(Win32Application& app, const std::function<void(VirtualKey&, ShiftState)>& handler,
-                 WPARAM& key) {
-  auto copy = handler;
+                 WPARAM key) {
   auto pressed = static_cast<VirtualKey>(key);
   const ShiftState shift{GetKeyState(VK_SHIFT) < 0, GetKeyState(VK_CONTROL) < 0,
                          GetKeyState(VK_MENU) < 0};
-  bool handled = false;
-  app.Guard([&] {
-    copy(pressed, shift);
-    handled = true;
-  });
-  // A failed handler drops the key, as a consumed one.
-  if (!handled || pressed == 0) return false;
-  key = pressed;
-  return true;
+  // A failed handler drops the key, as a consumed one. Any other value it
+  // leaves is not a key the user pressed: the key goes on as it was.
+  return Raise(app, handler, pressed, shift) && pressed != 0;
 }
 
 // ---- label ----
@@ -107,24 +101,16 @@ void EditImpl::Rescale(int dpi) {
 }
 
 void EditImpl::OnCommand(WORD code) {
-  if (code != EN_CHANGE || !OnChange) return;
-  auto handler = OnChange;
-  app_.Guard(handler);
+  if (code == EN_CHANGE) Raise(app_, OnChange);
 }
 
 LRESULT EditImpl::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_CHAR:
       if (OnKeyPress) {
-        auto handler = OnKeyPress;
         char key = static_cast<char>(wparam);
-        bool handled = false;
-        app_.Guard([&] {
-          handler(key);
-          handled = true;
-        });
         // A failed handler drops the character, as a discarded one.
-        if (!handled || key == '\0') return 0;
+        if (!Raise(app_, OnKeyPress, key) || key == '\0') return 0;
         wparam = static_cast<unsigned char>(key);
       }
       break;
@@ -134,10 +120,7 @@ LRESULT EditImpl::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       break;
     case WM_LBUTTONDBLCLK: {
       const LRESULT result = Default(message, wparam, lparam);
-      if (OnDblClick) {
-        auto handler = OnDblClick;
-        app_.Guard(handler);
-      }
+      Raise(app_, OnDblClick);
       return result;
     }
     default:
@@ -188,9 +171,7 @@ void CheckBoxImpl::SetChecked(bool checked) {
 }
 
 void CheckBoxImpl::OnCommand(WORD code) {
-  if (code != BN_CLICKED || !OnClick) return;
-  auto handler = OnClick;
-  app_.Guard(handler);
+  if (code == BN_CLICKED) Raise(app_, OnClick);
 }
 
 // ---- combo box and button ----
@@ -420,10 +401,7 @@ LRESULT ListViewImpl::OnNotify(NMHDR* header) {
       return 0;
     }
     case NM_CLICK:
-      if (OnClick) {
-        auto handler = OnClick;
-        app_.Guard(handler);
-      }
+      Raise(app_, OnClick);
       return 0;
     case LVN_ODFINDITEMA:
       return -1;
@@ -435,19 +413,11 @@ LRESULT ListViewImpl::OnNotify(NMHDR* header) {
 LRESULT ListViewImpl::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_KEYDOWN:
-      if (OnKeyDown) {
-        auto handler = OnKeyDown;
-        const auto key = static_cast<VirtualKey>(wparam);
-        app_.Guard([&] { handler(key); });
-      }
+      Raise(app_, OnKeyDown, static_cast<VirtualKey>(wparam));
       break;
     case WM_KEYUP: {
       const LRESULT result = Default(message, wparam, lparam);
-      if (OnKeyUp) {
-        auto handler = OnKeyUp;
-        const auto key = static_cast<VirtualKey>(wparam);
-        app_.Guard([&] { handler(key); });
-      }
+      Raise(app_, OnKeyUp, static_cast<VirtualKey>(wparam));
       return result;
     }
     case kShowRows:

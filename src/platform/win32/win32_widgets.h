@@ -18,6 +18,7 @@
 #include "platform/dpi_scale.h"
 #include "platform/list_rows.h"
 #include "platform/toolkit.h"
+#include "platform/win32/win32_bound_window.h"
 #include "platform/win32/win32_dpi.h"
 
 namespace vorn::win32 {
@@ -51,7 +52,6 @@ HFONT CreateToolkitFont(int height, bool bold);
 class Win32Application : public Application {
  public:
   Win32Application();
-  ~Win32Application() override;
 
   std::string Title() const override { return title_; }
   IconHandle Icon() const override { return reinterpret_cast<IconHandle>(icon_); }
@@ -66,10 +66,14 @@ class Win32Application : public Application {
   // The toolkit's font, height -11 designed, at a DPI.
   HFONT FormFont(int dpi);
   // A hidden window of this thread, for menus that need an owner.
-  HWND UtilityWindow() const { return utility_; }
+  HWND UtilityWindow() const { return utility_.Get(); }
   void FormClosed(Form& form);
-  // Hands a key on its way to a control of a form to the form first.
-  bool PreviewKey(const MSG& msg);
+  // What the message loop does with each message it takes: keys on their way
+  // to a control of a form go to the form first.
+  void Dispatch(const MSG& msg);
+  // Handles the messages waiting in the queue, as the loop would; false once
+  // the program has been told to quit (the quit message is left for the loop).
+  bool ProcessMessages();
 
   // Menu commands: every command item has a number of its own.
   UINT RegisterCommand(MenuItemImpl* item);
@@ -80,7 +84,7 @@ class Win32Application : public Application {
   std::string title_;
   HICON icon_ = nullptr;
   std::map<int, std::unique_ptr<GdiFont>> form_fonts_;
-  HWND utility_ = nullptr;
+  UniqueWindow utility_;
   bool show_main_form_ = true;
   bool terminated_ = false;
   bool running_ = false;
@@ -89,15 +93,13 @@ class Win32Application : public Application {
   UINT next_command_ = 1000;
 };
 
-// Owns one window. Own-class windows get their object from lpCreateParams;
-// system controls are subclassed after creation.
-class WindowObject {
+// Owns one window of the toolkit, and the objects of its child windows: they
+// are destroyed with it, after it has stopped taking messages and before its
+// own window goes.
+class WindowObject : public BoundWindow {
  public:
-  virtual ~WindowObject();
-  WindowObject(const WindowObject&) = delete;
-  WindowObject& operator=(const WindowObject&) = delete;
+  ~WindowObject() override;
 
-  HWND Hwnd() const { return hwnd_; }
   Win32Application& App() const { return app_; }
   static WindowObject* FromHwnd(HWND window);
 
@@ -108,7 +110,15 @@ class WindowObject {
   // place and font at that DPI.
   virtual void Rescale(int dpi);
 
-  static LRESULT CALLBACK ClassProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  template <class T>
+  T& Adopt(std::unique_ptr<T> child) {
+    T& result = *child;
+    children_.push_back(std::move(child));
+    return result;
+  }
+  void RescaleChildren(int dpi) {
+    for (const auto& child : children_) child->Rescale(dpi);
+  }
 
  protected:
   explicit WindowObject(Win32Application& app) : app_(app) {}
@@ -126,28 +136,23 @@ class WindowObject {
   // Gives the window a bold toolkit font of a designed height at its DPI, and
   // keeps the height for a later DPI.
   void SetBold(GdiFont& font, int designed_height);
-  // Stops routing messages to this object; its window lives on until the base
-  // destructor. Containers call it first so that their children's destruction
-  // reaches no half-destroyed object.
-  void Detach();
-
-  virtual LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
-    return Default(message, wparam, lparam);
+  // The keyboard focus, for a control that the user can see: keys typed into
+  // a hidden window would go nowhere the user knows of.
+  void FocusIfShown() {
+    if (IsWindowVisible(hwnd_)) ::SetFocus(hwnd_);
   }
-  LRESULT Default(UINT message, WPARAM wparam, LPARAM lparam);
   // Hands WM_COMMAND and WM_NOTIFY from a child control to its object.
   bool Reflect(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result);
+  // An exception that left a message goes to the error box.
+  void Failed() override;
 
   Win32Application& app_;
-  HWND hwnd_ = nullptr;
   int dpi_ = kDesignDpi;
   Rect designed_;
   int bold_height_ = 0;
 
  private:
-  static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
-  static LRESULT Dispatch(WindowObject* self, UINT message, WPARAM wparam, LPARAM lparam);
-  WNDPROC original_proc_ = nullptr;
+  std::vector<std::unique_ptr<WindowObject>> children_;
 };
 
 // The bounds of a child window in its parent's client area.
@@ -169,14 +174,14 @@ Rect ControlImpl<Base>::Bounds() const {
 }
 
 // Runs a key-down handler, with the shift state of the moment, inside the
-// application's guard. False when the handler consumed the key or failed;
-// otherwise `key` is the key it passes on.
+// application's guard. False when the handler consumed the key or failed.
 bool PassKeyDown(Win32Application& app, const std::function<void(VirtualKey&, ShiftState)>& handler,
-                 WPARAM& key);
+                 WPARAM key);
 
 // The first control that Tab reaches inside a window.
 HWND FirstTabStop(HWND parent);
 
+// Makes the controls of a container; the container's object owns them.
 class ContainerChildren {
  public:
   ContainerChildren(Win32Application& app, WindowObject& owner) : app_(app), owner_(owner) {}
@@ -185,20 +190,10 @@ class ContainerChildren {
   CheckBox& AddCheckBox(const Rect& bounds, const std::string& caption);
   ComboBox& AddComboBox(const Rect& bounds, const std::vector<std::string>& items);
   Button& AddButton(const Rect& bounds, const std::string& caption, ModalResult result);
-  void Rescale(int dpi) {
-    for (const auto& child : children_) child->Rescale(dpi);
-  }
-  template <class T>
-  T& Adopt(std::unique_ptr<T> child) {
-    T& result = *child;
-    children_.push_back(std::move(child));
-    return result;
-  }
 
  private:
   Win32Application& app_;
   WindowObject& owner_;
-  std::vector<std::unique_ptr<WindowObject>> children_;
 };
 
 // Forwards the container's Add functions to its children list.
@@ -242,7 +237,7 @@ class EditImpl : public ControlImpl<Edit> {
   std::string Text() const override;
   void SetText(const std::string& text) override;
   void SelectAll() override;
-  void SetFocus() override { ::SetFocus(hwnd_); }
+  void SetFocus() override { FocusIfShown(); }
   bool Focused() const override { return GetFocus() == hwnd_; }
   void SetReadOnly(bool read_only) override;
   void SetBoldFont(int height) override;
@@ -305,7 +300,7 @@ class ListViewImpl : public ControlImpl<ListView> {
   void Select(std::optional<std::size_t> index) override;
   void ScrollIntoView(std::size_t index) override;
   void SetSelectionAlwaysShown(bool shown) override;
-  void SetFocus() override { ::SetFocus(hwnd_); }
+  void SetFocus() override { FocusIfShown(); }
   bool Focused() const override { return GetFocus() == hwnd_; }
   void SetPopupMenu(PopupMenu* menu) override { popup_ = menu; }
   bool Sorted() const override { return rows_.Sorted(); }
@@ -343,7 +338,6 @@ class ListViewImpl : public ControlImpl<ListView> {
 class PanelImpl : public ContainerImpl<Panel>, public WindowObject {
  public:
   PanelImpl(Win32Application& app, HWND parent, int height);
-  ~PanelImpl() override;
   Rect Bounds() const override { return DesignedBounds(); }
   bool Visible() const override { return (GetWindowLongPtrA(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0; }
   void SetVisible(bool visible) override { ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE); }
@@ -352,12 +346,12 @@ class PanelImpl : public ContainerImpl<Panel>, public WindowObject {
   void Rescale(int dpi) override;
 
  protected:
-  ContainerChildren& Children() override { return children_; }
+  ContainerChildren& Children() override { return controls_; }
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
 
  private:
   int height_;
-  ContainerChildren children_;
+  ContainerChildren controls_;
 };
 
 // The items of one Win32 menu handle.
@@ -420,6 +414,12 @@ class OwnedMenu {
 class MainMenuImpl : public MenuItems {
  public:
   MainMenuImpl(Win32Application& app, HWND form);
+  // The bar leaves the window first: the window would destroy it again.
+  ~MainMenuImpl() override {
+    if (GetMenu(form_) == menu_.Get()) SetMenu(form_, nullptr);
+  }
+  MainMenuImpl(const MainMenuImpl&) = delete;
+  MainMenuImpl& operator=(const MainMenuImpl&) = delete;
   MenuItem& Add(const std::string& caption, std::function<void()> on_click = {}) override {
     return items_.Add(caption, std::move(on_click), false);
   }
@@ -460,7 +460,6 @@ class PopupMenuImpl : public PopupMenu {
 class FormImpl : public ContainerImpl<Form>, public WindowObject {
  public:
   explicit FormImpl(Win32Application& app);
-  ~FormImpl() override;
 
   std::string Caption() const override;
   void SetCaption(const std::string& caption) override;
@@ -486,7 +485,7 @@ class FormImpl : public ContainerImpl<Form>, public WindowObject {
   bool PreviewKey(WPARAM key);
 
  protected:
-  ContainerChildren& Children() override { return children_; }
+  ContainerChildren& Children() override { return controls_; }
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
 
  private:
@@ -495,7 +494,7 @@ class FormImpl : public ContainerImpl<Form>, public WindowObject {
   void RestoreFocus();
   void DpiChanged(WPARAM wparam, LPARAM lparam);
 
-  ContainerChildren children_;
+  ContainerChildren controls_;
   std::vector<std::pair<Dock, PanelImpl*>> panels_;
   ListViewImpl* list_ = nullptr;
   std::unique_ptr<MainMenuImpl> menu_;
@@ -539,7 +538,7 @@ class OwnedWindowImpl : public ContainerImpl<Base>, public WindowObject {
  protected:
   void DpiChanged(WPARAM wparam, LPARAM lparam) {
     dpi_ = LOWORD(wparam);
-    this->Children().Rescale(dpi_);
+    this->RescaleChildren(dpi_);
     // Our own moves take the screen's pixels as given, whatever DPI they land on.
     if (!placing_) TakeSuggestedRect(hwnd_, lparam);
   }
@@ -559,33 +558,31 @@ class OwnedWindowImpl : public ContainerImpl<Base>, public WindowObject {
 class DialogImpl : public OwnedWindowImpl<Dialog> {
  public:
   DialogImpl(Win32Application& app, HWND owner);
-  ~DialogImpl() override;
 
   ModalResult ShowModal() override;
 
  protected:
-  ContainerChildren& Children() override { return children_; }
+  ContainerChildren& Children() override { return controls_; }
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
 
  private:
-  ContainerChildren children_;
+  ContainerChildren controls_;
   ModalResult result_ = ModalResult::None;
 };
 
 class ToolWindowImpl : public OwnedWindowImpl<ToolWindow> {
  public:
   ToolWindowImpl(Win32Application& app, HWND owner);
-  ~ToolWindowImpl() override;
 
   void Show() override;
   void Hide() override;
 
  protected:
-  ContainerChildren& Children() override { return children_; }
+  ContainerChildren& Children() override { return controls_; }
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
 
  private:
-  ContainerChildren children_;
+  ContainerChildren controls_;
 };
 
 class FileDialogImpl : public FileDialog {

@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "platform/raise.h"
 #include "platform/win32/win32_dpi.h"
 #include "platform/win32/win32_widgets.h"
 
@@ -14,22 +15,20 @@ constexpr UINT kRedrawMenuBar = WM_APP + 0x4D;
 // ---- window objects ----
 
 WindowObject::~WindowObject() {
-  if (!hwnd_) return;
+  // The children go while this window takes no more messages, before it.
   Detach();
-  DestroyWindow(hwnd_);
+  children_.clear();
 }
 
 WindowObject* WindowObject::FromHwnd(HWND window) {
-  return window ? reinterpret_cast<WindowObject*>(GetWindowLongPtrA(window, GWLP_USERDATA))
-                : nullptr;
+  return dynamic_cast<WindowObject*>(BoundWindow::FromHwnd(window));
 }
 
 void WindowObject::CreateOwn(const char* window_class, DWORD ex_style, DWORD style,
                              const Rect& bounds, HWND parent) {
-  // The object reaches the window procedure through lpCreateParams.
-  hwnd_ = CreateWindowExA(ex_style, window_class, "", style, bounds.Left, bounds.Top, bounds.Width,
-                          bounds.Height, parent, nullptr, GetModuleHandleA(nullptr), this);
-  if (!hwnd_) throw std::runtime_error(std::string("cannot create a window of ") + window_class);
+  if (!CreateBound(window_class, ex_style, style, bounds.Left, bounds.Top, bounds.Width,
+                   bounds.Height, parent))
+    throw std::runtime_error(std::string("cannot create a window of ") + window_class);
   dpi_ = WindowDpi(hwnd_);
 }
 
@@ -38,13 +37,12 @@ void WindowObject::CreateControl(const char* window_class, DWORD ex_style, DWORD
   designed_ = designed;
   dpi_ = WindowDpi(parent);
   const Rect bounds = ScaleDpi(designed, kDesignDpi, dpi_);
-  hwnd_ = CreateWindowExA(ex_style, window_class, "", style, bounds.Left, bounds.Top, bounds.Width,
-                          bounds.Height, parent, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)),
-                          GetModuleHandleA(nullptr), nullptr);
-  if (!hwnd_) throw std::runtime_error(std::string("cannot create a control of ") + window_class);
-  SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  original_proc_ = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SubclassProc)));
+  HWND control =
+      CreateWindowExA(ex_style, window_class, "", style, bounds.Left, bounds.Top, bounds.Width,
+                      bounds.Height, parent, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)),
+                      GetModuleHandleA(nullptr), nullptr);
+  if (!control) throw std::runtime_error(std::string("cannot create a control of ") + window_class);
+  Subclass(control);
   SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(app_.FormFont(dpi_)), FALSE);
 }
 
@@ -65,18 +63,8 @@ void WindowObject::SetBold(GdiFont& font, int designed_height) {
   SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), TRUE);
 }
 
-void WindowObject::Detach() {
-  if (!hwnd_) return;
-  if (original_proc_) {
-    SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_proc_));
-    original_proc_ = nullptr;
-  }
-  SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
-}
-
-LRESULT WindowObject::Default(UINT message, WPARAM wparam, LPARAM lparam) {
-  return original_proc_ ? CallWindowProcA(original_proc_, hwnd_, message, wparam, lparam)
-                        : DefWindowProcA(hwnd_, message, wparam, lparam);
+void WindowObject::Failed() {
+  app_.Guard([] { throw; });
 }
 
 bool WindowObject::Reflect(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) {
@@ -94,43 +82,6 @@ bool WindowObject::Reflect(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& 
     }
   }
   return false;
-}
-
-LRESULT CALLBACK WindowObject::ClassProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_NCCREATE) {
-    auto* create = reinterpret_cast<CREATESTRUCTA*>(lparam);
-    if (auto* self = static_cast<WindowObject*>(create->lpCreateParams)) {
-      self->hwnd_ = window;
-      SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-  }
-  WindowObject* self = FromHwnd(window);
-  if (!self) return DefWindowProcA(window, message, wparam, lparam);
-  return Dispatch(self, message, wparam, lparam);
-}
-
-LRESULT CALLBACK WindowObject::SubclassProc(HWND window, UINT message, WPARAM wparam,
-                                            LPARAM lparam) {
-  WindowObject* self = FromHwnd(window);
-  // Detach restores the original procedure before it clears the object, so a
-  // subclassed window always finds its object here.
-  if (!self) return DefWindowProcA(window, message, wparam, lparam);
-  return Dispatch(self, message, wparam, lparam);
-}
-
-LRESULT WindowObject::Dispatch(WindowObject* self, UINT message, WPARAM wparam, LPARAM lparam) {
-  LRESULT result = 0;
-  try {
-    result = self->HandleMessage(message, wparam, lparam);
-  } catch (...) {
-    self->app_.Guard([] { throw; });
-  }
-  if (message == WM_NCDESTROY) {
-    // Destroyed from outside (with its parent): nothing is left to destroy later.
-    self->Detach();
-    self->hwnd_ = nullptr;
-  }
-  return result;
 }
 
 Rect ChildBounds(HWND window) {
@@ -168,40 +119,36 @@ void TakeSuggestedRect(HWND window, LPARAM lparam) {
 // ---- containers ----
 
 Label& ContainerChildren::AddLabel(Point at, const std::string& caption) {
-  return Adopt(std::make_unique<LabelImpl>(app_, owner_.Hwnd(), at, caption));
+  return owner_.Adopt(std::make_unique<LabelImpl>(app_, owner_.Hwnd(), at, caption));
 }
 
 Edit& ContainerChildren::AddEdit(const Rect& bounds) {
-  return Adopt(std::make_unique<EditImpl>(app_, owner_.Hwnd(), bounds));
+  return owner_.Adopt(std::make_unique<EditImpl>(app_, owner_.Hwnd(), bounds));
 }
 
 CheckBox& ContainerChildren::AddCheckBox(const Rect& bounds, const std::string& caption) {
-  return Adopt(std::make_unique<CheckBoxImpl>(app_, owner_.Hwnd(), bounds, caption));
+  return owner_.Adopt(std::make_unique<CheckBoxImpl>(app_, owner_.Hwnd(), bounds, caption));
 }
 
 ComboBox& ContainerChildren::AddComboBox(const Rect& bounds,
                                          const std::vector<std::string>& items) {
-  return Adopt(std::make_unique<ComboBoxImpl>(app_, owner_.Hwnd(), bounds, items));
+  return owner_.Adopt(std::make_unique<ComboBoxImpl>(app_, owner_.Hwnd(), bounds, items));
 }
 
 Button& ContainerChildren::AddButton(const Rect& bounds, const std::string& caption,
                                      ModalResult result) {
-  return Adopt(std::make_unique<ButtonImpl>(app_, owner_.Hwnd(), bounds, caption, result));
+  return owner_.Adopt(std::make_unique<ButtonImpl>(app_, owner_.Hwnd(), bounds, caption, result));
 }
 
 PanelImpl::PanelImpl(Win32Application& app, HWND parent, int height)
-    : WindowObject(app), height_(height), children_(app, *this) {
+    : WindowObject(app), height_(height), controls_(app, *this) {
   CreateOwn(kPanelClass, WS_EX_CONTROLPARENT,
             WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, {0, 0, 0, height}, parent);
 }
 
-PanelImpl::~PanelImpl() {
-  Detach();
-}
-
 void PanelImpl::Rescale(int dpi) {
   dpi_ = dpi;
-  children_.Rescale(dpi);
+  RescaleChildren(dpi);
 }
 
 LRESULT PanelImpl::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
@@ -319,16 +266,11 @@ void PopupMenuImpl::Popup(Point at) {
 
 // ---- forms ----
 
-FormImpl::FormImpl(Win32Application& app) : WindowObject(app), children_(app, *this) {
+FormImpl::FormImpl(Win32Application& app) : WindowObject(app), controls_(app, *this) {
   // A caption bar without system menu carries no buttons at all.
   CreateOwn(kFormClass, 0, WS_CAPTION | WS_THICKFRAME | WS_CLIPCHILDREN, {100, 100, 300, 300},
             nullptr);
   menu_ = std::make_unique<MainMenuImpl>(app, hwnd_);
-}
-
-FormImpl::~FormImpl() {
-  Detach();
-  SetMenu(hwnd_, nullptr);
 }
 
 std::string FormImpl::Caption() const {
@@ -354,14 +296,14 @@ void FormImpl::SetDesignedBounds(const Rect& bounds) {
 }
 
 Panel& FormImpl::AddPanel(Dock dock, int height) {
-  PanelImpl& panel = children_.Adopt(std::make_unique<PanelImpl>(app_, hwnd_, height));
+  PanelImpl& panel = Adopt(std::make_unique<PanelImpl>(app_, hwnd_, height));
   panels_.emplace_back(dock, &panel);
   Layout();
   return panel;
 }
 
 ListView& FormImpl::AddListView(const std::vector<ListColumn>& columns) {
-  list_ = &children_.Adopt(std::make_unique<ListViewImpl>(app_, hwnd_, columns));
+  list_ = &Adopt(std::make_unique<ListViewImpl>(app_, hwnd_, columns));
   Layout();
   return *list_;
 }
@@ -429,7 +371,7 @@ void FormImpl::Layout() {
 // Our own placing keeps the screen's pixels it was given, as the settings hold them.
 void FormImpl::DpiChanged(WPARAM wparam, LPARAM lparam) {
   dpi_ = LOWORD(wparam);
-  children_.Rescale(dpi_);
+  RescaleChildren(dpi_);
   if (!placing_) TakeSuggestedRect(hwnd_, lparam);
   Layout();
 }
@@ -477,10 +419,7 @@ LRESULT FormImpl::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       if (wparam) app_.Terminate();
       return 0;
     case WM_SETTINGCHANGE:
-      if (OnSettingChange) {
-        auto handler = OnSettingChange;
-        app_.Guard(handler);
-      }
+      Raise(app_, OnSettingChange);
       break;
     case WM_ACTIVATE:
       // The focus leaves with the window and comes back to the same control.
@@ -506,14 +445,10 @@ LRESULT FormImpl::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
 // ---- dialogs ----
 
 DialogImpl::DialogImpl(Win32Application& app, HWND owner)
-    : OwnedWindowImpl(app, owner), children_(app, *this) {
+    : OwnedWindowImpl(app, owner), controls_(app, *this) {
   CreateOwn(kDialogClass, WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT,
             WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, {0, 0, 200, 200},
             app.UtilityWindow());
-}
-
-DialogImpl::~DialogImpl() {
-  Detach();
 }
 
 ModalResult DialogImpl::ShowModal() {
@@ -584,14 +519,10 @@ namespace vorn::win32 {
 // ---- tool windows ----
 
 ToolWindowImpl::ToolWindowImpl(Win32Application& app, HWND owner)
-    : OwnedWindowImpl(app, owner), children_(app, *this) {
+    : OwnedWindowImpl(app, owner), controls_(app, *this) {
   CreateOwn(kDialogClass, WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT,
             WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, {0, 0, 200, 80},
             app.UtilityWindow());
-}
-
-ToolWindowImpl::~ToolWindowImpl() {
-  Detach();
 }
 
 void ToolWindowImpl::Show() {
@@ -612,10 +543,7 @@ LRESULT ToolWindowImpl::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam
   switch (message) {
     case WM_CLOSE:
       Hide();
-      if (OnClose) {
-        auto handler = OnClose;
-        app_.Guard(handler);
-      }
+      Raise(app_, OnClose);
       return 0;
     case WM_ACTIVATE:
       if (LOWORD(wparam) != WA_INACTIVE) {

@@ -19,6 +19,9 @@
 //     thread, as handles ("0x00000000" for none), separated by a tab.
 //   wintree.exe owner <handle>
 //     the window's owner, as a handle ("0x00000000" for none).
+//   wintree.exe style <handle>
+//     the window's frame, as the names of the style flags it has among caption,
+//     thickframe, sysmenu, minimizebox and maximizebox, separated by commas.
 //   wintree.exe send <handle> <message> <wparam> <lparam>
 //     sends the message (numbers in C notation) and prints the window's
 //     answer; exit status 1 when it gave none within 10 s.
@@ -153,6 +156,28 @@ int PrintOwner(const char* handle) {
   return 0;
 }
 
+int PrintStyle(const char* handle) {
+  HWND window = reinterpret_cast<HWND>(static_cast<UINT_PTR>(std::strtoull(handle, nullptr, 0)));
+  if (!IsWindow(window)) {
+    std::fprintf(stderr, "wintree: no window %s\n", handle);
+    return 1;
+  }
+  const auto style = GetWindowLongPtrA(window, GWL_STYLE);
+  const std::pair<LONG_PTR, const char*> known[] = {{WS_CAPTION, "caption"},
+                                                    {WS_THICKFRAME, "thickframe"},
+                                                    {WS_SYSMENU, "sysmenu"},
+                                                    {WS_MINIMIZEBOX, "minimizebox"},
+                                                    {WS_MAXIMIZEBOX, "maximizebox"}};
+  std::string flags;
+  for (const auto& [bit, name] : known) {
+    if ((style & bit) != bit) continue;
+    if (!flags.empty()) flags += ',';
+    flags += name;
+  }
+  std::printf("%s\n", flags.c_str());
+  return 0;
+}
+
 int PrintFocus() {
   HWND foreground = GetForegroundWindow();
   GUITHREADINFO info{};
@@ -219,6 +244,7 @@ int main(int argc, char** argv) {
   if (command == "activate" && argc == 3) return Activate(argv[2]);
   if (command == "focus" && argc == 2) return PrintFocus();
   if (command == "owner" && argc == 3) return PrintOwner(argv[2]);
+  if (command == "style" && argc == 3) return PrintStyle(argv[2]);
   if (command == "send" && argc == 6) return Send(argv + 2);
   // Whether a global atom exists, e.g. the one a program's hotkey registration holds.
   if (command == "atom" && argc == 3) return GlobalFindAtomA(argv[2]) ? 0 : 1;

@@ -1,0 +1,170 @@
+// The driver over the in-memory toolkit: its test hooks, and its model of the
+// system's message boxes.
+#include <deque>
+#include <stdexcept>
+
+#include "platform/sim/sim_toolkit.h"
+#include "platform/toolkit_rules.h"
+#include "toolkit_driver.h"
+
+namespace vorn {
+
+namespace {
+
+constexpr VirtualKey kReturn = 13;
+
+class SimDriver : public ToolkitDriver {
+ public:
+  SimDriver() {
+    kit_.AnswerBoxesWith([this](const SimBox& box) { return AnswerBox(box); });
+  }
+
+  Toolkit& Kit() override { return kit_; }
+  std::string ExePath() const override { return kExePath; }
+
+  void Type(const std::string& text) override {
+    for (char c : text) {
+      ShiftState shift;
+      const VirtualKey key = SimToolkit::KeyOf(c, shift);
+      if (key != 0) kit_.Keystroke(key, shift, nullptr, c);
+    }
+  }
+
+  void PressKey(VirtualKey key, ShiftState shift) override { kit_.Keystroke(key, shift); }
+
+  void Click(Control& control) override {
+    if (auto* box = dynamic_cast<SimCheckBox*>(&control)) {
+      box->Click();
+      return;
+    }
+    Edit& edit = dynamic_cast<Edit&>(control);
+    kit_.UserAction([&] { edit.SetFocus(); });
+  }
+
+  void DoubleClick(Control& control) override { AsSim(dynamic_cast<Edit&>(control)).DoubleClick(); }
+  void ClickRow(ListView& list, std::size_t row) override { AsSim(list).ClickRow(row); }
+  void ClickBelowRows(ListView& list) override { AsSim(list).ClickEmpty(); }
+  void ContextMenu(ListView& list, Point at) override { AsSim(list).RightClick(at); }
+
+  void Choose(Form& form, const std::vector<std::string>& path) override {
+    kit_.Choose(form.Menu(), path);
+  }
+  void ChooseInNextPopup(const std::string& caption) override { kit_.ChooseInNextPopup(caption); }
+  std::vector<Point> PopupPositions() override { return kit_.PopupPositions(); }
+
+  void CloseButton(Window& window) override {
+    if (auto* form = dynamic_cast<SimForm*>(&window)) {
+      form->RequestClose();
+    } else if (auto* tool = dynamic_cast<SimToolWindow*>(&window)) {
+      tool->RequestClose();
+    } else {
+      dynamic_cast<SimDialog&>(window).RequestClose();
+    }
+  }
+
+  void ActivateOtherProgram() override { kit_.ActivateOtherProgram(); }
+  void SettingChange(Form& form) override { AsSim(form).SettingChange(); }
+
+  void MoveToDpi(Window& window, int dpi) override {
+    SimWindow& sim = AsSimWindow(window);
+    sim.MoveToDpi(dpi, sim.SuggestedAt(dpi));
+  }
+
+  void Run(Form& main, const std::function<void()>& while_running) override {
+    kit_.App().Run(main);
+    if (kit_.App().Terminated()) return;
+    if (while_running) while_running();
+    if (!kit_.App().Terminated()) kit_.App().Terminate();
+  }
+
+  void AnswerNextBox(const std::string& button) override { answers_.push_back({button, 0}); }
+  void AnswerNextBoxWithKey(VirtualKey key) override { answers_.push_back({"", key}); }
+
+  void WhileNextDialogIsOpen(std::function<void()> inside) override {
+    kit_.AnswerNextDialog([this, inside = std::move(inside)](SimDialog& dialog) {
+      inside();
+      kit_.HandlePosted();
+      return dialog.Result() == ModalResult::None ? ModalResult::Cancel : dialog.Result();
+    });
+  }
+
+  std::vector<ShownBox> Boxes() override {
+    std::vector<ShownBox> shown;
+    for (const SimBox& box : kit_.Boxes()) {
+      const bool question = box.Kind == BoxKind::Question;
+      const BoxIcon icon = question                             ? BoxIcon::Information
+                           : box.Kind == BoxKind::Error         ? BoxIcon::Stop
+                           : box.Kind == BoxKind::SystemWarning ? BoxIcon::Exclamation
+                                                                : BoxIcon::None;
+      shown.push_back({box.Caption, box.Text, icon, ButtonsOf(box)});
+    }
+    return shown;
+  }
+
+  Rect ScreenRect(const Control& control) override {
+    return dynamic_cast<const SimWidget&>(control).ScreenBounds();
+  }
+
+  Rect ClientRect(const Window& window) override {
+    const auto& sim = dynamic_cast<const SimWindow&>(window);
+    const Point origin = sim.ClientOrigin();
+    const Rect client = sim.ClientPixels();
+    return {origin.X, origin.Y, client.Width, client.Height};
+  }
+
+  std::vector<std::string> RowTexts(ListView& list, std::size_t row) override {
+    const StationRow& r = list.Row(row);
+    return {r.Frequency, r.Bandwidth, r.Demodulator, r.Name};
+  }
+
+  std::vector<ListColumn> Columns(ListView& list) override { return AsSim(list).Columns(); }
+
+  bool RowInView(ListView& list, std::size_t row) override {
+    const std::size_t top = AsSim(list).TopRow();
+    return row >= top && row < top + SimListView::kPageRows;
+  }
+
+ private:
+  static constexpr const char* kExePath = "C:\\Tools\\VORN-TOOLKIT-TESTS.EXE";
+
+  struct BoxAnswer {
+    std::string Button;
+    VirtualKey Key;
+  };
+
+  // The system's boxes: a question's buttons, or OK alone.
+  static std::vector<std::string> ButtonsOf(const SimBox& box) {
+    if (box.Kind == BoxKind::Question) return {kYesButton, kNoButton, kCancelButton};
+    return {kOkButton};
+  }
+
+  Answer AnswerBox(const SimBox& box) {
+    BoxAnswer answer{"", 27};
+    if (!answers_.empty()) {
+      answer = answers_.front();
+      answers_.pop_front();
+    }
+    const bool question = box.Kind == BoxKind::Question;
+    if (answer.Key != 0) {
+      // Enter presses the first (the default) button, Esc cancels a question.
+      if (answer.Key == kReturn || !question) return Answer::Yes;
+      return Answer::Cancel;
+    }
+    if (answer.Button == kYesButton && question) return Answer::Yes;
+    if (answer.Button == kNoButton && question) return Answer::No;
+    if (answer.Button == kCancelButton && question) return Answer::Cancel;
+    if (answer.Button == kOkButton && !question) return Answer::Yes;
+    throw std::invalid_argument("the box has no button " + answer.Button);
+  }
+
+  SimToolkit kit_{kExePath};
+  std::deque<BoxAnswer> answers_;
+};
+
+}  // namespace
+
+std::unique_ptr<ToolkitDriver> MakeToolkitDriver() {
+  return std::make_unique<SimDriver>();
+}
+
+}  // namespace vorn
