@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ clang clang-format libclang-rt-14-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev googletest
   g++-mingw-w64-x86-64 g++-mingw-w64-i686
   wine64 wine32:i386 fonts-wine xvfb xdotool x11-utils imagemagick mawk perl
   unzip
