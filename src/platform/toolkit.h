@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/station_rows.h"
@@ -302,11 +303,18 @@ struct FileDialogOptions {
 // An open or save dialog. The save dialog never asks before overwriting.
 class FileDialog {
  public:
+  FileDialog(FileDialogKind kind, FileDialogOptions options)
+      : kind_(kind), options_(std::move(options)) {}
   virtual ~FileDialog() = default;
-  virtual std::string InitialDir() const = 0;
-  virtual void SetInitialDir(const std::string& dir) = 0;
+  std::string InitialDir() const { return initial_dir_; }
+  void SetInitialDir(const std::string& dir) { initial_dir_ = dir; }
   // The chosen file's full path, or empty when the dialog was cancelled.
   virtual std::string Execute() = 0;
+
+ protected:
+  FileDialogKind kind_;
+  FileDialogOptions options_;
+  std::string initial_dir_;
 };
 
 class Application {

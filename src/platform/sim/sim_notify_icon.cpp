@@ -23,21 +23,24 @@ bool SimNotifyIconShell::AddIcon(const NotifyIconData& record) {
 }
 
 bool SimNotifyIconShell::DeleteIcon(const NotifyIconData& record) {
-  calls_.push_back({Request::Delete, record});
-  if (!available_) return false;
-  const auto found = std::find_if(shown_.begin(), shown_.end(), SameIcon(record));
+  const auto found = Shown(Request::Delete, record);
   if (found == shown_.end()) return false;
   shown_.erase(found);
   return true;
 }
 
 bool SimNotifyIconShell::ModifyIcon(const NotifyIconData& record) {
-  calls_.push_back({Request::Modify, record});
-  if (!available_) return false;
-  const auto found = std::find_if(shown_.begin(), shown_.end(), SameIcon(record));
+  const auto found = Shown(Request::Modify, record);
   if (found == shown_.end()) return false;
   *found = record;
   return true;
+}
+
+std::vector<NotifyIconData>::iterator SimNotifyIconShell::Shown(Request request,
+                                                                const NotifyIconData& record) {
+  calls_.push_back({request, record});
+  if (!available_) return shown_.end();
+  return std::find_if(shown_.begin(), shown_.end(), SameIcon(record));
 }
 
 void SimNotifyIconShell::SetAvailable(bool available) {

@@ -48,6 +48,9 @@ class SimNotifyIconShell : public NotifyIconShell {
   std::size_t CursorReads() const { return cursor_reads_; }
 
  private:
+  // Records the request; the icon it is for, if the shell shows it.
+  std::vector<NotifyIconData>::iterator Shown(Request request, const NotifyIconData& record);
+
   std::vector<Call> calls_;
   std::vector<NotifyIconData> shown_;
   std::vector<WindowHandle> foreground_;

@@ -553,16 +553,11 @@ class SimToolWindow : public SimTopLevel<ToolWindow> {
 class SimFileDialog : public FileDialog {
  public:
   SimFileDialog(SimToolkit& kit, FileDialogKind kind, const FileDialogOptions& options)
-      : kit_(kit), kind_(kind), options_(options) {}
-  std::string InitialDir() const override { return initial_dir_; }
-  void SetInitialDir(const std::string& dir) override { initial_dir_ = dir; }
+      : FileDialog(kind, options), kit_(kit) {}
   std::string Execute() override;
 
  private:
   SimToolkit& kit_;
-  FileDialogKind kind_;
-  FileDialogOptions options_;
-  std::string initial_dir_;
 };
 
 class SimApplication : public Application {

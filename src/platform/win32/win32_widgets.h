@@ -23,6 +23,12 @@
 
 namespace vorn::win32 {
 
+// The window classes of the toolkit.
+inline constexpr char kFormClass[] = "VornForm";
+inline constexpr char kPanelClass[] = "VornPanel";
+inline constexpr char kDialogClass[] = "VornDialog";
+inline constexpr char kUtilityClass[] = "VornUtility";
+
 class MenuItemImpl;
 class FormImpl;
 
@@ -518,7 +524,13 @@ void TakeSuggestedRect(HWND window, LPARAM lparam);
 template <class Base>
 class OwnedWindowImpl : public ContainerImpl<Base>, public WindowObject {
  public:
-  OwnedWindowImpl(Win32Application& app, HWND owner) : WindowObject(app), owner_(owner) {}
+  // Made hidden, owned by the utility window, with a caption and a close button.
+  OwnedWindowImpl(Win32Application& app, HWND owner, DWORD ex_style, int height)
+      : WindowObject(app), owner_(owner), controls_(app, *this) {
+    CreateOwn(kDialogClass, ex_style | WS_EX_CONTROLPARENT,
+              WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, {0, 0, 200, height},
+              app.UtilityWindow());
+  }
 
   std::string Caption() const override { return WindowText(hwnd_); }
   void SetCaption(const std::string& caption) override { SetWindowTextA(hwnd_, caption.c_str()); }
@@ -545,10 +557,12 @@ class OwnedWindowImpl : public ContainerImpl<Base>, public WindowObject {
   // Before the window shows, and after it has hidden.
   void JoinOwner() { SetOwner(owner_); }
   void LeaveOwner() { SetOwner(app_.UtilityWindow()); }
+  ContainerChildren& Children() override { return controls_; }
 
   HWND owner_;
 
  private:
+  ContainerChildren controls_;
   void SetOwner(HWND owner) {
     SetWindowLongPtrA(hwnd_, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
   }
@@ -562,11 +576,9 @@ class DialogImpl : public OwnedWindowImpl<Dialog> {
   ModalResult ShowModal() override;
 
  protected:
-  ContainerChildren& Children() override { return controls_; }
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
 
  private:
-  ContainerChildren controls_;
   ModalResult result_ = ModalResult::None;
 };
 
@@ -578,32 +590,19 @@ class ToolWindowImpl : public OwnedWindowImpl<ToolWindow> {
   void Hide() override;
 
  protected:
-  ContainerChildren& Children() override { return controls_; }
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
 
  private:
-  ContainerChildren controls_;
 };
 
 class FileDialogImpl : public FileDialog {
  public:
   FileDialogImpl(Application& app, FileDialogKind kind, const FileDialogOptions& options)
-      : app_(app), kind_(kind), options_(options) {}
-  std::string InitialDir() const override { return initial_dir_; }
-  void SetInitialDir(const std::string& dir) override { initial_dir_ = dir; }
+      : FileDialog(kind, options), app_(app) {}
   std::string Execute() override;
 
  private:
   Application& app_;
-  FileDialogKind kind_;
-  FileDialogOptions options_;
-  std::string initial_dir_;
 };
-
-// The window classes of the toolkit.
-inline constexpr char kFormClass[] = "VornForm";
-inline constexpr char kPanelClass[] = "VornPanel";
-inline constexpr char kDialogClass[] = "VornDialog";
-inline constexpr char kUtilityClass[] = "VornUtility";
 
 }  // namespace vorn::win32

@@ -445,11 +445,7 @@ LRESULT FormImpl::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
 // ---- dialogs ----
 
 DialogImpl::DialogImpl(Win32Application& app, HWND owner)
-    : OwnedWindowImpl(app, owner), controls_(app, *this) {
-  CreateOwn(kDialogClass, WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT,
-            WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, {0, 0, 200, 200},
-            app.UtilityWindow());
-}
+    : OwnedWindowImpl(app, owner, WS_EX_DLGMODALFRAME, 200) {}
 
 ModalResult DialogImpl::ShowModal() {
   const Application::ModalScope modal(app_);
@@ -519,11 +515,7 @@ namespace vorn::win32 {
 // ---- tool windows ----
 
 ToolWindowImpl::ToolWindowImpl(Win32Application& app, HWND owner)
-    : OwnedWindowImpl(app, owner), controls_(app, *this) {
-  CreateOwn(kDialogClass, WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT,
-            WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, {0, 0, 200, 80},
-            app.UtilityWindow());
-}
+    : OwnedWindowImpl(app, owner, WS_EX_TOOLWINDOW, 80) {}
 
 void ToolWindowImpl::Show() {
   JoinOwner();
