@@ -23,10 +23,12 @@ class CheckingRig : public vorn::RigControl {
     tuned_.FrequencyHz = *hz;
     return text.size() % 2 == 0;  // now and then the receiver is out of reach
   }
-  bool SelectMode(const std::string& demodulator, const std::string& bandwidth) override {
-    Check(!demodulator.empty());
+  bool SelectMode(const std::string& mode, const std::string& demodulator,
+                  const std::string& bandwidth) override {
+    Check(!mode.empty() && !demodulator.empty());
     Check(bandwidth.empty() || vorn::BandwidthHz(bandwidth) > 0);
     tuned_.Demodulator = demodulator;
+    tuned_.Mode = mode;
     return true;
   }
   vorn::TunedState Tuned() const override { return tuned_; }

@@ -58,6 +58,7 @@ bool KeyIn(Presser& presser, ReceiverLink& link, const std::string& text) {
 
 bool PressDemodulator(Presser& presser, ReceiverLink& link, const std::string& text) {
   if (!presser.Press(Table::Main, text)) return false;
+  if (link.Tuned().Demodulator != text) link.Tuned().Mode.clear();
   link.Tuned().Demodulator = text;
   return true;
 }

@@ -12,7 +12,8 @@ class ReceiverRig : public RigControl {
   explicit ReceiverRig(ReceiverLink& link) : link_(link) {}
 
   bool KeyInFrequency(const std::string& keypad_text) override;
-  bool SelectMode(const std::string& demodulator, const std::string& bandwidth) override;
+  bool SelectMode(const std::string& mode, const std::string& demodulator,
+                  const std::string& bandwidth) override;
   TunedState Tuned() const override { return link_.Tuned(); }
 
  private:
