@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace vorn {
@@ -40,6 +41,9 @@ struct SettingsToWrite {
   std::string Version;
   WindowPlacement Placement;
   bool AutoHide = false;
+  // Remote control as the operator switched it in the menu; nothing when the
+  // menu was not used.
+  std::optional<bool> RemoteEnabled = std::nullopt;
 };
 
 // Where the main window's settings are kept: read at start, written at close.
@@ -48,8 +52,8 @@ class SettingsStore {
   virtual ~SettingsStore() = default;
   // `start_dir` ends with a path delimiter.
   virtual Settings Read(const std::string& start_dir) = 0;
-  // Writes Hotkey (only when `keep_hotkey`), Perseus, Placement and Autohide;
-  // a refused write throws ProfileWriteError.
+  // Writes Hotkey (only when `keep_hotkey`), Perseus, Placement, Autohide
+  // and, when switched, Remote; a refused write throws ProfileWriteError.
   virtual void Write(const std::string& start_dir, const SettingsToWrite& values,
                      bool keep_hotkey) = 0;
 };

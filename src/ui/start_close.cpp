@@ -124,12 +124,14 @@ bool TForm1::CloseQuery(bool session_ending) {
 
   const Rect bounds = form_->Bounds();
   try {
-    services_.settings.Write(start_dir_,
-                             {hotkey_,
-                              version_,
-                              {bounds.Left, bounds.Top, bounds.Width, bounds.Height},
-                              CBAutoHide->Checked()},
-                             keep_hotkey);
+    services_.settings.Write(
+        start_dir_,
+        {hotkey_,
+         version_,
+         {bounds.Left, bounds.Top, bounds.Width, bounds.Height},
+         CBAutoHide->Checked(),
+         remote_switched_ ? std::optional<bool>(RemoteControl1->Checked()) : std::nullopt},
+        keep_hotkey);
   } catch (const ProfileWriteError& error) {
     // Settings that cannot be written must neither hold up the end of the
     // session nor keep the operator from ever closing.

@@ -636,7 +636,8 @@ e2e_wait_vorn() {
 # carry no shortcuts: the keyboard walks the designed layout, F10 into the bar.
 e2e_vorn_menu() {
   local -A position=([Stations]=0 [Stations/Load List]=0 [Stations/Save List]=1
-    [Stations/Import List]=2 [Hotkey]=1 [Hotkey/Show]=0 [Hotkey/Change]=1 [Hide]=2 [Close]=3 [Info]=4)
+    [Stations/Import List]=2 [Hotkey]=1 [Hotkey/Show]=0 [Hotkey/Change]=1 [Hide]=2 [Close]=3 [Info]=4
+    [Remote Control]=5)
   local item=$1 top=${1%%/*} keys=(F10) i
   [[ -n ${position[$item]:-} && -n ${position[$top]:-} ]] || e2e_fail "Vorn has no menu item $item"
   e2e_activate Perseus-Vorn
