@@ -4,8 +4,8 @@
 
 namespace vorn {
 
-bool ReceiverRig::KeyInFrequency(const std::string& keypad_text) {
-  return vorn::KeyInFrequency(link_, keypad_text);
+bool ReceiverRig::KeyInHz(std::int64_t hz) {
+  return vorn::KeyInHz(link_, hz);
 }
 
 bool ReceiverRig::SelectMode(const std::string& mode, const std::string& demodulator,

@@ -84,7 +84,7 @@ int SetFrequency(RigControl& rig, RigVfos& vfos, std::string_view text) {
     vfos.FrequencyB = *hz;
     return kRigOk;
   }
-  return rig.KeyInFrequency(KeypadTextFromHz(*hz)) ? kRigOk : kRigIoError;
+  return rig.KeyInHz(*hz) ? kRigOk : kRigIoError;
 }
 
 int SetMode(RigControl& rig, RigVfos& vfos, std::string_view mode, std::string_view passband_text) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "receiver/tuned_state.h"
@@ -11,9 +12,8 @@ class RigControl {
  public:
   virtual ~RigControl() = default;
 
-  // Keys a frequency as the keypad takes it (kHz text). False when the
-  // receiver program was not reached.
-  virtual bool KeyInFrequency(const std::string& keypad_text) = 0;
+  // Keys a frequency, in Hz. False when the receiver program was not reached.
+  virtual bool KeyInHz(std::int64_t hz) = 0;
   // Presses a demodulator button for the protocol's `mode`, then a bandwidth
   // button unless `bandwidth` is empty; the record keeps the mode's name.
   // False when the receiver program was not reached.

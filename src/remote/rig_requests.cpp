@@ -1,5 +1,7 @@
 #include "remote/rig_requests.h"
 
+#include "platform/decimal_text.h"
+
 namespace vorn {
 
 namespace {
@@ -116,27 +118,10 @@ std::optional<RigVfo> ParseRigVfo(std::string_view name) {
 }
 
 std::optional<std::int64_t> ParseRigNumber(std::string_view text) {
-  std::size_t at = 0;
-  const bool negative = !text.empty() && text[0] == '-';
-  if (!text.empty() && (text[0] == '-' || text[0] == '+')) ++at;
-  std::int64_t value = 0;
-  std::size_t digits = 0;
-  for (; at < text.size() && IsDigit(text[at]); ++at) {
-    if (++digits > 15) return std::nullopt;
-    value = value * 10 + (text[at] - '0');
-  }
-  bool round_up = false;
-  if (at < text.size() && text[at] == '.') {
-    ++at;
-    if (at < text.size() && IsDigit(text[at])) {
-      round_up = text[at] >= '5';
-      ++digits;
-    }
-    while (at < text.size() && IsDigit(text[at])) ++at;
-  }
-  if (digits == 0 || at != text.size()) return std::nullopt;
-  if (round_up) ++value;
-  return negative ? -value : value;
+  constexpr DecimalSyntax kRigNumber{kNoChars, kPlusOrMinus, kPoint, false};
+  const auto number = ReadDecimal(text, kRigNumber);
+  if (!number) return std::nullopt;
+  return ScaledInteger(*number, {0, Rounding::HalfUp, 999'999'999'999'999});
 }
 
 }  // namespace vorn

@@ -72,7 +72,7 @@ RigLine ParseRigLine(std::string_view line);
 enum class RigVfo { A, B, Current };
 std::optional<RigVfo> ParseRigVfo(std::string_view name);
 
-// A decimal number with an optional sign and decimals, rounded to an
+// A decimal number with an optional sign and decimals, rounded half up to an
 // integer; nothing for anything else or beyond 15 digits.
 std::optional<std::int64_t> ParseRigNumber(std::string_view text);
 

@@ -19,9 +19,9 @@ using ::testing::IsEmpty;
 // always takes the presses, unless told it is gone.
 class FakeRig : public RigControl {
  public:
-  bool KeyInFrequency(const std::string& text) override {
-    calls.push_back("key " + text);
-    if (reachable) tuned.FrequencyHz = *HzFromKeypadText(text);
+  bool KeyInHz(std::int64_t hz) override {
+    calls.push_back("key " + KeypadTextFromHz(hz));
+    if (reachable) tuned.FrequencyHz = hz;
     return reachable;
   }
   bool SelectMode(const std::string& mode, const std::string& demodulator,
