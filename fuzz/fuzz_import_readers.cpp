@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/sim/sim_code_page.h"
 #include "platform/sim/sim_station_rows.h"
 #include "receiver/tuning_values.h"
 #include "stations/import/bookmark_reader.h"
@@ -57,8 +58,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::size_t lines = SplitLines(text).size();
 
   const ImportFormat format = RecogniseImportFormat(text);
-  CheckRows(ReadBookmarks(text), lines);
-  CheckRows(ReadChannels(text), lines);
+  const SimCodePage code_page;
+  CheckRows(ReadBookmarks(text, code_page), lines);
+  CheckRows(ReadChannels(text, code_page), lines);
   const Schedule schedule = ReadSchedule(text);
   const ImportedRows all = ScheduleRows(schedule, std::nullopt);
   CheckRows(all, lines);

@@ -77,8 +77,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Check(whole.Ended() == pieces.Ended());
 
   // A parsed line never holds more arguments than its commands take.
-  for (const RigRequest& request : ParseRigLine(stream).requests)
-    Check(request.entry == nullptr ? request.arguments.empty()
-                                   : request.arguments.size() <= request.entry->arguments);
+  for (const RigRequest& request : ParseRigLine(stream).Requests)
+    Check(request.Entry == nullptr ? request.Arguments.empty()
+                                   : request.Arguments.size() <= request.Entry->Arguments);
   return 0;
 }

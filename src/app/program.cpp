@@ -11,19 +11,18 @@ constexpr const char* kMutexName = "OnlyOnce";
 }  // namespace
 
 bool Program::Run() {
-  KeyTextStartUp(services_.layouts);
-  key_text_ = true;
+  key_text_ = std::make_unique<KeyTextLayout>(services_.Layouts);
   StartTrace("key text");
 
-  Application& app = services_.form.toolkit.App();
-  if (!services_.instance.Create(kMutexName)) {
+  Application& app = services_.MainForm.Kit.App();
+  if (!services_.Instance.Create(kMutexName)) {
     app.ShowSystemWarning("Vorn is already running.", "Perseus-Vorn");
     return false;
   }
   StartTrace("mutex");
 
-  form1_ = std::make_unique<TForm1>(services_.form);
-  list_input_ = std::make_unique<TListInput>(services_.form.toolkit, form1_->Window());
+  form1_ = std::make_unique<TForm1>(services_.MainForm);
+  list_input_ = std::make_unique<TListInput>(services_.MainForm.Kit, form1_->Window());
   form1_->SetListInput(list_input_.get());
   StartTrace("entry dialog");
   if (!app.Terminated()) StartRemoteControl();
@@ -32,8 +31,8 @@ bool Program::Run() {
 }
 
 void Program::StartRemoteControl() {
-  const RemoteSettings settings = ReadRemoteSettings(services_.profile, form1_->StartDir());
-  remote_ = std::make_unique<EndpointSwitch>(services_.form.hotkeys.windows, services_.sockets,
+  const RemoteSettings settings = ReadRemoteSettings(services_.Profile, form1_->StartDir());
+  remote_ = std::make_unique<EndpointSwitch>(services_.MainForm.HotKeys.Windows, services_.Sockets,
                                              form1_->Receiver(), settings);
   form1_->AttachRemote(*remote_, settings.Enabled);
 }
@@ -43,7 +42,7 @@ Program::~Program() {
   remote_.reset();
   list_input_.reset();
   form1_.reset();
-  if (key_text_) KeyTextEnd();
+  key_text_.reset();
 }
 
 }  // namespace vorn

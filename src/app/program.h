@@ -13,12 +13,12 @@
 namespace vorn {
 
 struct ProgramServices {
-  MainFormServices form;
-  SingleInstance& instance;
-  KeyboardLayouts& layouts;
+  MainFormServices MainForm;
+  SingleInstance& Instance;
+  KeyboardLayouts& Layouts;
   // The remote-control endpoint's settings and sockets.
-  PrivateProfile& profile;
-  StreamSockets& sockets;
+  PrivateProfile& Profile;
+  StreamSockets& Sockets;
 };
 
 // The program from entry to end: one instance only, the key names, the main
@@ -27,7 +27,7 @@ struct ProgramServices {
 class Program {
  public:
   explicit Program(ProgramServices services) : services_(std::move(services)) {}
-  // Destroys the windows, then gives back what the key names took.
+  // Destroys the windows, then the key names give back what they took.
   ~Program();
 
   // Returns when the main window has closed (at once in a simulated toolkit,
@@ -41,7 +41,7 @@ class Program {
 
  private:
   ProgramServices services_;
-  bool key_text_ = false;
+  std::unique_ptr<KeyTextLayout> key_text_;
   std::unique_ptr<TForm1> form1_;
   std::unique_ptr<TListInput> list_input_;
   std::unique_ptr<EndpointSwitch> remote_;

@@ -85,6 +85,9 @@ Settings ReadSettings(PrivateProfile& profile, const std::string& start_dir) {
   s.AutoHide = ReadProfileBool(profile, path, "Autohide", "Checked", false);
   s.ListName = ReadText(profile, path, "StationLists", "Default", "");
   s.SavedHotKey = s.HotKey;
+  s.NextHotKey = static_cast<std::uint32_t>(ReadProfileInt(profile, path, "Hotkey", "Next", 0));
+  s.PreviousHotKey =
+      static_cast<std::uint32_t>(ReadProfileInt(profile, path, "Hotkey", "Previous", 0));
   return s;
 }
 
@@ -105,6 +108,9 @@ void WriteSettings(PrivateProfile& profile, const std::string& start_dir,
     profile.WriteString(path, section, key, std::to_string(value));
   };
   if (keep_hotkey) write_int("Hotkey", "Key", static_cast<std::int32_t>(values.HotKey));
+  if (values.NextHotKey) write_int("Hotkey", "Next", static_cast<std::int32_t>(*values.NextHotKey));
+  if (values.PreviousHotKey)
+    write_int("Hotkey", "Previous", static_cast<std::int32_t>(*values.PreviousHotKey));
   profile.WriteString(path, "Perseus", "Version", values.Version);
   write_int("Placement", "Left", values.Placement.Left);
   write_int("Placement", "Top", values.Placement.Top);

@@ -15,10 +15,10 @@ inline constexpr const char* kSettingsFileName = "Vorn.ini";
 // Reads StartDir + "Vorn.ini". `start_dir` ends with a path delimiter.
 Settings ReadSettings(PrivateProfile& profile, const std::string& start_dir);
 
-// Writes Hotkey (only when `keep_hotkey`), Perseus, Placement, Autohide and
-// Remote Enabled (only when given) in this order, one service call per key;
-// the list name is never written. The first refused write throws
-// ProfileWriteError and ends the writing there.
+// Writes Hotkey (Key only when `keep_hotkey`, Next and Previous when given),
+// Perseus, Placement, Autohide and Remote Enabled (only when given) in this
+// order, one service call per key; the list name is never written. The first
+// refused write throws ProfileWriteError and ends the writing there.
 void WriteSettings(PrivateProfile& profile, const std::string& start_dir,
                    const SettingsToWrite& values, bool keep_hotkey);
 

@@ -6,6 +6,7 @@
 #include "app/program.h"
 #include "app/settings.h"
 #include "platform/start_trace.h"
+#include "platform/win32/win32_code_page.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_hidden_window.h"
 #include "platform/win32/win32_keyboard_layouts.h"
@@ -49,6 +50,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   Win32SingleInstance instance;
   Win32NotifyIconShell shell;
   Win32StreamSockets sockets;
+  Win32CodePage code_page;
 
   app.Guard([&] {
     Program program({{*toolkit,
@@ -60,7 +62,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
                       {hidden, atoms, hotkeys},
                       shell,
                       CurrentDirectory(),
-                      '\\'},
+                      '\\',
+                      code_page},
                      instance,
                      layouts,
                      profile,

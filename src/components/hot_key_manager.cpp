@@ -23,7 +23,7 @@ SplitHotKey SplitKey(std::uint32_t HotKey) {
 THotKeyManager::THotKeyManager(TComponent* owner, HotKeyServices services)
     : TComponent(owner), services_(services) {
   if (!Designing()) {
-    window_ = services_.windows.CreateHiddenWindow(
+    window_ = services_.Windows.CreateHiddenWindow(
         [this](std::uint32_t message, std::uintptr_t wparam, std::intptr_t lparam) {
           return WindowProc(message, wparam, lparam);
         });
@@ -44,11 +44,11 @@ std::uint16_t THotKeyManager::RegisterKey(std::uint32_t HotKey) {
   // would go to the thread instead of to this manager.
   if (Handle() == 0) return 0;
   const auto [modifiers, key] = SplitKey(HotKey);
-  const std::uint16_t atom = services_.atoms.Add(kAtomPrefix + std::to_string(HotKey));
+  const std::uint16_t atom = services_.Atoms.Add(kAtomPrefix + std::to_string(HotKey));
   // Atom 0 cannot name a live registration: 0 is the "nothing registered" answer.
   if (atom == 0) return 0;
-  if (!services_.hotkeys.Register(Handle(), atom, modifiers, key)) {
-    services_.atoms.Delete(atom);
+  if (!services_.HotKeys.Register(Handle(), atom, modifiers, key)) {
+    services_.Atoms.Delete(atom);
     return 0;
   }
   entries_.push_back({HotKey, atom});
@@ -56,8 +56,8 @@ std::uint16_t THotKeyManager::RegisterKey(std::uint32_t HotKey) {
 }
 
 bool THotKeyManager::Release(std::vector<KeyEntry>::iterator entry) {
-  const bool accepted = services_.hotkeys.Unregister(Handle(), entry->Index);
-  services_.atoms.Delete(entry->Index);
+  const bool accepted = services_.HotKeys.Unregister(Handle(), entry->Index);
+  services_.Atoms.Delete(entry->Index);
   entries_.erase(entry);
   return accepted;
 }
@@ -121,18 +121,8 @@ constexpr char kUsLayoutId[] = "00000409";
 constexpr std::uint32_t kLoadWithoutTellingShell = 128;
 constexpr std::uint32_t kExtendedKeyFlag = 1u << 24;
 
-struct KeyTextState {
-  KeyboardLayouts* layouts = nullptr;
-  std::string shift = "Shift";
-  std::string ctrl = "Ctrl";
-  std::string alt = "Alt";
-  std::string win = "Win";
-  LayoutHandle us_layout = 0;
-  bool unload = false;
-  std::vector<LayoutHandle> layout_list;
-};
-
-KeyTextState key_text;
+// The key names that KeyText reads: the newest that lives.
+KeyTextLayout* live_key_text = nullptr;
 
 bool IsExtendedKey(std::uint32_t virtual_key) {
   return (virtual_key >= 33 && virtual_key <= 40) || virtual_key == 45 || virtual_key == 46;
@@ -142,54 +132,55 @@ bool CapitalsOnly(const std::string& text) {
   return std::all_of(text.begin(), text.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
 }
 
-std::string KeyName(std::uint32_t virtual_key, bool localized) {
-  KeyboardLayouts* layouts = key_text.layouts;
-  if (layouts == nullptr) return {};
-  const std::uint32_t scan_code = localized ? layouts->ScanCode(virtual_key)
-                                            : layouts->ScanCodeIn(virtual_key, key_text.us_layout);
+}  // namespace
+
+std::string KeyTextLayout::KeyName(std::uint32_t virtual_key, bool localized) const {
+  const std::uint32_t scan_code =
+      localized ? layouts_.ScanCode(virtual_key) : layouts_.ScanCodeIn(virtual_key, us_layout_);
   const std::uint32_t key_code =
       ((scan_code & 0xFF) << 16) | (IsExtendedKey(virtual_key) ? kExtendedKeyFlag : 0);
   if (key_code == 0) return {};
-  if (localized) return layouts->KeyName(key_code, kKeyNameBuffer);
+  if (localized) return layouts_.KeyName(key_code, kKeyNameBuffer);
   // Names come from the active layout only, so the US one stands in briefly.
-  const LayoutHandle noted = layouts->ActiveLayout();
-  if (noted != key_text.us_layout) layouts->Activate(key_text.us_layout);
-  std::string name = layouts->KeyName(key_code, kKeyNameBuffer);
-  if (noted != key_text.us_layout) layouts->Activate(noted);
+  const LayoutHandle noted = layouts_.ActiveLayout();
+  if (noted != us_layout_) layouts_.Activate(us_layout_);
+  std::string name = layouts_.KeyName(key_code, kKeyNameBuffer);
+  if (noted != us_layout_) layouts_.Activate(noted);
   return name;
 }
 
-}  // namespace
-
 std::string KeyText(std::uint32_t HotKey, bool Localized) {
+  const KeyTextLayout* names = live_key_text;
   std::string text;
-  const auto append = [&](std::uint32_t bit, const char* english, const std::string& localized) {
-    if (HotKey & bit) text += (Localized ? localized : std::string(english)) + "+";
+  const auto append = [&](std::uint32_t bit, const char* english,
+                          std::string KeyTextLayout::*localized) {
+    if (!(HotKey & bit)) return;
+    text += Localized && names ? names->*localized : std::string(english);
+    text += "+";
   };
-  append(kHotKeyCtrl, "Ctrl", key_text.ctrl);
-  append(kHotKeyShift, "Shift", key_text.shift);
-  append(kHotKeyAlt, "Alt", key_text.alt);
-  append(kHotKeyWin, "Win", key_text.win);
-  return text + KeyName(HotKey & 0xFF, Localized);
+  append(kHotKeyCtrl, "Ctrl", &KeyTextLayout::ctrl_);
+  append(kHotKeyShift, "Shift", &KeyTextLayout::shift_);
+  append(kHotKeyAlt, "Alt", &KeyTextLayout::alt_);
+  append(kHotKeyWin, "Win", &KeyTextLayout::win_);
+  return names ? text + names->KeyName(HotKey & 0xFF, Localized) : text;
 }
 
-void KeyTextStartUp(KeyboardLayouts& layouts) {
-  key_text.layouts = &layouts;
-  key_text.shift = KeyText(16, true);
-  key_text.ctrl = KeyText(17, true);
-  key_text.alt = KeyText(18, true);
-  if (CapitalsOnly(key_text.alt)) key_text.win = "WIN";
-  key_text.layout_list = layouts.LayoutList(kLayoutListCapacity);
-  key_text.us_layout = layouts.Load(kUsLayoutId, kLoadWithoutTellingShell);
+KeyTextLayout::KeyTextLayout(KeyboardLayouts& layouts) : layouts_(layouts) {
+  live_key_text = this;
+  shift_ = KeyName(16, true);
+  ctrl_ = KeyName(17, true);
+  alt_ = KeyName(18, true);
+  if (CapitalsOnly(alt_)) win_ = "WIN";
+  const std::vector<LayoutHandle> loaded = layouts_.LayoutList(kLayoutListCapacity);
+  us_layout_ = layouts_.Load(kUsLayoutId, kLoadWithoutTellingShell);
   // The list predates the load, so the layout is ours to give back when it
   // was not in it.
-  key_text.unload = std::find(key_text.layout_list.begin(), key_text.layout_list.end(),
-                              key_text.us_layout) == key_text.layout_list.end();
+  unload_ = std::find(loaded.begin(), loaded.end(), us_layout_) == loaded.end();
 }
 
-void KeyTextEnd() {
-  if (key_text.layouts != nullptr && key_text.unload) key_text.layouts->Unload(key_text.us_layout);
-  key_text = KeyTextState{};
+KeyTextLayout::~KeyTextLayout() {
+  if (unload_) layouts_.Unload(us_layout_);
+  if (live_key_text == this) live_key_text = nullptr;
 }
 
 }  // namespace vorn

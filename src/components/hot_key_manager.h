@@ -47,9 +47,9 @@ using TOnHotKeyPressed = std::function<void(std::uint32_t HotKey, std::uint16_t 
 
 // The system services the manager works through; they outlive it.
 struct HotKeyServices {
-  HiddenWindowService& windows;
-  GlobalAtomTable& atoms;
-  SystemHotKeys& hotkeys;
+  HiddenWindowService& Windows;
+  GlobalAtomTable& Atoms;
+  SystemHotKeys& HotKeys;
 };
 
 // Registers system-wide hotkeys and reports their presses. Each registration
@@ -83,15 +83,35 @@ class THotKeyManager : public TComponent {
   std::unique_ptr<HiddenWindow> window_;
 };
 
-// Hotkey text: the unit's module state is set up by KeyTextStartUp before the
-// main window exists and torn down by KeyTextEnd after it is destroyed. The
-// layouts service outlives the span between the two.
-void KeyTextStartUp(KeyboardLayouts& layouts);
-void KeyTextEnd();
+// The key names of one run: made before the main window exists, it reads the
+// localized modifier names and loads the US layout for the English names;
+// destroyed after the window, it gives that layout back when the system did
+// not have it before. KeyText reads the one that lives; the layouts service
+// outlives it.
+class KeyTextLayout {
+ public:
+  explicit KeyTextLayout(KeyboardLayouts& layouts);
+  ~KeyTextLayout();
+  KeyTextLayout(const KeyTextLayout&) = delete;
+  KeyTextLayout& operator=(const KeyTextLayout&) = delete;
+
+ private:
+  friend std::string KeyText(std::uint32_t HotKey, bool Localized);
+  std::string KeyName(std::uint32_t virtual_key, bool localized) const;
+
+  KeyboardLayouts& layouts_;
+  std::string shift_ = "Shift";
+  std::string ctrl_ = "Ctrl";
+  std::string alt_ = "Alt";
+  std::string win_ = "Win";
+  LayoutHandle us_layout_ = 0;
+  bool unload_ = false;
+};
 
 // The text of a hotkey value: modifiers in the order Ctrl, Shift, Alt, Win,
 // each followed by "+", then the key's name. English names when `Localized`
-// is false, the names of the thread's active layout when it is true.
+// is false, the names of the thread's active layout when it is true. While
+// no KeyTextLayout lives, key names are empty and modifier names English.
 std::string KeyText(std::uint32_t HotKey, bool Localized);
 
 }  // namespace vorn

@@ -8,21 +8,21 @@ namespace vorn {
 TLumoTray::TLumoTray(TComponent* owner, TrayServices services, std::string hint)
     : TComponent(owner), Hint(std::move(hint)), services_(services), version_("1.00") {
   if (Designing()) return;
-  window_ = services_.windows.CreateHiddenWindow(
+  window_ = services_.Windows.CreateHiddenWindow(
       [this](std::uint32_t message, std::uintptr_t wparam, std::intptr_t lparam) {
         return WindowProc(message, wparam, lparam);
       });
-  services_.application.SetShowMainForm(false);
+  services_.App.SetShowMainForm(false);
 
-  record_.Size = services_.shell.RecordSize();
+  record_.Size = services_.Shell.RecordSize();
   record_.Window = Handle();
   record_.Id = kTrayIconId;
   record_.Flags = kTrayFlags;
-  record_.Icon = services_.application.Icon();
+  record_.Icon = services_.App.Icon();
   record_.CallbackMessage = kTrayCallbackMessage;
-  if (Hint.empty()) Hint = services_.application.Title();
+  if (Hint.empty()) Hint = services_.App.Title();
   CopyTip(Hint);
-  taskbar_created_ = services_.shell.TaskbarCreatedMessage();
+  taskbar_created_ = services_.Shell.TaskbarCreatedMessage();
   AddToTray();
 }
 
@@ -36,23 +36,23 @@ void TLumoTray::CopyTip(const std::string& tip) {
 
 void TLumoTray::SetTip(const std::string& tip) {
   if (Designing()) return;
-  CopyTip(tip.empty() ? services_.application.Title() : tip);
-  if (in_tray_) in_tray_ = services_.shell.ModifyIcon(record_);
+  CopyTip(tip.empty() ? services_.App.Title() : tip);
+  if (in_tray_) in_tray_ = services_.Shell.ModifyIcon(record_);
   // A shell that lost the icon without telling takes it anew.
   if (!in_tray_) AddToTray();
 }
 
 void TLumoTray::AddToTray() {
-  in_tray_ = services_.shell.AddIcon(record_);
+  in_tray_ = services_.Shell.AddIcon(record_);
   // The shell announces itself also while it still shows the icon (after a
   // display change, say): the old one goes first so that the add counts.
-  if (!in_tray_ && services_.shell.DeleteIcon(record_)) in_tray_ = services_.shell.AddIcon(record_);
+  if (!in_tray_ && services_.Shell.DeleteIcon(record_)) in_tray_ = services_.Shell.AddIcon(record_);
 }
 
 TLumoTray::~TLumoTray() {
   *alive_ = false;
   if (Designing()) return;
-  services_.shell.DeleteIcon(record_);
+  services_.Shell.DeleteIcon(record_);
   window_.reset();
 }
 
@@ -90,8 +90,8 @@ void TLumoTray::TrayCallback(std::intptr_t mouse_message) {
     }
   } else if (mouse_message == kWmRButtonUp) {
     // Only the foreground window's menu closes when the user clicks elsewhere.
-    services_.shell.SetForegroundWindow(Handle());
-    const Point at = services_.shell.CursorPos();
+    services_.Shell.SetForegroundWindow(Handle());
+    const Point at = services_.Shell.CursorPos();
     if (PopupMenu != nullptr) PopupMenu->Popup(at);
   }
 }

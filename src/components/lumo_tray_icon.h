@@ -26,9 +26,9 @@ inline constexpr std::intptr_t kWmRButtonUp = 517;
 
 // The services the tray works through; they outlive it.
 struct TrayServices {
-  Application& application;
-  HiddenWindowService& windows;
-  NotifyIconShell& shell;
+  Application& App;
+  HiddenWindowService& Windows;
+  NotifyIconShell& Shell;
 };
 
 // Shows the application's icon in the notification area for as long as it

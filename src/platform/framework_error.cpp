@@ -20,8 +20,8 @@ constexpr std::string_view kProfileWriteError = "In %s kann nicht geschrieben we
 constexpr std::string_view kOtherInOutError = "E/A-Fehler %d";
 
 struct InOutText {
-  std::uint32_t code;
-  std::string_view text;
+  std::uint32_t Code;
+  std::string_view Text;
 };
 constexpr InOutText kInOutErrors[] = {
     {2, "Datei nicht gefunden"},
@@ -69,7 +69,7 @@ ProfileWriteError::ProfileWriteError(const std::string& path)
 
 std::string InOutErrorText(std::uint32_t code) {
   for (const InOutText& known : kInOutErrors)
-    if (known.code == code) return std::string(known.text);
+    if (known.Code == code) return std::string(known.Text);
   return Fill(kOtherInOutError, {std::to_string(code)});
 }
 

@@ -33,6 +33,26 @@ std::size_t ListRows::Append(StationRow row) {
   return index;
 }
 
+std::size_t ListRows::Replace(std::size_t index, StationRow row) {
+  Settle();
+  if (index >= rows_.size()) throw std::out_of_range("list row index");
+  const auto before = [this](const StationRow& a, const StationRow& b) {
+    return compare_(a.Frequency, b.Frequency) < 0;
+  };
+  // A row that still sorts where it stands stays there, also among equal captions.
+  const bool in_place = !sorted_ || ((index == 0 || !before(row, rows_[index - 1])) &&
+                                     (index + 1 == rows_.size() || !before(rows_[index + 1], row)));
+  if (in_place) {
+    rows_[index] = std::move(row);
+    return index;
+  }
+  const bool was_selected = selected_ == index;
+  Remove(index);
+  const std::size_t placed = Append(std::move(row));
+  if (was_selected) selected_ = placed;
+  return placed;
+}
+
 void ListRows::Remove(std::size_t index) {
   Settle();
   if (index >= rows_.size()) throw std::out_of_range("list row index");

@@ -27,6 +27,11 @@ class ListRows {
   const StationRow& At(std::size_t index) const;
   // Returns the index the row took; a sorted list places it after equal captions.
   std::size_t Append(StationRow row);
+  // Returns the index the row took. A sorted list moves it only when its
+  // caption no longer sorts where it stands, and then as an append places it;
+  // the selection stays on it. Throws std::out_of_range for an index beyond
+  // the rows.
+  std::size_t Replace(std::size_t index, StationRow row);
   // The selection stays on its row; removing the selected row leaves none.
   void Remove(std::size_t index);
   void Clear();

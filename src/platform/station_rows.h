@@ -29,6 +29,9 @@ class StationRows {
   // Valid until the rows next change.
   virtual const StationRow& Row(std::size_t index) const = 0;
   virtual void Append(const StationRow& row) = 0;
+  // A sorted view places the row by its caption, as an append does; the
+  // selection stays on it.
+  virtual void Replace(std::size_t index, const StationRow& row) = 0;
   virtual void Remove(std::size_t index) = 0;
   virtual void Clear() = 0;
 };

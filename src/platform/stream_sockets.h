@@ -21,13 +21,13 @@ inline constexpr std::uint32_t kSocketAccept = 0x08;
 inline constexpr std::uint32_t kSocketClose = 0x20;
 
 struct SocketTransfer {
-  enum Status {
-    Done,        // `bytes` moved, at least one
+  enum Outcome {
+    Done,        // `Bytes` moved, at least one
     WouldBlock,  // nothing now; an event follows when there is
     Closed,      // the peer closed, or the connection failed
   };
-  Status status;
-  std::size_t bytes = 0;
+  Outcome Status;
+  std::size_t Bytes = 0;
 };
 
 // Non-blocking stream sockets whose events are messages to a window, so that

@@ -84,11 +84,6 @@ std::string BandwidthCaption(const std::string& text) {
   return caption;
 }
 
-bool ClickControl(ReceiverLink& link, Table table, const std::string& caption) {
-  Presser presser(link);
-  return presser.Press(table, caption);
-}
-
 bool KeyInFrequency(ReceiverLink& link, const std::string& text) {
   Presser presser(link);
   return KeyIn(presser, link, text);

@@ -17,8 +17,6 @@ inline constexpr std::intptr_t kClickPosition = 4 | (4 << 16);
 // a press failed or timed out, or its controls were gone and could not be
 // found again. A caption without a control is not a failure: nothing is pressed.
 
-// Presses the control with `caption` in `table`.
-bool ClickControl(ReceiverLink& link, Table table, const std::string& caption);
 // Keys a frequency in kHz into the keypad, character by character, then confirms.
 bool KeyInFrequency(ReceiverLink& link, const std::string& text);
 // Keys a frequency in Hz with the fewest digits that hold it.

@@ -36,30 +36,30 @@ std::string ReceiverLink::FindKeypadControl(const std::string& title,
 
 std::string ReceiverLink::Run(Search& s, const std::string& title, const std::string& check_caption,
                               const Messages& messages) {
-  s.title = title;
-  s.check_caption = check_caption;
-  s.candidates.clear();
+  s.Title = title;
+  s.CheckCaption = check_caption;
+  s.Candidates.clear();
   tree_.EnumTopLevel([&](WindowHandle w) {
     std::string raw = tree_.ReadText(w, kWindowTextBuffer);
-    if (!raw.empty() && raw[0] != '\0' && NormaliseText(raw) == title) s.candidates.push_back(w);
+    if (!raw.empty() && raw[0] != '\0' && NormaliseText(raw) == title) s.Candidates.push_back(w);
   });
-  if (s.candidates.empty()) return messages.no_window;
+  if (s.Candidates.empty()) return messages.NoWindow;
 
-  for (WindowHandle candidate : s.candidates) {
-    s.table.clear();
+  for (WindowHandle candidate : s.Candidates) {
+    s.Controls.clear();
     tree_.EnumDescendants(candidate, [&](WindowHandle w) {
       std::string raw = tree_.ReadText(w, kWindowTextBuffer);
-      if (!raw.empty() && raw[0] != '\0') s.table.push_back({w, NormaliseText(raw)});
+      if (!raw.empty() && raw[0] != '\0') s.Controls.push_back({w, NormaliseText(raw)});
     });
-    const bool holds_check = std::any_of(s.table.begin(), s.table.end(),
+    const bool holds_check = std::any_of(s.Controls.begin(), s.Controls.end(),
                                          [&](const TChilds& c) { return c.Text == check_caption; });
     if (holds_check) return kStatusOk;
   }
-  return messages.no_control;
+  return messages.NoControl;
 }
 
 std::optional<WindowHandle> ReceiverLink::Lookup(Table table, const std::string& caption) const {
-  for (const TChilds& c : search(table).table)
+  for (const TChilds& c : search(table).Controls)
     if (c.Text == caption) return c.Handle;
   return std::nullopt;
 }
@@ -70,9 +70,9 @@ bool ReceiverLink::StillValid(WindowHandle handle, const std::string& caption) {
 }
 
 bool ReceiverLink::Rediscover() {
-  const std::string main_status = FindMainControl(main_.title, main_.check_caption);
+  const std::string main_status = FindMainControl(main_.Title, main_.CheckCaption);
   const std::string keypad_status =
-      FindKeypadControl(keypad_.title, keypad_.check_caption, version_);
+      FindKeypadControl(keypad_.Title, keypad_.CheckCaption, version_);
   return main_status == kStatusOk && keypad_status == kStatusOk;
 }
 

@@ -43,12 +43,12 @@ class ReceiverLink {
   // Handle of the first control in table order whose caption equals `caption`.
   std::optional<WindowHandle> Lookup(Table table, const std::string& caption) const;
 
-  const ControlTable& Controls(Table table) const { return search(table).table; }
+  const ControlTable& Controls(Table table) const { return search(table).Controls; }
   const std::vector<WindowHandle>& Candidates(Table table) const {
-    return search(table).candidates;
+    return search(table).Candidates;
   }
   // The keypad's confirm caption, as given to the keypad search.
-  const std::string& KeypadConfirm() const { return keypad_.check_caption; }
+  const std::string& KeypadConfirm() const { return keypad_.CheckCaption; }
 
   // Whether `handle` still names a window whose normalised text is `caption`.
   bool StillValid(WindowHandle handle, const std::string& caption);
@@ -63,15 +63,15 @@ class ReceiverLink {
 
  private:
   struct Search {
-    std::string title;
-    std::string check_caption;
-    std::vector<WindowHandle> candidates;
-    ControlTable table;
+    std::string Title;
+    std::string CheckCaption;
+    std::vector<WindowHandle> Candidates;
+    ControlTable Controls;
   };
 
   struct Messages {
-    std::string no_window;
-    std::string no_control;
+    std::string NoWindow;
+    std::string NoControl;
   };
 
   std::string Run(Search& s, const std::string& title, const std::string& check_caption,

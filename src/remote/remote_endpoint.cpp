@@ -11,17 +11,17 @@ constexpr std::size_t kReceiveChunk = 4096;
 }  // namespace
 
 RemoteEndpoint::~RemoteEndpoint() {
-  for (const auto& client : clients_) services_.sockets.Close(client->socket);
-  if (listener_ != kNoSocket) services_.sockets.Close(listener_);
+  for (const auto& client : clients_) services_.Sockets.Close(client->Socket);
+  if (listener_ != kNoSocket) services_.Sockets.Close(listener_);
 }
 
 bool RemoteEndpoint::Listen(const std::string& address, std::uint16_t port) {
-  window_ = services_.windows.CreateHiddenWindow(
+  window_ = services_.Windows.CreateHiddenWindow(
       [this](std::uint32_t message, std::uintptr_t wparam, std::intptr_t lparam) {
         return WindowProc(message, wparam, lparam);
       });
   if (window_->Handle() != 0)
-    listener_ = services_.sockets.Listen(address, port, window_->Handle(), kRemoteSocketMessage);
+    listener_ = services_.Sockets.Listen(address, port, window_->Handle(), kRemoteSocketMessage);
   if (listener_ == kNoSocket) window_.reset();
   return listener_ != kNoSocket;
 }
@@ -55,31 +55,31 @@ std::intptr_t RemoteEndpoint::WindowProc(std::uint32_t message, std::uintptr_t w
 }
 
 void RemoteEndpoint::AcceptOne() {
-  const SocketHandle socket = services_.sockets.Accept(listener_);
+  const SocketHandle socket = services_.Sockets.Accept(listener_);
   if (socket == kNoSocket) return;
   if (clients_.size() >= kMaxRemoteClients) {
-    services_.sockets.Close(socket);
+    services_.Sockets.Close(socket);
     return;
   }
-  clients_.push_back(std::make_unique<Client>(socket, services_.rig));
+  clients_.push_back(std::make_unique<Client>(socket, services_.Rig));
 }
 
 bool RemoteEndpoint::ReadOnce(Client& client) {
   char buffer[kReceiveChunk];
-  const SocketTransfer received = services_.sockets.Receive(client.socket, buffer, sizeof buffer);
-  if (received.status == SocketTransfer::Closed) {
-    Drop(client.socket);
+  const SocketTransfer received = services_.Sockets.Receive(client.Socket, buffer, sizeof buffer);
+  if (received.Status == SocketTransfer::Closed) {
+    Drop(client.Socket);
     return false;
   }
-  if (received.status == SocketTransfer::WouldBlock) return false;
-  return Answer(client, buffer, received.bytes);
+  if (received.Status == SocketTransfer::WouldBlock) return false;
+  return Answer(client, buffer, received.Bytes);
 }
 
 bool RemoteEndpoint::Answer(Client& client, const char* bytes, std::size_t size) {
-  client.session.Receive(std::string_view(bytes, size), client.unsent);
+  client.Session.Receive(std::string_view(bytes, size), client.Unsent);
   if (!Flush(client)) return false;
-  if (client.session.Ended()) {
-    Drop(client.socket);
+  if (client.Session.Ended()) {
+    Drop(client.Socket);
     return false;
   }
   return true;
@@ -87,32 +87,32 @@ bool RemoteEndpoint::Answer(Client& client, const char* bytes, std::size_t size)
 
 bool RemoteEndpoint::Flush(Client& client) {
   std::size_t sent = 0;
-  while (sent < client.unsent.size()) {
-    const SocketTransfer transfer = services_.sockets.Send(
-        client.socket, client.unsent.data() + sent, client.unsent.size() - sent);
-    if (transfer.status == SocketTransfer::Closed) {
-      Drop(client.socket);
+  while (sent < client.Unsent.size()) {
+    const SocketTransfer transfer = services_.Sockets.Send(
+        client.Socket, client.Unsent.data() + sent, client.Unsent.size() - sent);
+    if (transfer.Status == SocketTransfer::Closed) {
+      Drop(client.Socket);
       return false;
     }
-    if (transfer.status == SocketTransfer::WouldBlock) break;
-    sent += transfer.bytes;
+    if (transfer.Status == SocketTransfer::WouldBlock) break;
+    sent += transfer.Bytes;
   }
-  client.unsent.erase(0, sent);
-  if (client.unsent.size() > kMaxUnreadAnswers) {
-    Drop(client.socket);
+  client.Unsent.erase(0, sent);
+  if (client.Unsent.size() > kMaxUnreadAnswers) {
+    Drop(client.Socket);
     return false;
   }
   return true;
 }
 
 void RemoteEndpoint::Drop(SocketHandle socket) {
-  services_.sockets.Close(socket);
-  std::erase_if(clients_, [socket](const auto& client) { return client->socket == socket; });
+  services_.Sockets.Close(socket);
+  std::erase_if(clients_, [socket](const auto& client) { return client->Socket == socket; });
 }
 
 RemoteEndpoint::Client* RemoteEndpoint::Find(SocketHandle socket) {
   for (const auto& client : clients_)
-    if (client->socket == socket) return client.get();
+    if (client->Socket == socket) return client.get();
   return nullptr;
 }
 

@@ -21,9 +21,9 @@ inline constexpr std::uint32_t kRemoteSocketMessage = 0x8000 + 0x52;
 
 // The services the endpoint works through; they outlive it.
 struct RemoteServices {
-  HiddenWindowService& windows;
-  StreamSockets& sockets;
-  RigControl& rig;
+  HiddenWindowService& Windows;
+  StreamSockets& Sockets;
+  RigControl& Rig;
 };
 
 // The remote-control endpoint: listens for clients of the radio-control
@@ -48,10 +48,10 @@ class RemoteEndpoint {
 
  private:
   struct Client {
-    Client(SocketHandle s, RigControl& rig) : socket(s), session(rig) {}
-    SocketHandle socket;
-    RigSession session;
-    std::string unsent;
+    Client(SocketHandle s, RigControl& rig) : Socket(s), Session(rig) {}
+    SocketHandle Socket;
+    RigSession Session;
+    std::string Unsent;
   };
 
   std::intptr_t WindowProc(std::uint32_t message, std::uintptr_t wparam, std::intptr_t lparam);

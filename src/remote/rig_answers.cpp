@@ -12,11 +12,11 @@ namespace {
 class Answer {
  public:
   Answer(const RigRequest& request, std::string& out)
-      : extended_(request.extended), separator_(request.separator), out_(out) {
-    if (!extended_ || request.entry->result == RigResult::Never) return;
-    out_ += request.entry->name;
+      : extended_(request.Extended), separator_(request.Separator), out_(out) {
+    if (!extended_ || request.Entry->Result == RigResult::Never) return;
+    out_ += request.Entry->Name;
     out_ += ':';
-    for (std::string_view argument : request.arguments) {
+    for (std::string_view argument : request.Arguments) {
       out_ += ' ';
       out_ += argument;
     }
@@ -137,19 +137,19 @@ void ReportVfoInfo(Answer& answer, const VfoValues& values) {
 // Carries out one request and writes its answer; false for a request that
 // ends the connection.
 bool Carry(const RigRequest& request, RigControl& rig, RigVfos& vfos, std::string& out) {
-  if (request.entry == nullptr) {
+  if (request.Entry == nullptr) {
     out += "RPRT " + std::to_string(kRigNotImplemented) + "\n";
     return true;
   }
-  const RigResult result = request.entry->result;
+  const RigResult result = request.Entry->Result;
   Answer answer(request, out);
-  if (request.arguments.size() < request.entry->arguments) {
+  if (request.Arguments.size() < request.Entry->Arguments) {
     answer.Result(kRigInvalid, result);
     return true;
   }
-  const auto& arguments = request.arguments;
+  const auto& arguments = request.Arguments;
   int code = kRigOk;
-  switch (request.entry->command) {
+  switch (request.Entry->Command) {
     case RigCommand::SetFreq:
       code = SetFrequency(rig, vfos, arguments[0]);
       break;
@@ -217,7 +217,7 @@ bool Carry(const RigRequest& request, RigControl& rig, RigVfos& vfos, std::strin
 }  // namespace
 
 bool AnswerRigLine(std::string_view line, RigControl& rig, RigVfos& vfos, std::string& answers) {
-  for (const RigRequest& request : ParseRigLine(line).requests)
+  for (const RigRequest& request : ParseRigLine(line).Requests)
     if (!Carry(request, rig, vfos, answers)) return true;
   return false;
 }

@@ -29,13 +29,13 @@ bool IsSurplusArgument(std::string_view word) {
 
 const RigCommandEntry* FindLetter(char letter) {
   for (const RigCommandEntry& entry : RigCommands())
-    if (entry.letter != 0 && entry.letter == letter) return &entry;
+    if (entry.Letter != 0 && entry.Letter == letter) return &entry;
   return nullptr;
 }
 
 const RigCommandEntry* FindName(std::string_view name) {
   for (const RigCommandEntry& entry : RigCommands())
-    if (entry.name == name) return &entry;
+    if (entry.Name == name) return &entry;
   return nullptr;
 }
 
@@ -78,33 +78,33 @@ RigLine ParseRigLine(std::string_view line) {
   };
 
   for (skip_space(); at < line.size(); skip_space()) {
-    if (!parsed.requests.empty() && IsSpace(line[at - 1])) {
+    if (!parsed.Requests.empty() && IsSpace(line[at - 1])) {
       const std::size_t start = at;
       if (IsSurplusArgument(word())) continue;
       at = start;
     }
     RigRequest request;
     if (IsExtendedPrefix(line[at])) {
-      request.extended = true;
-      request.separator = line[at] == '+' ? '\n' : line[at];
+      request.Extended = true;
+      request.Separator = line[at] == '+' ? '\n' : line[at];
       ++at;
     }
     if (at < line.size() && line[at] == '\\') {
       ++at;
-      request.entry = FindName(word());
+      request.Entry = FindName(word());
     } else if (at < line.size()) {
-      request.entry = FindLetter(line[at++]);
+      request.Entry = FindLetter(line[at++]);
     }
-    if (request.entry != nullptr) {
-      for (std::size_t i = 0; i < request.entry->arguments; ++i) {
+    if (request.Entry != nullptr) {
+      for (std::size_t i = 0; i < request.Entry->Arguments; ++i) {
         skip_space();
         if (at == line.size()) break;
-        request.arguments.push_back(word());
+        request.Arguments.push_back(word());
       }
     }
     const bool complete =
-        request.entry != nullptr && request.arguments.size() == request.entry->arguments;
-    parsed.requests.push_back(std::move(request));
+        request.Entry != nullptr && request.Arguments.size() == request.Entry->Arguments;
+    parsed.Requests.push_back(std::move(request));
     if (!complete) break;
   }
   return parsed;

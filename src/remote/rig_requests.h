@@ -34,11 +34,11 @@ enum class RigResult {
 };
 
 struct RigCommandEntry {
-  RigCommand command;
-  char letter;  // 0 for commands that only have a long name
-  std::string_view name;
-  std::size_t arguments;
-  RigResult result;
+  RigCommand Command;
+  char Letter;  // 0 for commands that only have a long name
+  std::string_view Name;
+  std::size_t Arguments;
+  RigResult Result;
 };
 
 // Every command the endpoint knows, in no particular order.
@@ -46,21 +46,21 @@ const std::vector<RigCommandEntry>& RigCommands();
 
 struct RigRequest {
   // Null for a command nobody knows.
-  const RigCommandEntry* entry = nullptr;
+  const RigCommandEntry* Entry = nullptr;
   // Fewer than the command takes when the line ran out.
-  std::vector<std::string_view> arguments;
+  std::vector<std::string_view> Arguments;
   // `+` (answers end with a line each) or `;` `|` `,` (answers on one line,
   // split by that character) just before the command: "Key: value" answers
   // that end with their result.
-  bool extended = false;
-  char separator = '\n';
+  bool Extended = false;
+  char Separator = '\n';
 };
 
 // One request line: commands one after another, each a letter or a long
 // name after a backslash, each followed by its arguments.
 struct RigLine {
   // Ends at the first unknown command or the first one short of arguments.
-  std::vector<RigRequest> requests;
+  std::vector<RigRequest> Requests;
 };
 
 // Parses a line without its line end; the requests point into `line`. Words

@@ -45,15 +45,14 @@ class StationList {
 
   const std::string& ListSnapshot() const { return snapshot_; }
   const std::string& StartDir() const { return start_dir_; }
-  // The file the rows were loaded from in part; empty once it was saved over
-  // or other rows were loaded.
-  const std::string& PartialSource() const { return partial_source_; }
 
  private:
   StationRows& rows_;
   FileSystem& files_;
   std::string start_dir_;
   std::string snapshot_;
+  // The file the rows were loaded from in part; empty once it was saved over
+  // or other rows were loaded.
   std::string partial_source_;
 };
 

@@ -33,6 +33,9 @@ struct Settings {
   std::string Version = kDefaultVersion;
   bool AutoHide = false;
   std::string ListName;
+  // The hotkeys that step through the list; 0 for none.
+  std::uint32_t NextHotKey = 0;
+  std::uint32_t PreviousHotKey = 0;
 };
 
 // What the close sequence writes back.
@@ -41,6 +44,9 @@ struct SettingsToWrite {
   std::string Version;
   WindowPlacement Placement;
   bool AutoHide = false;
+  // Written only when set.
+  std::optional<std::uint32_t> NextHotKey;
+  std::optional<std::uint32_t> PreviousHotKey;
   // Remote control as the operator switched it in the menu; nothing when the
   // menu was not used.
   std::optional<bool> RemoteEnabled = std::nullopt;
@@ -52,8 +58,9 @@ class SettingsStore {
   virtual ~SettingsStore() = default;
   // `start_dir` ends with a path delimiter.
   virtual Settings Read(const std::string& start_dir) = 0;
-  // Writes Hotkey (only when `keep_hotkey`), Perseus, Placement, Autohide
-  // and, when switched, Remote; a refused write throws ProfileWriteError.
+  // Writes Hotkey (Key only when `keep_hotkey`), Perseus, Placement,
+  // Autohide and, when switched, Remote; a refused write throws
+  // ProfileWriteError.
   virtual void Write(const std::string& start_dir, const SettingsToWrite& values,
                      bool keep_hotkey) = 0;
 };

@@ -22,7 +22,7 @@ void TForm1::ImportList1Click() {
 
   const std::string path = ImportOD->Execute();
   if (path.empty()) return;
-  const std::string text = services_.files.ReadAll(path);
+  const std::string text = services_.Files.ReadAll(path);
 
   ImportedRows imported;
   switch (RecogniseImportFormat(text)) {
@@ -33,15 +33,15 @@ void TForm1::ImportList1Click() {
       const Answer answer = App().Ask("Import only the stations on air now (UTC)?");
       if (answer == Answer::Cancel) return;
       std::optional<UtcTime> on_air_at;
-      if (answer == Answer::Yes) on_air_at = UtcTimeAt(services_.utc_seconds());
+      if (answer == Answer::Yes) on_air_at = UtcTimeAt(services_.UtcSeconds());
       imported = ScheduleRows(ReadSchedule(text), on_air_at);
       break;
     }
     case ImportFormat::Bookmarks:
-      imported = ReadBookmarks(text);
+      imported = ReadBookmarks(text, services_.Ansi);
       break;
     case ImportFormat::Channels:
-      imported = ReadChannels(text);
+      imported = ReadChannels(text, services_.Ansi);
       break;
   }
 

@@ -2,6 +2,7 @@
 // sort, and tuning the receiver to a row.
 #include <algorithm>
 #include <array>
+#include <optional>
 
 #include "platform/dpi_scale.h"
 #include "platform/framework_error.h"
@@ -12,6 +13,9 @@
 namespace vorn {
 
 namespace {
+
+constexpr VirtualKey kEnter = 13;
+constexpr VirtualKey kF2 = 113;
 
 constexpr const char* kReceiverFailedMessage =
     "The receiver program did not answer.\r"
@@ -67,13 +71,14 @@ void TForm1::SaveList1Click() {
   stations_->TakeSnapshot();
 }
 
-void TForm1::Edit1DblClick() {
-  if (Waiting()) return;
+std::optional<StationRow> TForm1::AskForEntry(const std::string& caption,
+                                              const StationRow& fields) {
   TListInput& input = *ListInput;
-  input.LabeledEdit1->SetText(Edit1->Text());
-  input.ComboBox1->SetText(input.ComboBox1->Items().front());
-  input.ComboBox2->SetText(input.ComboBox2->Items().front());
-  input.LabeledEdit2->SetText("");
+  input.Window().SetCaption(caption);
+  input.LabeledEdit1->SetText(fields.Frequency);
+  input.ComboBox1->SetText(fields.Bandwidth);
+  input.ComboBox2->SetText(fields.Demodulator);
+  input.LabeledEdit2->SetText(fields.Name);
 
   const Rect main = form_->Bounds();
   Rect placed = input.Window().Bounds();
@@ -82,9 +87,28 @@ void TForm1::Edit1DblClick() {
       main.Top + ScaleDpi(Panel2->Height() + LV->Bounds().Top + 50, kDesignDpi, form_->Dpi());
   input.Window().SetBounds(placed);
 
-  if (input.Window().ShowModal() != ModalResult::Ok) return;
-  LV->Append({input.LabeledEdit1->Text(), input.ComboBox1->Text(), input.ComboBox2->Text(),
-              input.LabeledEdit2->Text()});
+  if (input.Window().ShowModal() != ModalResult::Ok) return std::nullopt;
+  return StationRow{input.LabeledEdit1->Text(), input.ComboBox1->Text(), input.ComboBox2->Text(),
+                    input.LabeledEdit2->Text()};
+}
+
+void TForm1::Edit1DblClick() {
+  if (Waiting()) return;
+  const TListInput& input = *ListInput;
+  const auto row = AskForEntry(
+      TListInput::kNewCaption,
+      {Edit1->Text(), input.ComboBox1->Items().front(), input.ComboBox2->Items().front(), ""});
+  if (row) LV->Append(*row);
+}
+
+void TForm1::EditEntry1Click() {
+  if (Waiting()) return;
+  const auto selected = LV->Selected();
+  if (!selected) return;
+  // Nothing changes the rows while the dialog is open: this is still the row.
+  const std::size_t index = *selected;
+  if (const auto row = AskForEntry(TListInput::kEditCaption, LV->Row(index)))
+    LV->Replace(index, *row);
 }
 
 void TForm1::DeleteEntry1Click() {
@@ -100,14 +124,33 @@ void TForm1::LVClick() {
 }
 
 void TForm1::LVKeyDown(VirtualKey key) {
-  constexpr VirtualKey kEnter = 13;
   if (key == kEnter) TuneToSelected();
+  if (key == kF2) EditEntry1Click();
 }
 
 void TForm1::LVKeyUp(VirtualKey key) {
   // Page Up, Page Down, End, Home, Up and Down move the selection; Left and Right do not.
   static constexpr std::array<VirtualKey, 6> kTuningKeys = {33, 34, 35, 36, 38, 40};
   if (std::find(kTuningKeys.begin(), kTuningKeys.end(), key) != kTuningKeys.end()) TuneToSelected();
+}
+
+void TForm1::StepStation(bool forward) {
+  const std::size_t count = LV->Count();
+  // A box or dialog waits for its answer: the list stays as the operator left it.
+  if (count == 0 || Waiting()) return;
+  const std::optional<std::size_t> selected = LV->Selected();
+  std::size_t index = forward ? 0 : count - 1;
+  if (selected) index = forward ? (*selected + 1) % count : (*selected + count - 1) % count;
+  LV->Select(index);
+  LV->ScrollIntoView(index);
+  const StationRow row = LV->Row(index);
+  if (!TuneToStation(link_, row)) {
+    // Where the receiver is now, nobody knows.
+    SetTrayStation("");
+    ReceiverFailed();
+    return;
+  }
+  SetTrayStation(row.Name.empty() ? row.Frequency : row.Frequency + " " + row.Name);
 }
 
 void TForm1::TuneToSelected() {

@@ -1,9 +1,11 @@
 #include "ui/list_input.h"
 
+#include "platform/toolkit_rules.h"
+
 namespace vorn {
 
 TListInput::TListInput(Toolkit& toolkit, Form& owner) : dialog_(toolkit.CreateModalDialog(owner)) {
-  dialog_->SetCaption("Add to List");
+  dialog_->SetCaption(kNewCaption);
   dialog_->SetDesignedBounds({0, 0, kWidth, kHeight});
 
   // Added in tab order: frequency, bandwidth, demodulator, name, OK, Cancel.
@@ -15,8 +17,8 @@ TListInput::TListInput(Toolkit& toolkit, Form& owner) : dialog_(toolkit.CreateMo
   ComboBox2 = &dialog_->AddComboBox({104, 72, 73, 21},
                                     {"AM", "SAM", "CW", "RTTY", "LSB", "USB", "FM", "DRM", "USER"});
   LabeledEdit2 = &dialog_->AddLabeledEdit({16, 120, 161, 21}, "Station Name");
-  BitBtn1 = &dialog_->AddButton({16, 160, 75, 25}, "OK", ModalResult::Ok);
-  BitBtn2 = &dialog_->AddButton({104, 160, 75, 25}, "Abbrechen", ModalResult::Cancel);
+  BitBtn1 = &dialog_->AddButton({16, 160, 75, 25}, kOkButton, ModalResult::Ok);
+  BitBtn2 = &dialog_->AddButton({104, 160, 75, 25}, kCancelButton, ModalResult::Cancel);
 }
 
 }  // namespace vorn

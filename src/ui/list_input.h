@@ -6,12 +6,14 @@
 
 namespace vorn {
 
-// The entry dialog "Add to List": one station's frequency, bandwidth,
-// demodulator and name. Created once at start and reused.
+// The entry dialog: one station's frequency, bandwidth, demodulator and name,
+// for a new row or to edit one. Created once at start and reused.
 class TListInput {
  public:
   static constexpr int kWidth = 196;
   static constexpr int kHeight = 225;
+  static constexpr const char* kNewCaption = "Add to List";
+  static constexpr const char* kEditCaption = "Edit Entry";
 
   TListInput(Toolkit& toolkit, Form& owner);
 

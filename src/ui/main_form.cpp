@@ -25,16 +25,16 @@ constexpr VirtualKey kKeyF = 'F';
 }  // namespace
 
 TForm1::TForm1(MainFormServices services)
-    : TComponent(nullptr), services_(std::move(services)), link_(services_.desktop) {
+    : TComponent(nullptr), services_(std::move(services)), link_(services_.Desktop) {
   BuildWindow();
   StartTrace("window");
   BuildMenus();
   StartTrace("menus");
   LumoTray1 = &TComponent::Create<TLumoTray>(
-      *this, TrayServices{App(), services_.hotkeys.windows, services_.shell});
+      *this, TrayServices{App(), services_.HotKeys.Windows, services_.Shell});
   LumoTray1->PopupMenu = PopupMenu1;
   StartTrace("tray icon");
-  HKM = &TComponent::Create<THotKeyManager>(*this, services_.hotkeys);
+  HKM = &TComponent::Create<THotKeyManager>(*this, services_.HotKeys);
   HKM->OnHotKeyPressed = [this](std::uint32_t key, std::uint16_t index) {
     HKMHotKeyPressed(key, index);
   };
@@ -48,7 +48,7 @@ TForm1::~TForm1() {
 }
 
 void TForm1::BuildWindow() {
-  form_ = services_.toolkit.CreateForm();
+  form_ = services_.Kit.CreateForm();
   form_->SetCaption("Perseus-Vorn");
   form_->SetDesignedBounds({248, 110, 309, 515});
 
@@ -74,9 +74,9 @@ void TForm1::BuildWindow() {
   Label2 = &form_->AddLabel({11, 104}, "Hotkey (ESC: Abort)");
   Label2->SetBoldFont(-13);
 
-  OD = services_.toolkit.CreateFileDialog(FileDialogKind::Open, kListDialogs);
-  SD = services_.toolkit.CreateFileDialog(FileDialogKind::Save, kListDialogs);
-  ImportOD = services_.toolkit.CreateFileDialog(FileDialogKind::Open, kImportDialog);
+  OD = services_.Kit.CreateFileDialog(FileDialogKind::Open, kListDialogs);
+  SD = services_.Kit.CreateFileDialog(FileDialogKind::Save, kListDialogs);
+  ImportOD = services_.Kit.CreateFileDialog(FileDialogKind::Open, kImportDialog);
 
   form_->OnCloseQuery = [this] { return FormCloseQuery(); };
   form_->OnQueryEndSession = [this] { return FormQueryEndSession(); };
@@ -95,6 +95,8 @@ void TForm1::BuildMenus() {
   MenuItem& hotkey = menu.AddSubmenu("Hotkey");
   hotkey.Add("Show", [this] { Show2Click(); });
   hotkey.Add("Change", [this] { Change1Click(); });
+  hotkey.Add("Change Next", [this] { ChangeNext1Click(); });
+  hotkey.Add("Change Previous", [this] { ChangePrevious1Click(); });
   menu.Add("Hide", [this] { Hide2Click(); });
   menu.Add("Close", [this] { Close1Click(); });
   menu.Add("Info", [this] { Info1Click(); });
@@ -108,6 +110,7 @@ void TForm1::BuildMenus() {
   PopupMenu2 = &form_->AddPopupMenu();
   PopupMenu2->Add("New Entry", [this] { Edit1DblClick(); });
   PopupMenu2->Add("Delete Entry", [this] { DeleteEntry1Click(); });
+  PopupMenu2->Add("Edit Entry", [this] { EditEntry1Click(); });
   PopupMenu2->Add(kFindItem, [this] { Find1Click(); });
   LV->SetPopupMenu(PopupMenu2);
 }
@@ -184,7 +187,7 @@ void TForm1::HideForm() {
 
 void TForm1::Find1Click() {
   // Made when first asked for, so that the start does not pay for it.
-  if (!FindBox) FindBox = std::make_unique<TFindBox>(services_.toolkit, *form_, *LV);
+  if (!FindBox) FindBox = std::make_unique<TFindBox>(services_.Kit, *form_, *LV);
   FindBox->Open();
 }
 
@@ -204,7 +207,8 @@ void TForm1::FrequencyEntryMode() {
   Edit1->OnKeyPress = [this](char& key) { Edit1KeyPress(key); };
 }
 
-void TForm1::HotKeyCaptureMode() {
+void TForm1::HotKeyCaptureMode(OperatorHotKey& capturing) {
+  capturing_ = &capturing;
   Edit1->OnKeyPress = nullptr;
   Edit1->OnKeyDown = [this](VirtualKey& key, ShiftState shift) { Edit1KeyDown(key, shift); };
 }

@@ -4,11 +4,13 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "components/hot_key_manager.h"
 #include "components/lumo_tray_icon.h"
 #include "platform/alert.h"
+#include "platform/code_page.h"
 #include "platform/component.h"
 #include "platform/file_system.h"
 #include "platform/locale.h"
@@ -19,6 +21,7 @@
 #include "ui/find_box.h"
 #include "ui/form_settings.h"
 #include "ui/frequency_entry.h"
+#include "ui/operator_hotkey.h"
 #include "ui/remote_switch.h"
 
 namespace vorn {
@@ -30,18 +33,19 @@ std::string BareName(const std::string& path);
 
 // What the main window works through; everything outlives the window.
 struct MainFormServices {
-  Toolkit& toolkit;
-  WindowTree& desktop;      // where the receiver program's windows are
-  SettingsStore& settings;  // Vorn.ini
-  FileSystem& files;
-  Locale& locale;
-  Alert& alert;
-  HotKeyServices hotkeys;
-  NotifyIconShell& shell;
-  std::string working_dir;  // the current directory at start
-  char path_delimiter;
+  Toolkit& Kit;
+  WindowTree& Desktop;          // where the receiver program's windows are
+  SettingsStore& SettingsFile;  // Vorn.ini
+  FileSystem& Files;
+  Locale& Region;
+  Alert& Alerts;
+  HotKeyServices HotKeys;
+  NotifyIconShell& Shell;
+  std::string WorkingDir;  // the current directory at start
+  char PathDelimiter;
+  CodePage& Ansi;  // the system's code page, for other programs' UTF-8 files
   // Seconds since 1970 in UTC, for the stations on air now.
-  std::function<std::int64_t()> utc_seconds = [] {
+  std::function<std::int64_t()> UtcSeconds = [] {
     return std::chrono::duration_cast<std::chrono::seconds>(
                std::chrono::system_clock::now().time_since_epoch())
         .count();
@@ -90,6 +94,7 @@ class TForm1 : public TComponent {
   void ImportList1Click();
   void Edit1DblClick();
   void DeleteEntry1Click();
+  void EditEntry1Click();
   void CBSortedClick();
   void LVClick();
   void LVKeyDown(VirtualKey key);
@@ -100,6 +105,8 @@ class TForm1 : public TComponent {
   // Hotkey interaction.
   void HKMHotKeyPressed(std::uint32_t HotKey, std::uint16_t Index);
   void Change1Click();
+  void ChangeNext1Click();
+  void ChangePrevious1Click();
   void Edit1KeyDown(VirtualKey& key, ShiftState shift);
   void Show2Click();
 
@@ -112,9 +119,11 @@ class TForm1 : public TComponent {
   // State of the run, for the commands and for tests.
   const std::string& StartDir() const { return start_dir_; }
   const std::string& ListName() const { return list_name_; }
-  std::uint32_t CurrentHotKey() const { return hotkey_; }
-  std::uint32_t SavedHotKey() const { return saved_hotkey_; }
-  std::uint16_t HotKeyIndex() const { return hotkey_index_; }
+  std::uint32_t CurrentHotKey() const { return hotkey_.Current(); }
+  std::uint32_t SavedHotKey() const { return hotkey_.Saved(); }
+  std::uint16_t HotKeyIndex() const { return hotkey_.Index(); }
+  const OperatorHotKey& NextHotKey() const { return next_hotkey_; }
+  const OperatorHotKey& PreviousHotKey() const { return previous_hotkey_; }
   const std::string& PanelTitle() const { return panel_title_; }
   const std::string& PanelTerminator() const { return panel_terminator_; }
   ReceiverLink& Receiver() { return link_; }
@@ -153,7 +162,17 @@ class TForm1 : public TComponent {
   // Replaces the rows by the file's, drawing the view once rather than per row.
   void LoadListFile(const std::string& path);
   void FrequencyEntryMode();
-  void HotKeyCaptureMode();
+  // Edit1 takes the next key pressed in it for `capturing`.
+  void StartCapture(OperatorHotKey& capturing);
+  void HotKeyCaptureMode(OperatorHotKey& capturing);
+  // The operator's hotkey other than `capturing` that has the value `key`, if any.
+  const OperatorHotKey* HotKeyWithValue(std::uint32_t key, const OperatorHotKey& capturing) const;
+  // The entry dialog with its fields filled, placed over the list; the row as
+  // entered, or nothing unless it closed with OK.
+  std::optional<StationRow> AskForEntry(const std::string& caption, const StationRow& fields);
+  // The next row after the selected one, or the one before it, wrapping
+  // round: selected, shown and tuned, while the window stays as it is.
+  void StepStation(bool forward);
   void TuneToSelected();
   // Hides the window, and the find box with it.
   void HideForm();
@@ -163,7 +182,7 @@ class TForm1 : public TComponent {
   bool StartRemote();
   // Saves the rows to the current list's file, or asks for one when there is none.
   bool SaveCurrentList();
-  Application& App() { return services_.toolkit.App(); }
+  Application& App() { return services_.Kit.App(); }
   // A box or dialog of this program is open and waits for its answer: the
   // tray and the hotkey must not start another close, load, save or dialog
   // inside it.
@@ -179,9 +198,11 @@ class TForm1 : public TComponent {
   std::string list_name_;
   // The file behind ListName; a list loaded from another folder is saved back there.
   std::string list_path_;
-  std::uint32_t hotkey_ = kDefaultHotKey;
-  std::uint32_t saved_hotkey_ = 0;
-  std::uint16_t hotkey_index_ = 0;
+  OperatorHotKey hotkey_{kDefaultHotKey, 0};
+  OperatorHotKey next_hotkey_;
+  OperatorHotKey previous_hotkey_;
+  // The hotkey that a capture in Edit1 changes.
+  OperatorHotKey* capturing_ = &hotkey_;
   std::string version_;
   std::string panel_title_;
   std::string panel_terminator_;

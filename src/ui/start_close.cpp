@@ -15,15 +15,15 @@ constexpr const char* kSettingsNotSavedQuestion = "Settings could not be saved. 
 }  // namespace
 
 void TForm1::FormCreate() {
-  start_dir_ = services_.working_dir;
-  if (start_dir_.empty() || start_dir_.back() != services_.path_delimiter)
-    start_dir_ += services_.path_delimiter;
+  start_dir_ = services_.WorkingDir;
+  if (start_dir_.empty() || start_dir_.back() != services_.PathDelimiter)
+    start_dir_ += services_.PathDelimiter;
   OD->SetInitialDir(start_dir_);
   ImportOD->SetInitialDir(start_dir_);
   SD->SetInitialDir(start_dir_);
-  stations_ = std::make_unique<StationList>(*LV, services_.files, start_dir_);
+  stations_ = std::make_unique<StationList>(*LV, services_.Files, start_dir_);
 
-  const Settings settings = services_.settings.Read(start_dir_);
+  const Settings settings = services_.SettingsFile.Read(start_dir_);
   if (!settings.FileFound) {
     App().ShowMessage(kSettingsMissingMessage);
   } else {
@@ -31,8 +31,9 @@ void TForm1::FormCreate() {
     form_->SetBounds(KeepOnScreen({p.Left, p.Top, p.Width, p.Height}, App().MonitorWorkAreas()));
     CBAutoHide->SetChecked(settings.AutoHide);
   }
-  hotkey_ = settings.HotKey;
-  saved_hotkey_ = settings.SavedHotKey;
+  hotkey_ = OperatorHotKey(settings.HotKey, settings.SavedHotKey);
+  next_hotkey_ = OperatorHotKey(settings.NextHotKey, settings.NextHotKey);
+  previous_hotkey_ = OperatorHotKey(settings.PreviousHotKey, settings.PreviousHotKey);
   version_ = settings.Version;
   list_name_ = settings.ListName;
   list_path_ = list_name_.empty() ? std::string() : start_dir_ + list_name_;
@@ -43,12 +44,12 @@ void TForm1::FormCreate() {
   StartTrace("station list");
 
   entry_ = std::make_unique<FrequencyEntry>(
-      services_.locale,
+      services_.Region,
       FrequencyEntryHost{[this] { return Edit1->Text(); },
                          [this](const std::string& text) { return KeyInFrequency(link_, text); },
                          [this] {
-                           services_.alert.Beep();
-                           services_.alert.FlashCaption(form_->Handle());
+                           services_.Alerts.Beep();
+                           services_.Alerts.FlashCaption(form_->Handle());
                          },
                          [this] { ReceiverFailed(); }, [this] { return CBAutoHide->Checked(); },
                          [this] { HideForm(); }, [this] { Edit1->SelectAll(); }});
@@ -57,7 +58,10 @@ void TForm1::FormCreate() {
   panel_title_ = keypad.PanelTitle;
   panel_terminator_ = keypad.PanelTerminator;
 
-  hotkey_index_ = HKM->RegisterKey(hotkey_);
+  hotkey_.Register(*HKM);
+  // 0: none.
+  if (next_hotkey_.Current() != 0) next_hotkey_.Register(*HKM);
+  if (previous_hotkey_.Current() != 0) previous_hotkey_.Register(*HKM);
   StartTrace("hotkey");
 
   Label1->SetVisible(false);
@@ -79,12 +83,12 @@ void TForm1::FormCreate() {
   Edit1->SetText("");
   // Started hidden, Vorn is reached by its hotkey or its tray icon; with
   // neither, it shows itself.
-  if (hotkey_index_ == 0 && !LumoTray1->InTray()) App().SetShowMainForm(true);
+  if (hotkey_.Index() == 0 && !LumoTray1->InTray()) App().SetShowMainForm(true);
 }
 
 void TForm1::LoadDefaultList() {
   if (list_name_.empty()) return;
-  if (!services_.files.FileExists(list_path_)) {
+  if (!services_.Files.FileExists(list_path_)) {
     App().ShowMessage("Stationlist: " + list_name_ + " not found.\rCheck IniFile.");
     return;
   }
@@ -108,9 +112,9 @@ bool TForm1::CloseQuery(bool session_ending) {
   // The questions of a close, load or save are open: that one goes first.
   if (Waiting()) return false;
   bool keep_hotkey = false;
-  if (saved_hotkey_ == 0) {
+  if (hotkey_.Saved() == 0) {
     keep_hotkey = true;
-  } else if (hotkey_ != saved_hotkey_) {
+  } else if (hotkey_.Changed()) {
     const Answer answer = App().Ask("Hotkey has changed, save?");
     if (answer == Answer::Cancel) return false;
     keep_hotkey = answer == Answer::Yes;
@@ -123,13 +127,19 @@ bool TForm1::CloseQuery(bool session_ending) {
   }
 
   const Rect bounds = form_->Bounds();
+  // Next and Previous are written only once the operator changed them.
+  const auto changed = [](const OperatorHotKey& key) {
+    return key.Changed() ? std::optional(key.Current()) : std::nullopt;
+  };
   try {
-    services_.settings.Write(
+    services_.SettingsFile.Write(
         start_dir_,
-        {hotkey_,
+        {hotkey_.Current(),
          version_,
          {bounds.Left, bounds.Top, bounds.Width, bounds.Height},
          CBAutoHide->Checked(),
+         changed(next_hotkey_),
+         changed(previous_hotkey_),
          remote_switched_ ? std::optional<bool>(RemoteControl1->Checked()) : std::nullopt},
         keep_hotkey);
   } catch (const ProfileWriteError& error) {

@@ -24,6 +24,10 @@
 #   e2e_event_count               how many events the stand-in logged so far
 #   e2e_expect_tuned N FREQUENCY DEMOD BANDWIDTH  waits for the events after the
 #                                 first N and fails unless they tune to that station
+#   e2e_key_tunes KEY FREQUENCY DEMOD BANDWIDTH  presses KEY in Vorn's active
+#                                 window and expects the tuning to that station
+#   e2e_row1_tunes FREQUENCY DEMOD BANDWIDTH  clicks the first row of Vorn's
+#                                 list and expects the tuning to that station
 #   e2e_expect_eq WHAT EXPECTED ACTUAL   fails the scenario, showing both, when they differ
 #   e2e_wintree ARGS...           runs wintree.exe (list, press, menu, rect, focus)
 #   e2e_wait_exit SECONDS NAME    waits until a program started with e2e_start has
@@ -390,6 +394,29 @@ e2e_expect_tuned() {
   e2e_expect_eq "the tuning to $1" "$(e2e__tuned_to "$@")" "$(e2e__events_after "$before")"
 }
 
+# Under Wine the receiver's buttons take the activation when they are clicked
+# (on Windows they cannot), so Vorn is made the active window again first; it
+# gives the focus back to the control that had it.
+e2e_key_tunes() {
+  local key=$1 before
+  shift
+  e2e_activate Perseus-Vorn
+  before=$(e2e_event_count)
+  xdotool key "$key"
+  e2e_expect_tuned "$before" "$@"
+}
+
+# A click into a window that is not active may only activate it under Wine.
+e2e_row1_tunes() {
+  local header header_height before
+  header=$(e2e_child Perseus-Vorn SysHeader32)
+  read -r _ _ _ header_height < <(e2e_wintree rect "$header")
+  e2e_activate Perseus-Vorn
+  before=$(e2e_event_count)
+  e2e_click "$header" 30 $((header_height + 5))
+  e2e_expect_tuned "$before" "$@"
+}
+
 e2e_expect_eq() {
   [[ $2 == "$3" ]] && return
   e2e_fail "$1"$'\n'"expected: $(printf '%q' "$2")"$'\n'"actual:   $(printf '%q' "$3")"
@@ -636,7 +663,8 @@ e2e_wait_vorn() {
 # carry no shortcuts: the keyboard walks the designed layout, F10 into the bar.
 e2e_vorn_menu() {
   local -A position=([Stations]=0 [Stations/Load List]=0 [Stations/Save List]=1
-    [Stations/Import List]=2 [Hotkey]=1 [Hotkey/Show]=0 [Hotkey/Change]=1 [Hide]=2 [Close]=3 [Info]=4
+    [Stations/Import List]=2 [Hotkey]=1 [Hotkey/Show]=0 [Hotkey/Change]=1
+    [Hotkey/Change Next]=2 [Hotkey/Change Previous]=3 [Hide]=2 [Close]=3 [Info]=4
     [Remote Control]=5)
   local item=$1 top=${1%%/*} keys=(F10) i
   [[ -n ${position[$item]:-} && -n ${position[$top]:-} ]] || e2e_fail "Vorn has no menu item $item"

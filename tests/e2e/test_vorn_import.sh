@@ -42,12 +42,7 @@ e2e_expect_eq "the default list's name" Stations.txt "$(e2e_text_of "$list_name"
 # --- &Ja: only the station on air; the imported rows have no list file.
 import_schedule '&Ja' '1 stations imported, 1 lines skipped.'
 e2e_wait_for 20 "the list's name to go" e2e_has_text "$list_name" ""
-header=$(e2e_child Perseus-Vorn SysHeader32)
-read -r _ _ _ header_height < <(e2e_wintree rect "$header")
-e2e_activate Perseus-Vorn
-before=$(e2e_event_count)
-e2e_click "$header" 30 $((header_height + 5))
-e2e_expect_tuned "$before" 6070 AM '6 kHz'
+e2e_row1_tunes 6070 AM '6 kHz'
 
 # --- Another import would drop them: asked first; then &Nein imports all.
 e2e_vorn_menu "Stations/Import List"

@@ -20,26 +20,6 @@ cp "$dir/Band.txt" "$E2E_TMP/decoy.txt"
 
 entry_dialog_shown() { e2e_wintree list | grep -qE $'^0x[0-9a-f]+\tvisible\tVornDialog\tAdd to List$'; }
 entry_dialog_hidden() { ! entry_dialog_shown; }
-# A key in the list view, and the row it tunes. Under Wine the receiver's
-# buttons take the activation when they are clicked (on Windows they cannot),
-# so Vorn is made the active window again first; it gives the focus back to
-# the list.
-expect_key_tunes() {
-  local key=$1 before
-  shift
-  e2e_activate Perseus-Vorn
-  before=$(e2e_event_count)
-  xdotool key "$key"
-  e2e_expect_tuned "$before" "$@"
-}
-# A click into a window that is not active may only activate it under Wine.
-click_row1_tunes() {
-  local before
-  e2e_activate Perseus-Vorn
-  before=$(e2e_event_count)
-  e2e_click "$header" 30 "$row1_y"
-  e2e_expect_tuned "$before" "$@"
-}
 
 e2e_start_receiver
 e2e_start_vorn "$dir"
@@ -54,17 +34,14 @@ e2e_choose_file Open "$lists/Band.txt"
 e2e_wait_for 20 "the list's name to show" e2e_has_text "$list_name" Band.txt
 
 # --- A click on the first row tunes it; 1.6 kHz presses the button 1.6kHz.
-header=$(e2e_child Perseus-Vorn SysHeader32)
-read -r _ _ _ header_height < <(e2e_wintree rect "$header")
-row1_y=$((header_height + 5))
-click_row1_tunes 7100 LSB 1.6kHz
+e2e_row1_tunes 7100 LSB 1.6kHz
 
 # Navigation keys in the list tune; Left and Right do not (the Up after
 # Right proves Right was handled without tuning).
-expect_key_tunes Down 9650 AM '12 kHz'
+e2e_key_tunes Down 9650 AM '12 kHz'
 xdotool key Right
-expect_key_tunes Up 7100 LSB 1.6kHz
-expect_key_tunes End 14100 CW 0.8kHz
+e2e_key_tunes Up 7100 LSB 1.6kHz
+e2e_key_tunes End 14100 CW 0.8kHz
 
 # --- New Entry by a double-click in Edit1, prefilled with its text.
 e2e_activate Perseus-Vorn
@@ -95,26 +72,26 @@ e2e_wait_for 20 "the entry dialog to close" entry_dialog_hidden
 [[ $(e2e_wintree owner "$entry_dialog") != "$main_window" ]] ||
   e2e_fail "the hidden entry dialog still belongs to the main window"
 
-click_row1_tunes 7100 LSB 1.6kHz
-expect_key_tunes End 5955 USB '3 kHz'
+e2e_row1_tunes 7100 LSB 1.6kHz
+e2e_key_tunes End 5955 USB '3 kHz'
 
 # --- Delete Entry from the list's popup menu (the menu key opens it).
-click_row1_tunes 7100 LSB 1.6kHz
-expect_key_tunes Down 9650 AM '12 kHz'
+e2e_row1_tunes 7100 LSB 1.6kHz
+e2e_key_tunes Down 9650 AM '12 kHz'
 e2e_activate Perseus-Vorn
 xdotool key Menu
 xdotool key --delay 50 Down Down Return
-expect_key_tunes Home 7100 LSB 1.6kHz
-expect_key_tunes Down 14100 CW 0.8kHz
+e2e_key_tunes Home 7100 LSB 1.6kHz
+e2e_key_tunes Down 14100 CW 0.8kHz
 
 # --- Sort List: by caption as the system compares texts, 14100 before 5955.
 sort_list=$(e2e_child Perseus-Vorn Button 2)
 e2e_expect_eq "the second button of the window" "Sort List" "$(e2e_text_of "$sort_list")"
 e2e_activate Perseus-Vorn
 e2e_click "$sort_list" 8 8
-click_row1_tunes 14100 CW 0.8kHz
-expect_key_tunes Down 5955 USB '3 kHz'
-expect_key_tunes Down 7100 LSB 1.6kHz
+e2e_row1_tunes 14100 CW 0.8kHz
+e2e_key_tunes Down 5955 USB '3 kHz'
+e2e_key_tunes Down 7100 LSB 1.6kHz
 
 # --- Close: the changed list goes back to the file it came from.
 e2e_vorn_menu Close

@@ -102,8 +102,8 @@ TEST_F(HotKeyManagerTest, PressRaisesTheEventOnceAndAnswersWhatTheDefaultProcedu
   EXPECT_EQ(hotkeys.Press(0, 109), 4711);
   EXPECT_THAT(presses, ElementsAre(Press{kNumpadMinus, index}));
   EXPECT_THAT(windows.DefaultCalls(),
-              ElementsAre(SimHiddenWindows::Message{manager->Handle(), kWmHotKey, index,
-                                                    std::intptr_t{109} << 16}));
+              ElementsAre(SimHiddenWindows::Call{manager->Handle(), kWmHotKey, index,
+                                                 std::intptr_t{109} << 16}));
 
   // Other messages only get the default processing.
   EXPECT_EQ(windows.Deliver(manager->Handle(), 0x0400, 1, 2), 4711);

@@ -2,6 +2,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "platform/sim/sim_code_page.h"
 #include "stations/import/bookmark_reader.h"
 #include "stations/import/channel_reader.h"
 #include "stations/import/decimal_hz.h"
@@ -14,6 +15,8 @@ namespace vorn {
 namespace {
 
 using ::testing::ElementsAre;
+
+const SimCodePage kAnsi;
 
 const std::string kScheduleHeader =
     "kHz:75;Time(UTC):93;Days:59;ITU:49;Station:201;Lng:49;Target:62;Remarks:135;P:35;Start:60;"
@@ -103,7 +106,8 @@ TEST(ReadBookmarks, ReadsTheBookmarksAfterTheTagSection) {
       "    3630500 ; Net ; LSB ; 120000 ; Untagged\n"
       "    9999999 ; Odd mode ; Raw I/Q ; 0 ; Untagged\n"
       "  145500000 ; Calling ; Narrow FM ; 10000 ; Untagged\n"
-      "  not a frequency ; Broken ; AM ; 9000 ; Untagged\n");
+      "  not a frequency ; Broken ; AM ; 9000 ; Untagged\n",
+      kAnsi);
   EXPECT_THAT(imported.Rows, ElementsAre(StationRow{"6070", "12 kHz", "AM", "Radio One"},
                                          StationRow{"7074", "3 kHz", "USB", "Digital \"FT\""},
                                          StationRow{"14100", "0.8 kHz", "CW", "Beacon"},
@@ -125,7 +129,8 @@ TEST(ReadChannels, FindsItsColumnsByTheHeaderAndKeepsQuotedCommas) {
       "5,Fine tuned,7.1000015,,,,AM,,\r\n"
       "6,Short\r\n"
       "7,,3.330,,,,CW,,\r\n"
-      "8,Mystery,5.000,,,,DV-Experimental,,\r\n");
+      "8,Mystery,5.000,,,,DV-Experimental,,\r\n",
+      kAnsi);
   EXPECT_THAT(imported.Rows, ElementsAre(StationRow{"7100", "3 kHz", "LSB", "Harbour, North"},
                                          StationRow{"14070.5", "3 kHz", "USB", "Say \"hello\""},
                                          StationRow{"27185", "12 kHz", "FM", "CB 19"},
@@ -136,7 +141,7 @@ TEST(ReadChannels, FindsItsColumnsByTheHeaderAndKeepsQuotedCommas) {
 
 TEST(ImportedRows, NamesWithQuotesSurviveTheListFile) {
   const ImportedRows imported =
-      ReadChannels("Location,Name,Frequency,Mode\n1,\"Say \"\"hi\"\"; twice\",7.1,AM\n");
+      ReadChannels("Location,Name,Frequency,Mode\n1,\"Say \"\"hi\"\"; twice\",7.1,AM\n", kAnsi);
   ASSERT_EQ(imported.Rows.size(), 1u);
   const std::vector<std::string> fields = SplitDelimited(SerialiseRow(imported.Rows[0]));
   ASSERT_EQ(fields.size(), 4u);

@@ -1,6 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 
 #include "components/hot_key_manager.h"
@@ -78,16 +79,21 @@ SimKeyboardLayouts::Layout Us() {
 
 class KeyTextTest : public ::testing::Test {
  protected:
-  ~KeyTextTest() override { KeyTextEnd(); }
+  void StartUp(KeyboardLayouts& with) {
+    key_text.reset();
+    key_text = std::make_unique<KeyTextLayout>(with);
+  }
+  void End() { key_text.reset(); }
 
   // A German system without the US layout loaded.
   void StartGerman(const std::string& alt = "Alt") {
     layouts.InstallLoaded(kGerman, German(alt));
     layouts.Install(kUs, Us());
-    KeyTextStartUp(layouts);
+    StartUp(layouts);
   }
 
   SimKeyboardLayouts layouts;
+  std::unique_ptr<KeyTextLayout> key_text;
 };
 
 TEST_F(KeyTextTest, ComposesModifiersInFixedOrderBeforeTheKeyName) {
@@ -110,16 +116,16 @@ TEST_F(KeyTextTest, EnglishNamesUseTheUsScanCodeAndTheUsNames) {
 
 TEST_F(KeyTextTest, OnlyTheTenCursorBlockKeysAreAskedForWithTheExtendedFlag) {
   SimKeyboardLayouts::Layout every_key{"00000407", {}, {}};
-  for (std::uint32_t key = 1; key < 256; ++key) every_key.scan_codes[key] = 0x01;
+  for (std::uint32_t key = 1; key < 256; ++key) every_key.ScanCodes[key] = 0x01;
   layouts.InstallLoaded(kGerman, every_key);
   layouts.Install(kUs, Us());
-  KeyTextStartUp(layouts);
+  StartUp(layouts);
   const std::size_t before = layouts.NameRequests().size();
   for (std::uint32_t key = 1; key < 256; ++key) KeyText(key, true);
   ASSERT_EQ(layouts.NameRequests().size(), before + 255);
   std::vector<std::uint32_t> extended;
   for (std::size_t i = before; i < layouts.NameRequests().size(); ++i)
-    if (layouts.NameRequests()[i].key_code & kExtended) extended.push_back(i - before + 1);
+    if (layouts.NameRequests()[i].KeyCode & kExtended) extended.push_back(i - before + 1);
   EXPECT_THAT(extended, ElementsAre(33, 34, 35, 36, 37, 38, 39, 40, 45, 46));
 }
 
@@ -171,17 +177,17 @@ TEST_F(KeyTextTest, WinIsWrittenInCapitalsWhenTheAltNameIsAllCapitals) {
     SimKeyboardLayouts fresh;
     fresh.InstallLoaded(kGerman, German(c.alt));
     fresh.Install(kUs, Us());
-    KeyTextStartUp(fresh);
+    StartUp(fresh);
     EXPECT_EQ(KeyText(kHotKeyAlt | kHotKeyWin, true), c.alt + "+" + c.win + "+") << c.alt;
     EXPECT_EQ(KeyText(kHotKeyWin, false), "Win+");
-    KeyTextEnd();
+    End();
   }
 }
 
 TEST_F(KeyTextTest, ModifierNamesMayBeEmptyWhenTheSystemHasNone) {
   layouts.InstallLoaded(kGerman, {"00000407", {{120, 0x43}}, {{Code(0x43), "F9"}}});
   layouts.Install(kUs, Us());
-  KeyTextStartUp(layouts);
+  StartUp(layouts);
   EXPECT_EQ(KeyText(kAllModifiers | 120, true), "+++WIN+F9");
 }
 
@@ -189,7 +195,7 @@ TEST_F(KeyTextTest, TheUsLayoutLoadedAtStartUpIsGivenBackAtTheEnd) {
   StartGerman();
   EXPECT_THAT(layouts.Loads(), ElementsAre(LoadCall{"00000409", 128}));
   EXPECT_TRUE(layouts.IsLoaded(kUs));
-  KeyTextEnd();
+  End();
   EXPECT_THAT(layouts.Unloads(), ElementsAre(kUs));
   // The handle given back is not used again.
   const std::size_t requests = layouts.NameRequests().size();
@@ -201,9 +207,9 @@ TEST_F(KeyTextTest, TheUsLayoutLoadedAtStartUpIsGivenBackAtTheEnd) {
 TEST_F(KeyTextTest, AUsLayoutTheSystemAlreadyHadIsNeverUnloaded) {
   layouts.InstallLoaded(kGerman, German());
   layouts.InstallLoaded(kUs, Us());
-  KeyTextStartUp(layouts);
+  StartUp(layouts);
   EXPECT_THAT(layouts.Loads(), ElementsAre(LoadCall{"00000409", 128}));
-  KeyTextEnd();
+  End();
   EXPECT_THAT(layouts.Unloads(), IsEmpty());
   EXPECT_TRUE(layouts.IsLoaded(kUs));
 }
@@ -211,7 +217,7 @@ TEST_F(KeyTextTest, AUsLayoutTheSystemAlreadyHadIsNeverUnloaded) {
 TEST_F(KeyTextTest, KeyNamesAreCutAt255Characters) {
   const std::string long_name(300, 'k');
   layouts.InstallLoaded(kUs, {"00000409", {{120, 0x43}}, {{Code(0x43), long_name}}});
-  KeyTextStartUp(layouts);
+  StartUp(layouts);
   EXPECT_EQ(KeyText(120, true), long_name.substr(0, 255));
   EXPECT_EQ(KeyText(kHotKeyShift | 120, false), "Shift+" + long_name.substr(0, 255));
 }

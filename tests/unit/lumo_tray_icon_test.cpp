@@ -327,7 +327,7 @@ TEST_F(LumoTrayTest, EveryOtherMessageTakesTheDefaultProcedureAndItsResult) {
   // Its own message stays 0 whatever the default procedure would answer.
   EXPECT_EQ(windows.Deliver(window, kTrayCallbackMessage, kTrayIconId, 512), 0);
 
-  using Message = SimHiddenWindows::Message;
+  using Message = SimHiddenWindows::Call;
   EXPECT_THAT(windows.DefaultCalls(),
               ElementsAre(Message{window, 0, 0, 0}, Message{window, 1024, 1, kWmLButtonDblClk},
                           Message{window, 1026, 2, kWmRButtonUp}, Message{window, 786, 3, 4}));

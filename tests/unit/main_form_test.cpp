@@ -9,6 +9,7 @@
 #include "app/settings.h"
 #include "platform/sim/ini_file_profile.h"
 #include "platform/sim/native_file_system.h"
+#include "platform/sim/sim_code_page.h"
 #include "platform/sim/sim_hidden_window.h"
 #include "platform/sim/sim_keyboard_layouts.h"
 #include "platform/sim/sim_locale.h"
@@ -26,6 +27,7 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
+using ::testing::Not;
 
 constexpr LayoutHandle kUs = 0x04090409;
 const std::string kRadioOne = "     6070;  12;   AM; \"Radio One\"\r\n";
@@ -64,6 +66,7 @@ class MainFormTest : public ::testing::Test {
                                                          shell,
                                                          dir.Dir(),
                                                          '/',
+                                                         code_page,
                                                          [this] { return now; }},
                                                         instance,
                                                         layouts,
@@ -103,6 +106,7 @@ class MainFormTest : public ::testing::Test {
   SimSingleInstance instance;
   SimNotifyIconShell shell;
   SimStreamSockets sockets{hidden};
+  SimCodePage code_page;
   std::unique_ptr<Program> program;
   WindowHandle receiver_main = 0;
   WindowHandle receiver_keypad = 0;
@@ -246,7 +250,7 @@ TEST_F(MainFormTest, SettingsPlaceTheWindowChooseTheKeypadAndLoadTheDefaultList)
   ASSERT_EQ(form.LV->Count(), 2u);
   EXPECT_EQ(form.LV->Row(1), (StationRow{"6070", "12 kHz", "AM", "Radio One"}));
   ASSERT_EQ(hotkeys.Registrations().size(), 1u);
-  EXPECT_EQ(hotkeys.Registrations()[0].modifiers, kModControl);
+  EXPECT_EQ(hotkeys.Registrations()[0].Modifiers, kModControl);
 
   // Unchanged hotkey and list: nothing is asked, placement, version and AutoHide are rewritten.
   form.Window().SetBounds({30, 40, 310, 420});
@@ -720,12 +724,24 @@ TEST_F(MainFormTest, HotkeyTogglesTheWindowAndCaptureTakesTheNextBareKey) {
   EXPECT_EQ(Edit1().Text(), "");
   EXPECT_EQ(BoxTexts().back(), "English: F9\rLocalized: F9\rord(Key): 120");
   ASSERT_EQ(hotkeys.Registrations().size(), 1u);
-  EXPECT_EQ(hotkeys.Registrations()[0].virtual_key, 120);
+  EXPECT_EQ(hotkeys.Registrations()[0].VirtualKey, 120);
   EXPECT_EQ(atoms.References("HotKeyManagerHotKey109"), 0);
 
   // Back in frequency entry: Enter tunes again.
   Edit1().Type("9\r");
   EXPECT_THAT(desktop.Clicks(), ElementsAre("9", "kHz"));
+}
+
+// Each press is told apart by the registration it comes from.
+TEST_F(MainFormTest, APressOfAnotherRegistrationDoesNotToggleTheWindow) {
+  AddReceiver();
+  TForm1& form = Start();
+  ASSERT_NE(form.HotKeys().RegisterKey(120), 0);
+  kit.ActivateOtherProgram();
+  hotkeys.Press(0, 120);
+  EXPECT_FALSE(form.Window().Visible());
+  hotkeys.Press(0, 109);
+  EXPECT_TRUE(form.Window().Visible());
 }
 
 TEST_F(MainFormTest, KeyTakenByAnotherProgramCanBeFollowedByAnotherChange) {
@@ -1058,6 +1074,177 @@ TEST_F(ImportAndFindTest, FindFromThePopupMenuHiddenWithTheWindowAndNotDuringHot
   Edit1().PressKey('F', {false, true, false});
   EXPECT_FALSE(FindWindow().Visible());
   EXPECT_EQ(form.CurrentHotKey(), static_cast<std::uint32_t>('F'));
+}
+
+}  // namespace
+}  // namespace vorn
+
+namespace vorn {
+namespace {
+
+const std::string kHamBand = "     7100; 1.6;  LSB; \"Ham band\"\r\n";
+
+// Edit Entry and the hotkeys that step through the list.
+class EverydayKeysTest : public MainFormTest {
+ protected:
+  TForm1& StartWith(const std::string& list, const std::string& hotkeys = "") {
+    AddReceiver();
+    dir.Write("list.txt", list);
+    WriteIni("[StationLists]\nDefault=list.txt\n" + hotkeys);
+    TForm1& form = Start();
+    kit.ClearBoxes();
+    return form;
+  }
+  std::string Tip() const { return shell.Shown().at(0).Tip.data(); }
+  std::vector<std::string> Names() {
+    std::vector<std::string> names;
+    for (std::size_t i = 0; i < LV().Count(); ++i) names.push_back(LV().Row(i).Name);
+    return names;
+  }
+};
+
+TEST_F(EverydayKeysTest, EditEntryReplacesTheSelectedRowInPlaceWithoutTuning) {
+  TForm1& form = StartWith(kRadioOne + kBeacon + kHamBand);
+  form.Show1Click();
+  kit.Choose(*form.PopupMenu2, {"Edit Entry"});  // nothing selected
+  EXPECT_THAT(kit.DialogsShown(), IsEmpty());
+
+  LV().ClickRow(1);
+  desktop.ClearSent();
+  kit.AnswerNextDialog(ModalResult::Cancel, {"1", "2", "3", "4"});
+  kit.Choose(*form.PopupMenu2, {"Edit Entry"});
+  kit.AnswerNextDialog(ModalResult::Cancel);
+  kit.Choose(*form.PopupMenu2, {"New Entry"});
+  ASSERT_EQ(kit.DialogsShown().size(), 2u);
+  const SimDialogShown& shown = kit.DialogsShown()[0];
+  EXPECT_EQ(shown.Caption, "Edit Entry");
+  EXPECT_THAT(shown.Fields, ElementsAre("14100", "1.6 kHz", "CW", "Beacon"));
+  EXPECT_EQ(shown.Bounds, kit.DialogsShown()[1].Bounds);  // where New Entry places it
+  EXPECT_EQ(kit.DialogsShown()[1].Caption, "Add to List");
+  EXPECT_EQ(LV().Row(1).Name, "Beacon");
+
+  // OK on the row as it was is no change; F2 opens the same dialog.
+  kit.AnswerNextDialog(ModalResult::Ok);
+  LV().PressKey(113);
+  EXPECT_EQ(kit.DialogsShown().back().Caption, "Edit Entry");
+  EXPECT_TRUE(form.Stations().ListUnchanged());
+
+  kit.AnswerNextDialog(ModalResult::Ok, {"14100", "0.8 kHz", "CW", "Beacon Two"});
+  LV().PressKey(113);
+  EXPECT_THAT(Names(), ElementsAre("Radio One", "Beacon Two", "Ham band"));
+  EXPECT_EQ(LV().Row(1), (StationRow{"14100", "0.8 kHz", "CW", "Beacon Two"}));
+  EXPECT_EQ(LV().Selected(), 1u);
+  EXPECT_FALSE(form.Stations().ListUnchanged());
+  EXPECT_THAT(desktop.SentMessages(), IsEmpty());
+
+  kit.AnswerNextQuestion(Answer::Yes);
+  form.Window().Close();
+  EXPECT_EQ(dir.Read("list.txt"),
+            kRadioOne + "    14100; 0.8;   CW; \"Beacon Two\"\r\n" + kHamBand);
+}
+
+TEST_F(EverydayKeysTest, NextAndPreviousStepAndTuneWhileVornStaysHidden) {
+  std::string list;
+  for (int i = 0; i < 12; ++i)
+    list += "     60" + std::to_string(10 + i) + ";  12;   AM; \"R\"\r\n";
+  TForm1& form = StartWith(kRadioOne + kBeacon + list, "[Hotkey]\nNext=120\nPrevious=16\n");
+  kit.ActivateOtherProgram();
+  ASSERT_NE(form.NextHotKey().Index(), 0);
+
+  hotkeys.Press(0, 120);
+  EXPECT_EQ(LV().Selected(), 0u);
+  EXPECT_THAT(desktop.Clicks(), ElementsAre("6", "0", "7", "0", "kHz", "AM", "12 kHz"));
+  EXPECT_EQ(Tip(), "Vorn - 6070 Radio One");
+  EXPECT_FALSE(form.Window().Visible());
+  EXPECT_EQ(kit.ActiveWindow(), nullptr);
+  EXPECT_THAT(kit.Boxes(), IsEmpty());
+
+  desktop.ClearSent();
+  hotkeys.Press(0, 120);
+  EXPECT_EQ(LV().Selected(), 1u);
+  EXPECT_THAT(desktop.Clicks(), ElementsAre("1", "4", "1", "0", "0", "kHz", "CW", "1.6kHz"));
+  EXPECT_EQ(Tip(), "Vorn - 14100 Beacon");
+
+  // Back before the first row is the last one, scrolled into view; past the
+  // last comes the first again.
+  hotkeys.Press(0, 16);
+  hotkeys.Press(0, 16);
+  EXPECT_EQ(LV().Selected(), 13u);
+  EXPECT_EQ(LV().TopRow(), 4u);
+  hotkeys.Press(0, 120);
+  EXPECT_EQ(LV().Selected(), 0u);
+  EXPECT_EQ(LV().TopRow(), 0u);
+
+  // A step the receiver does not answer says so, and the tip names no station.
+  desktop.Hang(keys["1"]);
+  hotkeys.Press(0, 120);
+  EXPECT_THAT(BoxTexts(), ElementsAre(HasSubstr("did not answer")));
+  EXPECT_EQ(Tip(), "Vorn");
+
+  kit.ClearBoxes();
+  desktop.ClearSent();
+  form.LV->Clear();
+  hotkeys.Press(0, 120);
+  hotkeys.Press(0, 16);
+  EXPECT_THAT(desktop.SentMessages(), IsEmpty());
+  EXPECT_THAT(kit.Boxes(), IsEmpty());
+}
+
+TEST_F(EverydayKeysTest, NoStepWhileABoxWaitsAndAKeyNotSetIsNeitherRegisteredNorWritten) {
+  TForm1& form = StartWith(kRadioOne + kBeacon, "[Hotkey]\nNext=120\n");
+  form.Show1Click();
+  kit.AnswerNextDialog([&](SimDialog&) {
+    hotkeys.Press(0, 120);
+    return ModalResult::Cancel;
+  });
+  form.Edit1DblClick();
+  EXPECT_EQ(LV().Selected(), std::nullopt);
+  EXPECT_THAT(desktop.SentMessages(), IsEmpty());
+
+  // Not set, they are neither registered nor written.
+  EXPECT_EQ(hotkeys.Registrations().size(), 2u);
+  form.Close1Click();
+  EXPECT_THAT(dir.Read("Vorn.ini"), Not(HasSubstr("Previous")));
+}
+
+TEST_F(EverydayKeysTest, NextAndPreviousAreCapturedAsChangeDoesAndWrittenOnlyWhenChanged) {
+  hotkeys.RegisterForAnotherProgram(0, 16);
+  TForm1& form = StartWith(kRadioOne, "[Hotkey]\nKey=109\nPrevious=16\n");
+  form.Show1Click();
+  EXPECT_EQ(form.PreviousHotKey().Current(), 16u);
+  EXPECT_EQ(form.PreviousHotKey().Index(), 0);  // taken: no error
+  EXPECT_THAT(kit.Boxes(), IsEmpty());
+
+  Choose({"Hotkey", "Change Next"});
+  EXPECT_TRUE(form.Label1->Visible());
+  Edit1().PressKey(120, ShiftState{false, true, false});
+  EXPECT_EQ(form.NextHotKey().Current(), 120u);
+  EXPECT_NE(form.NextHotKey().Index(), 0);
+  EXPECT_EQ(BoxTexts().back(),
+            "English: Num -\rLocalized: Num -\rord(Key): 109\rNext: F9\rPrevious: Shift");
+
+  // One key cannot serve two of Vorn's hotkeys.
+  for (const char* item : {"Change", "Change Previous"}) {
+    Choose({"Hotkey", item});
+    Edit1().PressKey(120);
+    EXPECT_EQ(BoxTexts().back(), "F9 is already Vorn's Next hotkey.") << item;
+    EXPECT_TRUE(form.LV->Visible());
+  }
+  Choose({"Hotkey", "Change Next"});
+  Edit1().PressKey(109);
+  EXPECT_EQ(BoxTexts().back(), "Num - is already Vorn's hotkey.");
+  EXPECT_EQ(form.CurrentHotKey(), 109u);
+  EXPECT_EQ(form.NextHotKey().Current(), 120u);
+  EXPECT_EQ(form.PreviousHotKey().Current(), 16u);
+
+  // No question for them at the close, and only the changed one is written.
+  Choose({"Close"});
+  EXPECT_TRUE(AsSim(form.Window()).Closed());
+  const std::string ini = dir.Read("Vorn.ini");
+  EXPECT_THAT(ini, HasSubstr("Next=120"));
+  EXPECT_THAT(ini, HasSubstr("Previous=16"));  // as the file had it
+  program.reset();
+  EXPECT_EQ(atoms.Count(), 0u);
 }
 
 }  // namespace

@@ -160,7 +160,7 @@ TEST_F(ReceiverLinkTest, RestartedReceiverIsFoundAgainAndStaleHandlesAreNeverPre
 
   EXPECT_TRUE(TuneToStation(link, {"7100.5", "12 kHz", "AM", ""}));
   EXPECT_THAT(tree.Clicks(), ElementsAre("7", "1", "0", "0", ".", "5", "kHz", "AM", "12 kHz"));
-  for (const auto& sent : tree.SentMessages()) EXPECT_GT(sent.window, fresh.main);
+  for (const auto& sent : tree.SentMessages()) EXPECT_GT(sent.Window, fresh.main);
 }
 
 TEST_F(ReceiverLinkTest, ReceiverGoneReportsFailureWithoutPressing) {

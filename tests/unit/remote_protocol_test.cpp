@@ -58,10 +58,10 @@ class RemoteProtocolTest : public ::testing::Test {
 
 // Each command with arguments it takes, its plain answer and its extended one.
 struct AnswerRule {
-  RigCommand command;
-  const char* arguments;
-  std::string plain;
-  std::string extended;
+  RigCommand Command;
+  const char* Arguments;
+  std::string Plain;
+  std::string Extended;
 };
 
 TEST_F(RemoteProtocolTest, ValuesAloneOrAResultLineAsTheNetworkClientReadsThem) {
@@ -90,16 +90,16 @@ TEST_F(RemoteProtocolTest, ValuesAloneOrAResultLineAsTheNetworkClientReadsThem) 
   // Every command the endpoint knows, by its letter and by its long name.
   for (const RigCommandEntry& entry : RigCommands()) {
     const auto rule = std::find_if(rules.begin(), rules.end(),
-                                   [&](const AnswerRule& r) { return r.command == entry.command; });
-    ASSERT_NE(rule, rules.end()) << entry.name;
-    std::vector<std::string> requests = {"\\" + std::string(entry.name)};
-    if (entry.letter != 0) requests.push_back(std::string(1, entry.letter));
+                                   [&](const AnswerRule& r) { return r.Command == entry.Command; });
+    ASSERT_NE(rule, rules.end()) << entry.Name;
+    std::vector<std::string> requests = {"\\" + std::string(entry.Name)};
+    if (entry.Letter != 0) requests.push_back(std::string(1, entry.Letter));
     for (const std::string& request : requests) {
       Tuned(7100000, "USB", 3000);
-      EXPECT_EQ(Ask(request + rule->arguments), rule->plain) << request;
-      EXPECT_EQ(quit, entry.command == RigCommand::Quit) << request;
+      EXPECT_EQ(Ask(request + rule->Arguments), rule->Plain) << request;
+      EXPECT_EQ(quit, entry.Command == RigCommand::Quit) << request;
       Tuned(7100000, "USB", 3000);
-      EXPECT_EQ(Ask("+" + request + rule->arguments), rule->extended) << request;
+      EXPECT_EQ(Ask("+" + request + rule->Arguments), rule->Extended) << request;
     }
   }
   // Failures are a result line in both forms, after the echo in the extended one.

@@ -118,7 +118,7 @@ TEST_F(SettingsTest, TextsAreCutAt2047Characters) {
 }
 
 TEST_F(SettingsTest, FirstCloseCreatesTheFileWithEveryWrittenKey) {
-  SettingsToWrite values{109, "V2.1f", {10, 20, 300, 400}, true};
+  SettingsToWrite values{109, "V2.1f", {10, 20, 300, 400}, true, {}, {}};
   WriteSettings(profile, dir.Dir(), values, true);
   const std::string text = dir.Read("Vorn.ini");
   EXPECT_THAT(text, Not(HasSubstr("StationLists")));
@@ -139,7 +139,7 @@ TEST_F(SettingsTest, AHotkeyNotKeptAndOtherKeysStayAsTheyAre) {
             "[Hotkey]\r\nKey=$406D\r\n[Perseus]\r\nVersion=v2.1f\r\n"
             "[StationLists]\r\nDefault=list.txt\r\n[Placement]\r\nLeft=1\r\n");
   Settings s = ReadSettings(profile, dir.Dir());
-  WriteSettings(profile, dir.Dir(), {0x6B, s.Version, {5, 6, 7, 8}, false}, false);
+  WriteSettings(profile, dir.Dir(), {0x6B, s.Version, {5, 6, 7, 8}, false, {}, {}}, false);
   s = ReadSettings(profile, dir.Dir());
   EXPECT_EQ(s.HotKey, 0x406Du);
   EXPECT_EQ(s.Version, "v2.1f");
@@ -173,10 +173,12 @@ TEST(SettingsOrderTest, ReadsAndWritesInTheFileOrder) {
   EXPECT_THAT(profile.calls,
               ElementsAre("read Placement Left", "read Placement Top", "read Placement Width",
                           "read Placement Height", "read Hotkey Key", "read Perseus Version",
-                          "read Autohide Checked", "read StationLists Default"));
+                          "read Autohide Checked", "read StationLists Default", "read Hotkey Next",
+                          "read Hotkey Previous"));
   profile.calls.clear();
-  WriteSettings(profile, "C:\\dir\\", {109, "V2.1f", {1, 2, 3, 4}, false}, true);
-  EXPECT_THAT(profile.calls, ElementsAre("write Hotkey Key=109", "write Perseus Version=V2.1f",
+  WriteSettings(profile, "C:\\dir\\", {109, "V2.1f", {1, 2, 3, 4}, false, 120, 0}, true);
+  EXPECT_THAT(profile.calls, ElementsAre("write Hotkey Key=109", "write Hotkey Next=120",
+                                         "write Hotkey Previous=0", "write Perseus Version=V2.1f",
                                          "write Placement Left=1", "write Placement Top=2",
                                          "write Placement Width=3", "write Placement Height=4",
                                          "write Autohide Checked=0"));
@@ -186,7 +188,7 @@ TEST(SettingsOrderTest, ARefusedWriteStopsWithThePathInTheError) {
   RecordingProfile profile;
   profile.writes_allowed = 1;
   try {
-    WriteSettings(profile, "C:\\dir\\", {109, "V2.1f", {1, 2, 3, 4}, false}, false);
+    WriteSettings(profile, "C:\\dir\\", {109, "V2.1f", {1, 2, 3, 4}, false, {}, {}}, false);
     FAIL() << "no error";
   } catch (const ProfileWriteError& error) {
     EXPECT_STREQ(error.what(), "In C:\\dir\\Vorn.ini kann nicht geschrieben werden");

@@ -51,8 +51,8 @@ std::optional<std::string_view> SectionName(std::string_view line) {
 }
 
 struct Entry {
-  std::string_view key;
-  std::string_view value;
+  std::string_view Key;
+  std::string_view Value;
 };
 
 std::optional<Entry> KeyValue(std::string_view line) {
@@ -78,8 +78,8 @@ std::string IniFileProfile::ReadString(const std::string& path, const std::strin
     }
     if (!in_section) continue;
     const auto entry = KeyValue(line);
-    if (!entry || !SameName(entry->key, key)) continue;
-    std::string_view value = entry->value;
+    if (!entry || !SameName(entry->Key, key)) continue;
+    std::string_view value = entry->Value;
     if (value.size() >= 2 && value.front() == value.back() &&
         (value.front() == '"' || value.front() == '\''))
       value = value.substr(1, value.size() - 2);
@@ -109,7 +109,7 @@ void IniFileProfile::WriteString(const std::string& path, const std::string& sec
     bool replaced = false;
     for (std::size_t i = header + 1; i < lines.size() && !SectionName(lines[i]); ++i) {
       const auto found = KeyValue(lines[i]);
-      if (found && SameName(found->key, key)) {
+      if (found && SameName(found->Key, key)) {
         lines[i] = entry;
         replaced = true;
         break;

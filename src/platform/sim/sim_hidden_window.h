@@ -14,12 +14,12 @@ namespace vorn {
 // every call of the default procedure, which answers `SetDefaultResult`.
 class SimHiddenWindows : public HiddenWindowService {
  public:
-  struct Message {
-    WindowHandle window;
-    std::uint32_t message;
-    std::uintptr_t wparam;
-    std::intptr_t lparam;
-    bool operator==(const Message&) const = default;
+  struct Call {
+    WindowHandle Window;
+    std::uint32_t Message;
+    std::uintptr_t WParam;
+    std::intptr_t LParam;
+    bool operator==(const Call&) const = default;
   };
 
   std::unique_ptr<HiddenWindow> CreateHiddenWindow(WindowProcedure procedure) override;
@@ -30,14 +30,14 @@ class SimHiddenWindows : public HiddenWindowService {
 
   std::vector<WindowHandle> LiveWindows() const;
   std::size_t CreatedCount() const { return created_; }
-  const std::vector<Message>& DefaultCalls() const { return default_calls_; }
+  const std::vector<Call>& DefaultCalls() const { return default_calls_; }
   void SetDefaultResult(std::intptr_t result) { default_result_ = result; }
 
  private:
   class Window;
 
   std::map<WindowHandle, WindowProcedure> windows_;
-  std::vector<Message> default_calls_;
+  std::vector<Call> default_calls_;
   std::intptr_t default_result_ = 0;
   std::size_t created_ = 0;
   WindowHandle next_ = 0x2000;

@@ -24,7 +24,7 @@ std::uint32_t SimKeyboardLayouts::ScanCode(std::uint32_t virtual_key) {
 
 std::uint32_t SimKeyboardLayouts::ScanCodeIn(std::uint32_t virtual_key, LayoutHandle layout) {
   if (!IsLoaded(layout)) return 0;
-  const auto& codes = installed_.at(layout).scan_codes;
+  const auto& codes = installed_.at(layout).ScanCodes;
   const auto found = codes.find(virtual_key);
   return found == codes.end() ? 0 : found->second;
 }
@@ -32,7 +32,7 @@ std::uint32_t SimKeyboardLayouts::ScanCodeIn(std::uint32_t virtual_key, LayoutHa
 std::string SimKeyboardLayouts::KeyName(std::uint32_t key_code, std::size_t buffer_size) {
   name_requests_.push_back({key_code, buffer_size, active_});
   if (!IsLoaded(active_) || buffer_size == 0) return {};
-  const auto& names = installed_.at(active_).names;
+  const auto& names = installed_.at(active_).Names;
   const auto found = names.find(key_code);
   if (found == names.end()) return {};
   return found->second.substr(0, buffer_size - 1);
@@ -51,7 +51,7 @@ std::vector<LayoutHandle> SimKeyboardLayouts::LayoutList(std::size_t capacity) {
 LayoutHandle SimKeyboardLayouts::Load(const std::string& id, std::uint32_t flags) {
   loads_.push_back({id, flags});
   const auto found = std::find_if(installed_.begin(), installed_.end(),
-                                  [&](const auto& entry) { return entry.second.id == id; });
+                                  [&](const auto& entry) { return entry.second.Id == id; });
   if (found == installed_.end()) return 0;
   if (!IsLoaded(found->first)) loaded_.push_back(found->first);
   return found->first;

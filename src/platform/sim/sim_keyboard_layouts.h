@@ -15,19 +15,19 @@ namespace vorn {
 class SimKeyboardLayouts : public KeyboardLayouts {
  public:
   struct Layout {
-    std::string id;                                     // e.g. "00000409"
-    std::map<std::uint32_t, std::uint32_t> scan_codes;  // virtual key -> scan code
-    std::map<std::uint32_t, std::string> names;         // key code -> name
+    std::string Id;                                    // e.g. "00000409"
+    std::map<std::uint32_t, std::uint32_t> ScanCodes;  // virtual key -> scan code
+    std::map<std::uint32_t, std::string> Names;        // key code -> name
   };
   struct LoadCall {
-    std::string id;
-    std::uint32_t flags;
+    std::string Id;
+    std::uint32_t Flags;
     bool operator==(const LoadCall&) const = default;
   };
   struct NameRequest {
-    std::uint32_t key_code;
-    std::size_t buffer_size;
-    LayoutHandle active;
+    std::uint32_t KeyCode;
+    std::size_t BufferSize;
+    LayoutHandle Active;
     bool operator==(const NameRequest&) const = default;
   };
 

@@ -1,12 +1,16 @@
 #include "platform/sim/sim_station_rows.h"
 
-#include <stdexcept>
+#include "platform/sim/ansi_compare.h"
 
 namespace vorn {
 
-void SimStationRows::Remove(std::size_t index) {
-  if (index >= rows_.size()) throw std::out_of_range("SimStationRows::Remove");
-  rows_.erase(rows_.begin() + static_cast<std::ptrdiff_t>(index));
+SimStationRows::SimStationRows() : rows_(AnsiCompare) {}
+
+std::vector<StationRow> SimStationRows::Rows() const {
+  std::vector<StationRow> rows;
+  rows.reserve(rows_.Count());
+  for (std::size_t i = 0; i < rows_.Count(); ++i) rows.push_back(rows_.At(i));
+  return rows;
 }
 
 }  // namespace vorn

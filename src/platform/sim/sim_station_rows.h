@@ -2,23 +2,27 @@
 
 #include <vector>
 
+#include "platform/list_rows.h"
 #include "platform/station_rows.h"
 
 namespace vorn {
 
-// List view rows held in memory, in insertion order.
+// Station rows held in memory as a list view holds them, never sorted.
 class SimStationRows : public StationRows {
  public:
-  std::size_t Count() const override { return rows_.size(); }
-  const StationRow& Row(std::size_t index) const override { return rows_.at(index); }
-  void Append(const StationRow& row) override { rows_.push_back(row); }
-  void Remove(std::size_t index) override;
-  void Clear() override { rows_.clear(); }
+  SimStationRows();
 
-  const std::vector<StationRow>& Rows() const { return rows_; }
+  std::size_t Count() const override { return rows_.Count(); }
+  const StationRow& Row(std::size_t index) const override { return rows_.At(index); }
+  void Append(const StationRow& row) override { rows_.Append(row); }
+  void Replace(std::size_t index, const StationRow& row) override { rows_.Replace(index, row); }
+  void Remove(std::size_t index) override { rows_.Remove(index); }
+  void Clear() override { rows_.Clear(); }
+
+  std::vector<StationRow> Rows() const;
 
  private:
-  std::vector<StationRow> rows_;
+  ListRows rows_;
 };
 
 }  // namespace vorn

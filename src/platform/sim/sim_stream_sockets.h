@@ -40,39 +40,39 @@ class SimStreamSockets : public StreamSockets {
   std::string Read(int client);
   // How many bytes may wait unread for the client before the server's sends
   // would block.
-  void SetRoom(int client, std::size_t bytes) { connections_.at(client).room = bytes; }
+  void SetRoom(int client, std::size_t bytes) { connections_.at(client).Room = bytes; }
   // The client goes away.
   void Disconnect(int client);
-  bool ClosedByServer(int client) const { return connections_.at(client).server_closed; }
+  bool ClosedByServer(int client) const { return connections_.at(client).ServerClosed; }
   // The server's side of the client's connection; kNoSocket before it is accepted.
-  SocketHandle ServerSocket(int client) const { return connections_.at(client).server; }
+  SocketHandle ServerSocket(int client) const { return connections_.at(client).Server; }
   // Delivers the posted messages, including those posted meanwhile.
   void Pump();
   std::size_t OpenSockets() const { return open_.size(); }
 
  private:
   struct Listener {
-    std::uint16_t port;
-    WindowHandle window;
-    std::uint32_t message;
-    std::deque<int> waiting;
+    std::uint16_t Port;
+    WindowHandle Window;
+    std::uint32_t Message;
+    std::deque<int> Waiting;
   };
   struct Connection {
-    SocketHandle server = kNoSocket;
-    WindowHandle window = 0;
-    std::uint32_t message = 0;
-    std::string to_server;
-    std::string to_client;
-    std::size_t room = std::numeric_limits<std::size_t>::max();
-    bool write_blocked = false;
-    bool client_closed = false;
-    bool server_closed = false;
+    SocketHandle Server = kNoSocket;
+    WindowHandle Window = 0;
+    std::uint32_t Message = 0;
+    std::string ToServer;
+    std::string ToClient;
+    std::size_t Room = std::numeric_limits<std::size_t>::max();
+    bool WriteBlocked = false;
+    bool ClientClosed = false;
+    bool ServerClosed = false;
   };
   struct Posted {
-    WindowHandle window;
-    std::uint32_t message;
-    SocketHandle socket;
-    std::uint32_t event;
+    WindowHandle Window;
+    std::uint32_t Message;
+    SocketHandle Socket;
+    std::uint32_t Event;
   };
 
   void Post(const Connection& c, std::uint32_t event);

@@ -19,13 +19,13 @@ std::string Upper(std::string text) {
 std::uint16_t SimGlobalAtoms::Add(const std::string& name) {
   const auto found = atoms_.find(Upper(name));
   if (found != atoms_.end()) {
-    ++found->second.references;
-    return found->second.atom;
+    ++found->second.References;
+    return found->second.Value;
   }
   if (full_) return 0;
   std::uint16_t atom = 0xC000;
   while (std::any_of(atoms_.begin(), atoms_.end(),
-                     [atom](const auto& entry) { return entry.second.atom == atom; }))
+                     [atom](const auto& entry) { return entry.second.Value == atom; }))
     ++atom;
   atoms_[Upper(name)] = {atom, 1};
   return atom;
@@ -33,26 +33,26 @@ std::uint16_t SimGlobalAtoms::Add(const std::string& name) {
 
 void SimGlobalAtoms::Delete(std::uint16_t atom) {
   const auto found = std::find_if(atoms_.begin(), atoms_.end(),
-                                  [atom](const auto& entry) { return entry.second.atom == atom; });
-  if (found != atoms_.end() && --found->second.references == 0) atoms_.erase(found);
+                                  [atom](const auto& entry) { return entry.second.Value == atom; });
+  if (found != atoms_.end() && --found->second.References == 0) atoms_.erase(found);
 }
 
 int SimGlobalAtoms::References(const std::string& name) const {
   const auto found = atoms_.find(Upper(name));
-  return found == atoms_.end() ? 0 : found->second.references;
+  return found == atoms_.end() ? 0 : found->second.References;
 }
 
 std::optional<std::uint16_t> SimGlobalAtoms::AtomOf(const std::string& name) const {
   const auto found = atoms_.find(Upper(name));
   if (found == atoms_.end()) return std::nullopt;
-  return found->second.atom;
+  return found->second.Value;
 }
 
 bool SimSystemHotKeys::Register(WindowHandle window, int id, std::uint16_t modifiers,
                                 std::uint16_t virtual_key) {
   const bool taken =
       std::any_of(registrations_.begin(), registrations_.end(), [&](const Registration& r) {
-        return r.modifiers == modifiers && r.virtual_key == virtual_key;
+        return r.Modifiers == modifiers && r.VirtualKey == virtual_key;
       });
   if (taken) return false;
   registrations_.push_back({window, id, modifiers, virtual_key});
@@ -63,7 +63,7 @@ bool SimSystemHotKeys::Unregister(WindowHandle window, int id) {
   if (refuse_unregistrations_) return false;
   const auto found =
       std::find_if(registrations_.begin(), registrations_.end(),
-                   [&](const Registration& r) { return r.window == window && r.id == id; });
+                   [&](const Registration& r) { return r.Window == window && r.Id == id; });
   if (found == registrations_.end()) return false;
   registrations_.erase(found);
   return true;
@@ -73,11 +73,11 @@ std::optional<std::intptr_t> SimSystemHotKeys::Press(std::uint16_t modifiers,
                                                      std::uint16_t virtual_key) {
   const auto found =
       std::find_if(registrations_.begin(), registrations_.end(), [&](const Registration& r) {
-        return r.modifiers == modifiers && r.virtual_key == virtual_key;
+        return r.Modifiers == modifiers && r.VirtualKey == virtual_key;
       });
   if (found == registrations_.end()) return std::nullopt;
   const auto lparam = static_cast<std::intptr_t>((std::uint32_t{virtual_key} << 16) | modifiers);
-  return windows_.Deliver(found->window, kWmHotKey, static_cast<std::uintptr_t>(found->id), lparam);
+  return windows_.Deliver(found->Window, kWmHotKey, static_cast<std::uintptr_t>(found->Id), lparam);
 }
 
 }  // namespace vorn

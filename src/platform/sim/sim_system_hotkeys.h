@@ -27,8 +27,8 @@ class SimGlobalAtoms : public GlobalAtomTable {
 
  private:
   struct Atom {
-    std::uint16_t atom;
-    int references;
+    std::uint16_t Value;
+    int References;
   };
 
   std::map<std::string, Atom> atoms_;  // by upper-cased name
@@ -42,10 +42,10 @@ class SimSystemHotKeys : public SystemHotKeys {
   static constexpr WindowHandle kAnotherProgram = 1;
 
   struct Registration {
-    WindowHandle window;
-    int id;
-    std::uint16_t modifiers;
-    std::uint16_t virtual_key;
+    WindowHandle Window;
+    int Id;
+    std::uint16_t Modifiers;
+    std::uint16_t VirtualKey;
     bool operator==(const Registration&) const = default;
   };
 

@@ -193,6 +193,11 @@ void SimListView::Append(const StationRow& row) {
   Changed();
 }
 
+void SimListView::Replace(std::size_t index, const StationRow& row) {
+  rows_.Replace(index, row);
+  Changed();
+}
+
 void SimListView::Remove(std::size_t index) {
   rows_.Remove(index);
   Changed();

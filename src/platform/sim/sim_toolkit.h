@@ -227,6 +227,7 @@ class SimListView : public SimControl<ListView> {
   std::size_t Count() const override { return rows_.Count(); }
   const StationRow& Row(std::size_t index) const override { return rows_.At(index); }
   void Append(const StationRow& row) override;
+  void Replace(std::size_t index, const StationRow& row) override;
   void Remove(std::size_t index) override;
   void Clear() override;
   std::optional<std::size_t> Selected() const override { return rows_.Selected(); }

@@ -14,10 +14,10 @@ namespace vorn {
 class SimWindowTree : public WindowTree {
  public:
   struct Sent {
-    WindowHandle window;
-    std::uint32_t message;
-    std::uintptr_t wparam;
-    std::intptr_t lparam;
+    WindowHandle Window;
+    std::uint32_t Message;
+    std::uintptr_t WParam;
+    std::intptr_t LParam;
     bool operator==(const Sent&) const = default;
   };
 
@@ -42,8 +42,8 @@ class SimWindowTree : public WindowTree {
 
  private:
   struct Node {
-    std::string text;
-    std::vector<WindowHandle> children;
+    std::string Text;
+    std::vector<WindowHandle> Children;
   };
 
   WindowHandle NewWindow(const std::string& text);

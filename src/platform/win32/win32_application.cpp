@@ -30,20 +30,20 @@ void RegisterToolkitClass(const char* name, HICON icon, HICON small_icon) {
 // The question box's button captions and its place on the screen are set while
 // the system's box is being activated, through a hook on this thread.
 struct BoxDressing {
-  bool question = false;
-  HHOOK hook = nullptr;
+  bool Question = false;
+  HHOOK Hook = nullptr;
 };
 BoxDressing* g_dressing = nullptr;
 
 LRESULT CALLBACK DressBox(int code, WPARAM wparam, LPARAM lparam) {
   BoxDressing* dressing = g_dressing;
-  const LRESULT next = CallNextHookEx(dressing ? dressing->hook : nullptr, code, wparam, lparam);
+  const LRESULT next = CallNextHookEx(dressing ? dressing->Hook : nullptr, code, wparam, lparam);
   if (code != HCBT_ACTIVATE || !dressing) return next;
   HWND box = reinterpret_cast<HWND>(wparam);
   char window_class[16] = {};
   GetClassNameA(box, window_class, sizeof(window_class));
   if (std::string(window_class) != "#32770") return next;
-  if (dressing->question) {
+  if (dressing->Question) {
     SetDlgItemTextA(box, IDYES, kYesButton);
     SetDlgItemTextA(box, IDNO, kNoButton);
     SetDlgItemTextA(box, IDCANCEL, kCancelButton);
@@ -57,8 +57,8 @@ LRESULT CALLBACK DressBox(int code, WPARAM wparam, LPARAM lparam) {
   SetWindowPos(box, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
                (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  UnhookWindowsHookEx(dressing->hook);
-  dressing->hook = nullptr;
+  UnhookWindowsHookEx(dressing->Hook);
+  dressing->Hook = nullptr;
   g_dressing = nullptr;
   return next;
 }
@@ -194,11 +194,11 @@ Answer Win32Application::ShowBox(BoxKind kind, const std::string& text,
       break;
   }
   BoxDressing dressing;
-  dressing.question = kind == BoxKind::Question;
-  dressing.hook = SetWindowsHookExA(WH_CBT, DressBox, nullptr, GetCurrentThreadId());
+  dressing.Question = kind == BoxKind::Question;
+  dressing.Hook = SetWindowsHookExA(WH_CBT, DressBox, nullptr, GetCurrentThreadId());
   g_dressing = &dressing;
   const int pressed = MessageBoxA(owner, text.c_str(), caption.c_str(), flags);
-  if (dressing.hook) UnhookWindowsHookEx(dressing.hook);
+  if (dressing.Hook) UnhookWindowsHookEx(dressing.Hook);
   g_dressing = nullptr;
   switch (pressed) {
     case IDYES:

@@ -342,6 +342,10 @@ void ListViewImpl::Append(const StationRow& row) {
   }
 }
 
+void ListViewImpl::Replace(std::size_t index, const StationRow& row) {
+  Mutate([&] { rows_.Replace(index, row); });
+}
+
 void ListViewImpl::Remove(std::size_t index) {
   Mutate([&] { rows_.Remove(index); });
 }

@@ -126,7 +126,7 @@ SocketHandle Win32StreamSockets::Accept(SocketHandle listener) {
   BOOL no_delay = TRUE;
   ws.setsockopt(s, IPPROTO_TCP, TCP_NODELAY, reinterpret_cast<const char*>(&no_delay),
                 sizeof no_delay);
-  if (ws.WSAAsyncSelect(s, reinterpret_cast<HWND>(target->second.window), target->second.message,
+  if (ws.WSAAsyncSelect(s, reinterpret_cast<HWND>(target->second.Window), target->second.Message,
                         FD_READ | FD_WRITE | FD_CLOSE) != 0) {
     ws.closesocket(s);
     return kNoSocket;

@@ -27,8 +27,8 @@ class Win32StreamSockets : public StreamSockets {
 
  private:
   struct Target {
-    WindowHandle window;
-    std::uint32_t message;
+    WindowHandle Window;
+    std::uint32_t Message;
   };
 
   // Set once Winsock has started.

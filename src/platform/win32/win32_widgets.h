@@ -65,7 +65,6 @@ class Win32Application : public Application {
 
   // The toolkit's font, height -11 designed, at a DPI.
   HFONT FormFont(int dpi);
-  HICON IconHandleOf() const { return icon_; }
   // A hidden window of this thread, for menus that need an owner.
   HWND UtilityWindow() const { return utility_; }
   void FormClosed(Form& form);
@@ -299,6 +298,7 @@ class ListViewImpl : public ControlImpl<ListView> {
   std::size_t Count() const override { return rows_.Count(); }
   const StationRow& Row(std::size_t index) const override { return rows_.At(index); }
   void Append(const StationRow& row) override;
+  void Replace(std::size_t index, const StationRow& row) override;
   void Remove(std::size_t index) override;
   void Clear() override;
   std::optional<std::size_t> Selected() const override;

@@ -22,9 +22,10 @@ bool IsBookmarkHeader(std::string_view line) {
 
 }  // namespace
 
-ImportedRows ReadBookmarks(std::string_view text) {
+ImportedRows ReadBookmarks(std::string_view text, const CodePage& code_page) {
+  const std::string ansi = AnsiImportText(text, code_page);
   ImportedRows imported;
-  ImportLines lines(text);
+  ImportLines lines(ansi);
   bool in_tags = true;
   for (std::string_view line; lines.Next(line);) {
     if (TrimBlanks(line).starts_with('#')) {

@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "platform/code_page.h"
 #include "stations/import/imported_rows.h"
 
 namespace vorn {
@@ -10,7 +11,8 @@ namespace vorn {
 // lines), then after the header "# Frequency ; Name ; Modulation ; Bandwidth ;
 // Tags" one bookmark a line, frequency and bandwidth in Hz. Lines starting
 // with '#' are headers. A bookmark without a tunable frequency is skipped; one
-// without a bandwidth gets its demodulator's default.
-ImportedRows ReadBookmarks(std::string_view text);
+// without a bandwidth gets its demodulator's default. Names come in the ANSI
+// code page (see AnsiImportText).
+ImportedRows ReadBookmarks(std::string_view text, const CodePage& code_page);
 
 }  // namespace vorn

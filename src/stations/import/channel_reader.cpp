@@ -21,9 +21,10 @@ std::optional<std::size_t> ColumnOf(const std::vector<std::string>& header, std:
 
 }  // namespace
 
-ImportedRows ReadChannels(std::string_view text) {
+ImportedRows ReadChannels(std::string_view text, const CodePage& code_page) {
+  const std::string ansi = AnsiImportText(text, code_page);
   ImportedRows imported;
-  ImportLines lines(text);
+  ImportLines lines(ansi);
   std::string_view line;
   std::vector<std::string> fields;
   if (!lines.Next(line) || !SplitCommaQuoted(line, fields)) return imported;

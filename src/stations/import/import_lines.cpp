@@ -6,10 +6,17 @@ namespace vorn {
 
 namespace {
 
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
 std::string_view WithoutByteOrderMark(std::string_view text) {
-  constexpr std::string_view kMark = "\xEF\xBB\xBF";
-  if (text.starts_with(kMark)) text.remove_prefix(kMark.size());
+  if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
   return text;
+}
+
+bool BeyondAscii(std::string_view text) {
+  for (char c : text)
+    if (static_cast<unsigned char>(c) >= 0x80) return true;
+  return false;
 }
 
 }  // namespace
@@ -20,6 +27,14 @@ bool ImportLines::Next(std::string_view& line) {
   while (reader_.Next(line))
     if (!TrimBlanks(line).empty()) return true;
   return false;
+}
+
+std::string AnsiImportText(std::string_view text, const CodePage& code_page) {
+  const std::string_view body = WithoutByteOrderMark(text);
+  if (body.size() == text.size() && !BeyondAscii(text)) return std::string(text);
+  // Invalid UTF-8, even after a mark, is some other code page's text.
+  if (auto converted = code_page.FromUtf8(body)) return *std::move(converted);
+  return std::string(text);
 }
 
 std::string_view FirstImportLine(std::string_view text) {

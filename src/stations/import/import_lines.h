@@ -1,7 +1,9 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
+#include "platform/code_page.h"
 #include "stations/list_format.h"
 
 namespace vorn {
@@ -20,5 +22,11 @@ class ImportLines {
 
 // The file's first line that holds more than blanks; empty when none does.
 std::string_view FirstImportLine(std::string_view text);
+
+// Another program's file as list files hold text, in the ANSI code page: one
+// that starts with the UTF-8 byte order mark, or that is valid UTF-8 and holds
+// characters beyond ASCII, is read as UTF-8 and converted, without the mark;
+// any other is taken byte for byte.
+std::string AnsiImportText(std::string_view text, const CodePage& code_page);
 
 }  // namespace vorn

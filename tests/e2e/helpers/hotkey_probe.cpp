@@ -139,7 +139,7 @@ int main(int argc, char** argv) {
   if (log_file == nullptr) return 2;
 
   vorn::Win32KeyboardLayouts layouts;
-  vorn::KeyTextStartUp(layouts);
+  auto key_text = std::make_unique<vorn::KeyTextLayout>(layouts);
   vorn::Win32HiddenWindows windows([](std::exception_ptr) { Log("exception"); });
   vorn::Win32GlobalAtoms atoms;
   vorn::Win32SystemHotKeys hotkeys;
@@ -166,7 +166,7 @@ int main(int argc, char** argv) {
     }
     manager = nullptr;
   }
-  vorn::KeyTextEnd();
+  key_text.reset();
   Log("bye");
   if (log_file != stdout) std::fclose(log_file);
   return 0;

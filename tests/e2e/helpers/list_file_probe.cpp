@@ -28,6 +28,7 @@ class Rows : public StationRows {
   std::size_t Count() const override { return rows_.size(); }
   const StationRow& Row(std::size_t index) const override { return rows_.at(index); }
   void Append(const StationRow& row) override { rows_.push_back(row); }
+  void Replace(std::size_t index, const StationRow& row) override { rows_.at(index) = row; }
   void Remove(std::size_t index) override { rows_.erase(rows_.begin() + index); }
   void Clear() override { rows_.clear(); }
 
