@@ -3,9 +3,13 @@
 # same run: the receiver probe keys "7100.5" with bare messages (the floor),
 # and a client of Vorn's endpoint sends "F 7100500" (the same keys) and waits
 # for "RPRT 0". Prints the medians and
-# the ratio of request-to-answer against the floor (goal <= 1.3). Then M
-# (default 1000) "f" round trips while the operator types into Vorn's window:
-# median and 99th percentile.
+# the ratio of request-to-answer against the floor (goal <= 1.3). Then, N
+# times alternately, a change of frequency and mode as the library's later
+# clients make it ("F 7100500", "\get_lock_mode", "M USB 2400", each request
+# after the previous answer) against the bare keying of the same presses
+# (7100.5, USB, 3 kHz): medians and ratio (goal <= 1.3). Then M (default
+# 1000) "f" round trips while the operator types into Vorn's window: median
+# and 99th percentile.
 #
 #   VORN_BUILD=<windows build dir> bench/e2e_remote.sh [N [M]]
 source "$(dirname "$0")/../tests/e2e/lib.sh"
@@ -26,12 +30,16 @@ e2e_wait_vorn_ready
 e2e_wait_for 30 "Vorn to listen" remote_listening
 remote_open bench
 
-# One request and its one-line answer, timed without forking: $answer and
-# $took (microseconds).
+# One request and its answer of N lines (default 1), timed without forking:
+# $answer (the lines joined by newlines) and $took (microseconds).
 ask() {
-  local start=${EPOCHREALTIME/./}
+  local start=${EPOCHREALTIME/./} line i
   printf '%s\n' "$1" >&"${REMOTE_FD[bench]}"
-  IFS= read -r -t 20 -u "${REMOTE_FD[bench]}" answer || e2e_fail "no answer to $1"
+  answer=""
+  for ((i = 0; i < ${2:-1}; i++)); do
+    IFS= read -r -t 20 -u "${REMOTE_FD[bench]}" line || e2e_fail "no answer to $1"
+    answer+=${answer:+$'\n'}$line
+  done
   took=$((${EPOCHREALTIME/./} - start))
 }
 percentile() {
@@ -62,6 +70,29 @@ echo "  bare keying, as its sender saw it, median   $floor_median us"
 echo "  F request to RPRT 0, as the client saw it   $remote_median us"
 awk -v r="$remote_median" -v b="$floor_median" 'BEGIN { printf "  ratio                                       %.3f (goal <= 1.3)\n", r / b }'
 echo "  first to confirm click in the stand-in, median: bare $span_bare us, remote $span_remote us"
+
+change_floor=() change=()
+for ((i = 0; i < iterations; i++)); do
+  times=$(e2e_probe 'bare 1 USB "3 kHz"')
+  [[ $times == bare$'\t'* ]] || e2e_fail "the probe's keying failed: $times"
+  change_floor+=("${times#bare$'\t'}")
+  ask "F 7100500"
+  [[ $answer == "RPRT 0" ]] || e2e_fail "F 7100500 answered $answer"
+  total=$took
+  ask '\get_lock_mode' 2
+  [[ $answer == $'0\nRPRT 0' ]] || e2e_fail "\\get_lock_mode answered $(printf '%q' "$answer")"
+  total=$((total + took))
+  ask "M USB 2400"
+  [[ $answer == "RPRT 0" ]] || e2e_fail "M USB 2400 answered $answer"
+  total=$((total + took))
+  change+=("$total")
+done
+change_floor_median=$(printf '%s\n' "${change_floor[@]}" | percentile 50)
+change_median=$(printf '%s\n' "${change[@]}" | percentile 50)
+echo "changes of frequency and mode, alternately: $iterations bare keyings of 7100.5, USB, 3 kHz (the floor), $iterations by F, \\get_lock_mode, M"
+echo "  bare keying, as its sender saw it, median   $change_floor_median us"
+echo "  the three requests to their last answer     $change_median us"
+awk -v r="$change_median" -v b="$change_floor_median" 'BEGIN { printf "  ratio                                       %.3f (goal <= 1.3)\n", r / b }'
 
 # f round trips while the window is in use: shown, with typing and erasing in Edit1.
 e2e_show_vorn

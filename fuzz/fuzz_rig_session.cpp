@@ -14,19 +14,20 @@ void Check(bool condition) {
   if (!condition) __builtin_trap();
 }
 
-// Takes every press and checks that what is keyed is what the keypad takes.
+// Takes every press and checks that what is keyed is within the keypad.
 class CheckingRig : public vorn::RigControl {
  public:
-  bool KeyInFrequency(const std::string& text) override {
-    const auto hz = vorn::HzFromKeypadText(text);
-    Check(hz && *hz <= vorn::kMaxFrequencyKhz * 1000 && vorn::KeypadTextFromHz(*hz) == text);
-    tuned_.FrequencyHz = *hz;
-    return text.size() % 2 == 0;  // now and then the receiver is out of reach
+  bool KeyInHz(std::int64_t hz) override {
+    Check(hz >= 0 && hz <= vorn::kMaxFrequencyKhz * 1000);
+    tuned_.FrequencyHz = hz;
+    return hz % 2 == 0;  // now and then the receiver is out of reach
   }
-  bool SelectMode(const std::string& demodulator, const std::string& bandwidth) override {
-    Check(!demodulator.empty());
+  bool SelectMode(const std::string& mode, const std::string& demodulator,
+                  const std::string& bandwidth) override {
+    Check(!mode.empty() && !demodulator.empty());
     Check(bandwidth.empty() || vorn::BandwidthHz(bandwidth) > 0);
     tuned_.Demodulator = demodulator;
+    tuned_.Mode = mode;
     return true;
   }
   vorn::TunedState Tuned() const override { return tuned_; }

@@ -32,23 +32,14 @@ bool Program::Run() {
 
 void Program::StartRemoteControl() {
   const RemoteSettings settings = ReadRemoteSettings(services_.Profile, form1_->StartDir());
-  if (!settings.Enabled) return;
-  rig_ = std::make_unique<ReceiverRig>(form1_->Receiver());
-  remote_ = std::make_unique<RemoteEndpoint>(
-      RemoteServices{services_.MainForm.HotKeys.Windows, services_.Sockets, *rig_});
-  if (settings.Port > 0 && settings.Port <= 65535 &&
-      remote_->Listen(settings.Address, static_cast<std::uint16_t>(settings.Port)))
-    return;
-  remote_.reset();
-  rig_.reset();
-  services_.MainForm.Kit.App().ShowMessage("Remote control cannot listen on " + settings.Address +
-                                           ":" + std::to_string(settings.Port) +
-                                           ".\rVorn runs without it.");
+  remote_ = std::make_unique<EndpointSwitch>(services_.MainForm.HotKeys.Windows, services_.Sockets,
+                                             form1_->Receiver(), settings);
+  form1_->AttachRemote(*remote_, settings.Enabled);
 }
 
 Program::~Program() {
+  // Clients go before the window whose receiver link they tune through.
   remote_.reset();
-  rig_.reset();
   list_input_.reset();
   form1_.reset();
   key_text_.reset();

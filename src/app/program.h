@@ -2,12 +2,11 @@
 
 #include <memory>
 
+#include "app/endpoint_switch.h"
 #include "platform/keyboard_layouts.h"
 #include "platform/private_profile.h"
 #include "platform/single_instance.h"
 #include "platform/stream_sockets.h"
-#include "remote/receiver_rig.h"
-#include "remote/remote_endpoint.h"
 #include "ui/list_input.h"
 #include "ui/main_form.h"
 
@@ -23,8 +22,8 @@ struct ProgramServices {
 };
 
 // The program from entry to end: one instance only, the key names, the main
-// window and the entry dialog, the remote-control endpoint when the settings
-// ask for it, the message loop.
+// window and the entry dialog, the remote-control endpoint that the window's
+// menu switches (on at start when the settings say so), the message loop.
 class Program {
  public:
   explicit Program(ProgramServices services) : services_(std::move(services)) {}
@@ -38,15 +37,14 @@ class Program {
   TForm1* Form1() const { return form1_.get(); }
   TListInput* ListInput() const { return list_input_.get(); }
   // Null unless it listens.
-  RemoteEndpoint* Remote() const { return remote_.get(); }
+  RemoteEndpoint* Remote() const { return remote_ ? remote_->Endpoint() : nullptr; }
 
  private:
   ProgramServices services_;
   std::unique_ptr<KeyTextLayout> key_text_;
   std::unique_ptr<TForm1> form1_;
   std::unique_ptr<TListInput> list_input_;
-  std::unique_ptr<ReceiverRig> rig_;
-  std::unique_ptr<RemoteEndpoint> remote_;
+  std::unique_ptr<EndpointSwitch> remote_;
 
   void StartRemoteControl();
 };

@@ -117,6 +117,7 @@ void WriteSettings(PrivateProfile& profile, const std::string& start_dir,
   write_int("Placement", "Width", values.Placement.Width);
   write_int("Placement", "Height", values.Placement.Height);
   write_int("Autohide", "Checked", values.AutoHide ? 1 : 0);
+  if (values.RemoteEnabled) write_int("Remote", "Enabled", *values.RemoteEnabled ? 1 : 0);
 }
 
 }  // namespace vorn

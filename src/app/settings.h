@@ -16,9 +16,9 @@ inline constexpr const char* kSettingsFileName = "Vorn.ini";
 Settings ReadSettings(PrivateProfile& profile, const std::string& start_dir);
 
 // Writes Hotkey (Key only when `keep_hotkey`, Next and Previous when given),
-// Perseus, Placement and Autohide in this order, one service call per key; the
-// list name is never written. The first refused write throws
-// ProfileWriteError and ends the writing there.
+// Perseus, Placement, Autohide and Remote Enabled (only when given) in this
+// order, one service call per key; the list name is never written. The first
+// refused write throws ProfileWriteError and ends the writing there.
 void WriteSettings(PrivateProfile& profile, const std::string& start_dir,
                    const SettingsToWrite& values, bool keep_hotkey);
 
@@ -36,7 +36,8 @@ class ProfileSettings : public SettingsStore {
   PrivateProfile& profile_;
 };
 
-// The remote-control endpoint's section, read at start and never written.
+// The remote-control endpoint's section, read at start; the close writes
+// Enabled only when the operator switched it in the menu.
 struct RemoteSettings {
   bool Enabled = false;
   // As written; a value outside 1..65535 cannot be listened on.

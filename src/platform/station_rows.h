@@ -1,9 +1,13 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 namespace vorn {
+
+// The upper end of the receiver's keypad, in kHz: no station lies above it.
+inline constexpr std::int64_t kMaxFrequencyKhz = 40000;
 
 // One station as the list view shows it: caption and three sub-items.
 struct StationRow {

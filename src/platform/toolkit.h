@@ -142,6 +142,9 @@ class MenuItem : public MenuItems {
   virtual std::string Caption() const = 0;
   virtual bool Default() const = 0;
   virtual void SetDefault(bool is_default) = 0;
+  // A check mark beside the caption.
+  virtual bool Checked() const = 0;
+  virtual void SetChecked(bool checked) = 0;
   // Does what choosing the item from its menu does.
   virtual void Click() = 0;
 };

@@ -44,7 +44,10 @@ std::string Strip(const std::string& text) {
   return text.substr(first, last - first);
 }
 
-bool KeyIn(Presser& presser, ReceiverLink& link, const std::string& text) {
+// Keys `text`; the record takes `hz` when the caller knows it, or else what
+// the text reads as.
+bool KeyIn(Presser& presser, ReceiverLink& link, const std::string& text,
+           std::optional<std::int64_t> hz = std::nullopt) {
   const std::string digits = Strip(text);
   if (digits.empty()) return true;
   for (char c : digits) {
@@ -52,12 +55,14 @@ bool KeyIn(Presser& presser, ReceiverLink& link, const std::string& text) {
     if (!presser.Press(Table::Keypad, caption)) return false;
   }
   if (!presser.Press(Table::Keypad, link.KeypadConfirm())) return false;
-  if (const auto hz = HzFromKeypadText(digits)) link.Tuned().FrequencyHz = *hz;
+  if (!hz) hz = HzFromKeypadText(digits);
+  if (hz) link.Tuned().FrequencyHz = *hz;
   return true;
 }
 
 bool PressDemodulator(Presser& presser, ReceiverLink& link, const std::string& text) {
   if (!presser.Press(Table::Main, text)) return false;
+  if (link.Tuned().Demodulator != text) link.Tuned().Mode.clear();
   link.Tuned().Demodulator = text;
   return true;
 }
@@ -82,6 +87,11 @@ std::string BandwidthCaption(const std::string& text) {
 bool KeyInFrequency(ReceiverLink& link, const std::string& text) {
   Presser presser(link);
   return KeyIn(presser, link, text);
+}
+
+bool KeyInHz(ReceiverLink& link, std::int64_t hz) {
+  Presser presser(link);
+  return KeyIn(presser, link, KeypadTextFromHz(hz), hz);
 }
 
 bool SelectDemodulator(ReceiverLink& link, const std::string& text) {

@@ -19,6 +19,8 @@ inline constexpr std::intptr_t kClickPosition = 4 | (4 << 16);
 
 // Keys a frequency in kHz into the keypad, character by character, then confirms.
 bool KeyInFrequency(ReceiverLink& link, const std::string& text);
+// Keys a frequency in Hz with the fewest digits that hold it.
+bool KeyInHz(ReceiverLink& link, std::int64_t hz);
 bool SelectDemodulator(ReceiverLink& link, const std::string& text);
 bool SelectBandwidth(ReceiverLink& link, const std::string& text);
 // Frequency, then demodulator, then bandwidth.

@@ -12,6 +12,9 @@ struct TunedState {
   std::int64_t FrequencyHz = 0;  // 0 before the first
   std::string Demodulator;       // the button's caption; empty before the first
   std::int64_t BandwidthHz = 0;  // 0 before the first
+  // The remote-control mode name the demodulator was pressed for ("PKTUSB"
+  // for USB); empty once another demodulator is pressed.
+  std::string Mode;
 };
 
 // The frequency in Hz of a text keyed in kHz ("7100.5", "7100,5", "."),

@@ -1,6 +1,6 @@
 #include "receiver/tuning_values.h"
 
-#include <cctype>
+#include "platform/decimal_text.h"
 
 namespace vorn {
 
@@ -29,30 +29,13 @@ const BandwidthChoice& BandwidthForPassband(std::int64_t hz) {
 }
 
 std::int64_t BandwidthHz(const std::string& text) {
-  // Whole kHz and at most three decimals; anything else names no width.
-  std::size_t i = 0;
-  while (i < text.size() && text[i] == ' ') ++i;
-  std::int64_t hz = 0;
-  bool any_digit = false;
-  for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i) {
-    if (hz > 1'000'000'000) return 0;
-    hz = hz * 10 + (text[i] - '0') * 1000;
-    any_digit = true;
-  }
-  if (i < text.size() && (text[i] == '.' || text[i] == ',')) {
-    std::int64_t scale = 100;
-    for (++i; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i) {
-      if (scale == 0) return 0;
-      hz += (text[i] - '0') * scale;
-      scale /= 10;
-      any_digit = true;
-    }
-  }
-  if (!any_digit) return 0;
-  while (i < text.size() && text[i] == ' ') ++i;
-  const std::string rest = text.substr(i);
+  // Whole kHz and at most three decimals, then perhaps the unit.
+  constexpr DecimalSyntax kWidth{kSpaces, kNoChars, kPointOrComma, false};
+  const auto number = ScanDecimal(text, kWidth);
+  if (!number) return 0;
+  const std::string_view rest = std::string_view(text).substr(number->End);
   if (!rest.empty() && rest != "kHz" && rest != "khz" && rest != "KHz") return 0;
-  return hz;
+  return ScaledInteger(*number, {3, Rounding::Exact, 1'000'000'000}).value_or(0);
 }
 
 }  // namespace vorn

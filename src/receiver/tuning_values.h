@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/station_rows.h"
+
 namespace vorn {
 
 // The receiver's bandwidth choices, widest first, as the entry dialog offers
@@ -23,9 +25,6 @@ inline constexpr std::array<BandwidthChoice, 7> kBandwidthChoices = {{{"50 kHz",
 // The receiver's demodulator buttons, in the entry dialog's order.
 inline constexpr std::array<const char*, 9> kDemodulators = {"AM",  "SAM", "CW",  "RTTY", "LSB",
                                                              "USB", "FM",  "DRM", "USER"};
-
-// The upper end of the keypad, in kHz.
-inline constexpr std::int64_t kMaxFrequencyKhz = 40000;
 
 // A frequency in Hz as the keypad takes it: kHz with the fewest digits that
 // hold it exactly (7100000 is "7100", 7100500 "7100.5", 7100001 "7100.001").

@@ -10,7 +10,7 @@ namespace vorn {
 namespace {
 
 constexpr long long kLowestHz = 10'000;
-constexpr long long kVfoA = 1;
+constexpr long long kVfoAB = 0x3;  // VFO A and VFO B
 
 std::string Build() {
   char line[128];
@@ -20,7 +20,7 @@ std::string Build() {
       "0\n";  // region
   std::snprintf(line, sizeof line, "%lld.000000 %lld.000000 0x%llx -1 -1 0x%llx 0x0\n", kLowestHz,
                 static_cast<long long>(kMaxFrequencyKhz) * 1000,
-                static_cast<unsigned long long>(kRigModeBits), kVfoA);
+                static_cast<unsigned long long>(kRigModeBits), kVfoAB);
   text += line;
   text += "0 0 0 0 0 0 0\n";  // end of receive ranges
   text += "0 0 0 0 0 0 0\n";  // no transmit range

@@ -4,12 +4,14 @@
 
 namespace vorn {
 
-bool ReceiverRig::KeyInFrequency(const std::string& keypad_text) {
-  return vorn::KeyInFrequency(link_, keypad_text);
+bool ReceiverRig::KeyInHz(std::int64_t hz) {
+  return vorn::KeyInHz(link_, hz);
 }
 
-bool ReceiverRig::SelectMode(const std::string& demodulator, const std::string& bandwidth) {
+bool ReceiverRig::SelectMode(const std::string& mode, const std::string& demodulator,
+                             const std::string& bandwidth) {
   if (!SelectDemodulator(link_, demodulator)) return false;
+  link_.Tuned().Mode = mode;
   return bandwidth.empty() || SelectBandwidth(link_, bandwidth);
 }
 

@@ -11,8 +11,9 @@ class ReceiverRig : public RigControl {
  public:
   explicit ReceiverRig(ReceiverLink& link) : link_(link) {}
 
-  bool KeyInFrequency(const std::string& keypad_text) override;
-  bool SelectMode(const std::string& demodulator, const std::string& bandwidth) override;
+  bool KeyInHz(std::int64_t hz) override;
+  bool SelectMode(const std::string& mode, const std::string& demodulator,
+                  const std::string& bandwidth) override;
   TunedState Tuned() const override { return link_.Tuned(); }
 
  private:

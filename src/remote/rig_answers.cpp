@@ -3,7 +3,6 @@
 #include "receiver/tuning_values.h"
 #include "remote/dump_state.h"
 #include "remote/rig_modes.h"
-#include "remote/rig_requests.h"
 
 namespace vorn {
 
@@ -12,9 +11,9 @@ namespace {
 // Writes one request's answer in the plain or the extended form.
 class Answer {
  public:
-  Answer(const RigLine& line, const RigRequest& request, std::string& out)
-      : extended_(line.Extended), separator_(line.Separator), out_(out) {
-    if (!extended_) return;
+  Answer(const RigRequest& request, std::string& out)
+      : extended_(request.Extended), separator_(request.Separator), out_(out) {
+    if (!extended_ || request.Entry->Result == RigResult::Never) return;
     out_ += request.Entry->Name;
     out_ += ':';
     for (std::string_view argument : request.Arguments) {
@@ -35,9 +34,10 @@ class Answer {
   // The block is the same in both forms.
   void Block(const std::string& text) { out_ += text; }
 
-  // A result that the plain form reports only for setting commands and errors.
-  void Result(int code, bool always = false) {
-    if (!extended_ && !always && code == kRigOk) return;
+  void Result(int code, RigResult result) {
+    if (code == kRigOk &&
+        (result == RigResult::Never || (!extended_ && result == RigResult::Values)))
+      return;
     out_ += "RPRT " + std::to_string(code) + "\n";
   }
 
@@ -47,74 +47,153 @@ class Answer {
   std::string& out_;
 };
 
-int SetFrequency(RigControl& rig, std::string_view text) {
-  const auto hz = ParseRigNumber(text);
-  if (!hz || *hz < 0 || *hz > kMaxFrequencyKhz * 1000) return kRigInvalid;
-  return rig.KeyInFrequency(KeypadTextFromHz(*hz)) ? kRigOk : kRigIoError;
+// What a VFO holds, as the protocol reports it.
+struct VfoValues {
+  std::int64_t FrequencyHz;
+  std::string Mode;
+  std::int64_t PassbandHz;
+};
+
+VfoValues ValuesOfA(const TunedState& tuned) {
+  return {tuned.FrequencyHz,
+          tuned.Mode.empty() ? ModeForDemodulator(tuned.Demodulator) : tuned.Mode,
+          tuned.BandwidthHz};
 }
 
-int SetMode(RigControl& rig, std::string_view mode, std::string_view passband_text) {
+VfoValues ValuesOf(RigControl& rig, const RigVfos& vfos, bool b) {
+  VfoValues values = ValuesOfA(rig.Tuned());
+  if (!b) return values;
+  if (vfos.FrequencyB) values.FrequencyHz = *vfos.FrequencyB;
+  if (vfos.ModeB) {
+    values.Mode = *vfos.ModeB;
+    values.PassbandHz = vfos.PassbandB;
+  }
+  return values;
+}
+
+std::optional<std::int64_t> FrequencyHz(std::string_view text) {
+  const auto hz = ParseRigNumber(text);
+  if (!hz || *hz < 0 || *hz > kMaxFrequencyKhz * 1000) return std::nullopt;
+  return hz;
+}
+
+int SetFrequency(RigControl& rig, RigVfos& vfos, std::string_view text) {
+  const auto hz = FrequencyHz(text);
+  if (!hz) return kRigInvalid;
+  if (vfos.OnB) {
+    vfos.FrequencyB = *hz;
+    return kRigOk;
+  }
+  return rig.KeyInHz(*hz) ? kRigOk : kRigIoError;
+}
+
+int SetMode(RigControl& rig, RigVfos& vfos, std::string_view mode, std::string_view passband_text) {
   const auto demodulator = DemodulatorForMode(mode);
   const auto passband = ParseRigNumber(passband_text);
   if (!demodulator || !passband || *passband < -1) return kRigInvalid;
   // 0 asks for the mode's usual width and -1 for no change: both keep the
   // bandwidth as it is.
-  const std::string bandwidth = *passband > 0 ? BandwidthForPassband(*passband).Text : "";
-  return rig.SelectMode(*demodulator, bandwidth) ? kRigOk : kRigIoError;
+  const BandwidthChoice* bandwidth = *passband > 0 ? &BandwidthForPassband(*passband) : nullptr;
+  if (vfos.OnB) {
+    vfos.PassbandB = bandwidth ? bandwidth->Hz : ValuesOf(rig, vfos, true).PassbandHz;
+    vfos.ModeB = std::string(mode);
+    return kRigOk;
+  }
+  return rig.SelectMode(std::string(mode), *demodulator, bandwidth ? bandwidth->Text : "")
+             ? kRigOk
+             : kRigIoError;
 }
 
-int SetVfo(std::string_view vfo) {
-  return vfo == "VFOA" || vfo == "VFO" || vfo == "Main" || vfo == "currVFO" ? kRigOk : kRigInvalid;
+int SetVfo(RigVfos& vfos, std::string_view name) {
+  const auto vfo = ParseRigVfo(name);
+  if (!vfo) return kRigInvalid;
+  if (*vfo != RigVfo::Current) {
+    vfos.OnB = *vfo == RigVfo::B;
+    vfos.Name = std::string(name);
+  }
+  return kRigOk;
 }
 
-int SetPtt(std::string_view ptt) {
-  const auto value = ParseRigNumber(ptt);
+// A value that must be 0: the receiver has neither transmitter nor split.
+int ZeroOnly(std::string_view text) {
+  const auto value = ParseRigNumber(text);
   if (!value) return kRigInvalid;
   return *value == 0 ? kRigOk : kRigNotAvailable;
 }
 
-// Carries out one request; false for a request that ends the connection.
-bool Carry(const RigLine& line, const RigRequest& request, RigControl& rig, std::string& out) {
+int SetSplit(std::string_view split, std::string_view tx_vfo) {
+  if (!ParseRigVfo(tx_vfo)) return kRigInvalid;
+  return ZeroOnly(split);
+}
+
+void ReportVfoInfo(Answer& answer, const VfoValues& values) {
+  answer.Value("Freq", std::to_string(values.FrequencyHz));
+  answer.Value("Mode", values.Mode);
+  answer.Value("Width", std::to_string(values.PassbandHz));
+  answer.Value("Split", "0");
+  answer.Value("SatMode", "0");
+}
+
+// Carries out one request and writes its answer; false for a request that
+// ends the connection.
+bool Carry(const RigRequest& request, RigControl& rig, RigVfos& vfos, std::string& out) {
   if (request.Entry == nullptr) {
     out += "RPRT " + std::to_string(kRigNotImplemented) + "\n";
     return true;
   }
-  if (request.Entry->Command == RigCommand::Quit) return false;
-  Answer answer(line, request, out);
+  const RigResult result = request.Entry->Result;
+  Answer answer(request, out);
   if (request.Arguments.size() < request.Entry->Arguments) {
-    answer.Result(kRigInvalid);
+    answer.Result(kRigInvalid, result);
     return true;
   }
   const auto& arguments = request.Arguments;
+  int code = kRigOk;
   switch (request.Entry->Command) {
-    // Setting commands report their result in both forms.
     case RigCommand::SetFreq:
-      answer.Result(SetFrequency(rig, arguments[0]), true);
-      return true;
+      code = SetFrequency(rig, vfos, arguments[0]);
+      break;
     case RigCommand::SetMode:
-      answer.Result(SetMode(rig, arguments[0], arguments[1]), true);
-      return true;
+      code = SetMode(rig, vfos, arguments[0], arguments[1]);
+      break;
     case RigCommand::SetVfo:
-      answer.Result(SetVfo(arguments[0]), true);
-      return true;
+      code = SetVfo(vfos, arguments[0]);
+      break;
     case RigCommand::SetPtt:
-      answer.Result(SetPtt(arguments[0]), true);
-      return true;
+      code = ZeroOnly(arguments[0]);
+      break;
+    case RigCommand::SetSplitVfo:
+      code = SetSplit(arguments[0], arguments[1]);
+      break;
     case RigCommand::GetFreq:
-      answer.Value("Frequency", std::to_string(rig.Tuned().FrequencyHz));
+      answer.Value("Frequency", std::to_string(ValuesOf(rig, vfos, vfos.OnB).FrequencyHz));
       break;
     case RigCommand::GetMode: {
-      const TunedState tuned = rig.Tuned();
-      answer.Value("Mode", ModeForDemodulator(tuned.Demodulator));
-      answer.Value("Passband", std::to_string(tuned.BandwidthHz));
+      const VfoValues values = ValuesOf(rig, vfos, vfos.OnB);
+      answer.Value("Mode", values.Mode);
+      answer.Value("Passband", std::to_string(values.PassbandHz));
       break;
     }
     case RigCommand::GetVfo:
-      answer.Value("VFO", "VFOA");
+      answer.Value("VFO", vfos.Name);
       break;
     case RigCommand::GetPtt:
       answer.Value("PTT", "0");
       break;
+    case RigCommand::GetSplitVfo:
+      answer.Value("Split", "0");
+      answer.Value("TX VFO", "VFOA");
+      break;
+    case RigCommand::GetVfoInfo: {
+      const auto vfo = ParseRigVfo(arguments[0]);
+      if (!vfo) {
+        code = kRigInvalid;
+        break;
+      }
+      ReportVfoInfo(
+          answer, ValuesOf(rig, vfos, *vfo == RigVfo::B || (*vfo == RigVfo::Current && vfos.OnB)));
+      break;
+    }
     case RigCommand::GetPowerStat:
       answer.Value("Power Status", "1");
       break;
@@ -128,18 +207,18 @@ bool Carry(const RigLine& line, const RigRequest& request, RigControl& rig, std:
       answer.Value("Locked", "0");
       break;
     case RigCommand::Quit:
-      break;
+      answer.Result(kRigOk, result);
+      return false;
   }
-  answer.Result(kRigOk);
+  answer.Result(code, result);
   return true;
 }
 
 }  // namespace
 
-bool AnswerRigLine(std::string_view line, RigControl& rig, std::string& answers) {
-  const RigLine parsed = ParseRigLine(line);
-  for (const RigRequest& request : parsed.Requests)
-    if (!Carry(parsed, request, rig, answers)) return true;
+bool AnswerRigLine(std::string_view line, RigControl& rig, RigVfos& vfos, std::string& answers) {
+  for (const RigRequest& request : ParseRigLine(line).Requests)
+    if (!Carry(request, rig, vfos, answers)) return true;
   return false;
 }
 

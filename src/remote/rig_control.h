@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "receiver/tuned_state.h"
@@ -11,12 +12,13 @@ class RigControl {
  public:
   virtual ~RigControl() = default;
 
-  // Keys a frequency as the keypad takes it (kHz text). False when the
-  // receiver program was not reached.
-  virtual bool KeyInFrequency(const std::string& keypad_text) = 0;
-  // Presses a demodulator button, then a bandwidth button unless `bandwidth`
-  // is empty. False when the receiver program was not reached.
-  virtual bool SelectMode(const std::string& demodulator, const std::string& bandwidth) = 0;
+  // Keys a frequency, in Hz. False when the receiver program was not reached.
+  virtual bool KeyInHz(std::int64_t hz) = 0;
+  // Presses a demodulator button for the protocol's `mode`, then a bandwidth
+  // button unless `bandwidth` is empty; the record keeps the mode's name.
+  // False when the receiver program was not reached.
+  virtual bool SelectMode(const std::string& mode, const std::string& demodulator,
+                          const std::string& bandwidth) = 0;
   virtual TunedState Tuned() const = 0;
 };
 

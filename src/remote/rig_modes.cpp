@@ -8,7 +8,7 @@ namespace vorn {
 namespace {
 
 // Mode name, demodulator; the first name for each demodulator is the one reported.
-constexpr std::array<std::pair<std::string_view, std::string_view>, 12> kModes = {{
+constexpr std::array<std::pair<std::string_view, std::string_view>, 14> kModes = {{
     {"AM", "AM"},
     {"AMS", "SAM"},
     {"CW", "CW"},
@@ -21,6 +21,8 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 12> kModes =
     {"RTTYR", "RTTY"},
     {"PKTUSB", "USB"},
     {"PKTLSB", "LSB"},
+    {"PKTFM", "FM"},
+    {"PKTAM", "AM"},
 }};
 
 }  // namespace

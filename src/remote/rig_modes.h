@@ -8,8 +8,8 @@
 namespace vorn {
 
 // The mode bits of the protocol for every mode name the receiver takes (AM up
-// to PKTUSB, bits 0 to 11).
-inline constexpr std::uint64_t kRigModeBits = 0xfff;
+// to PKTFM are bits 0 to 12, PKTAM is bit 22).
+inline constexpr std::uint64_t kRigModeBits = 0x1fff | (std::uint64_t{1} << 22);
 
 // The demodulator button for a protocol mode name ("AMS" is "SAM"); nothing
 // for a mode the receiver has no button for.

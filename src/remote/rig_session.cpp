@@ -16,7 +16,7 @@ void RigSession::Receive(std::string_view bytes, std::string& answers) {
     if (line_.size() > kMaxRequestLine) {
       ended_ = true;
     } else {
-      ended_ = AnswerRigLine(line_, rig_, answers);
+      ended_ = AnswerRigLine(line_, rig_, vfos_, answers);
     }
     line_.clear();
   }

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "remote/rig_answers.h"
 #include "remote/rig_control.h"
 
 namespace vorn {
@@ -26,6 +27,7 @@ class RigSession {
 
  private:
   RigControl& rig_;
+  RigVfos vfos_;
   std::string line_;
   bool ended_ = false;
 };

@@ -47,6 +47,9 @@ struct SettingsToWrite {
   // Written only when set.
   std::optional<std::uint32_t> NextHotKey;
   std::optional<std::uint32_t> PreviousHotKey;
+  // Remote control as the operator switched it in the menu; nothing when the
+  // menu was not used.
+  std::optional<bool> RemoteEnabled = std::nullopt;
 };
 
 // Where the main window's settings are kept: read at start, written at close.
@@ -55,8 +58,9 @@ class SettingsStore {
   virtual ~SettingsStore() = default;
   // `start_dir` ends with a path delimiter.
   virtual Settings Read(const std::string& start_dir) = 0;
-  // Writes Hotkey (Key only when `keep_hotkey`), Perseus, Placement and
-  // Autohide; a refused write throws ProfileWriteError.
+  // Writes Hotkey (Key only when `keep_hotkey`), Perseus, Placement,
+  // Autohide and, when switched, Remote; a refused write throws
+  // ProfileWriteError.
   virtual void Write(const std::string& start_dir, const SettingsToWrite& values,
                      bool keep_hotkey) = 0;
 };

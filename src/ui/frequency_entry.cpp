@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "platform/decimal_text.h"
+
 namespace vorn {
 
 namespace {
@@ -18,13 +20,6 @@ constexpr std::string_view kLimitFraction = "001953125";
 
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
-}
-
-std::string_view Strip(std::string_view text) {
-  const auto blank = [](char c) { return static_cast<unsigned char>(c) <= 32; };
-  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
-  return text;
 }
 
 bool WithinLimit(std::string_view whole, std::string_view fraction) {
@@ -48,20 +43,12 @@ char OtherSeparatorFor(char decimal_separator) {
 
 std::optional<std::string> PrepareFrequency(std::string_view text, char decimal_separator,
                                             char other_separator) {
-  std::string prepared(Strip(text));
+  std::string prepared(TrimChars(text, kControlsAndSpace));
   const std::size_t other = prepared.find(other_separator);
   if (other != std::string::npos) prepared[other] = decimal_separator;
-
-  if (prepared.empty()) return std::nullopt;
-  const std::size_t separator = prepared.find(decimal_separator);
-  const std::string_view whole = std::string_view(prepared).substr(0, separator);
-  const std::string_view fraction = separator == std::string::npos
-                                        ? std::string_view()
-                                        : std::string_view(prepared).substr(separator + 1);
-  if (!std::all_of(whole.begin(), whole.end(), IsDigit) ||
-      !std::all_of(fraction.begin(), fraction.end(), IsDigit))
-    return std::nullopt;
-  if (!WithinLimit(whole, fraction)) return std::nullopt;
+  const DecimalSyntax typed{kNoChars, kNoChars, CharSet({&decimal_separator, 1}), true};
+  const auto number = ReadDecimal(prepared, typed);
+  if (!number || !WithinLimit(number->Whole, number->Fraction)) return std::nullopt;
   return prepared;
 }
 

@@ -100,6 +100,7 @@ void TForm1::BuildMenus() {
   menu.Add("Hide", [this] { Hide2Click(); });
   menu.Add("Close", [this] { Close1Click(); });
   menu.Add("Info", [this] { Info1Click(); });
+  RemoteControl1 = &menu.Add("Remote Control", [this] { RemoteControl1Click(); });
 
   PopupMenu1 = &form_->AddPopupMenu();
   PopupMenu1->Add("Show", [this] { Show1Click(); });
@@ -139,6 +140,34 @@ void TForm1::Close1Click() {
 
 void TForm1::Info1Click() {
   App().ShowMessage(kAboutText);
+}
+
+void TForm1::AttachRemote(RemoteSwitch& remote, bool listen) {
+  remote_ = &remote;
+  if (listen) StartRemote();
+}
+
+void TForm1::RemoteControl1Click() {
+  if (!remote_) return;
+  if (RemoteControl1->Checked()) {
+    remote_->Stop();
+    RemoteControl1->SetChecked(false);
+    SetTrayRemote("");
+    remote_switched_ = true;
+  } else if (StartRemote()) {
+    remote_switched_ = true;
+  }
+}
+
+bool TForm1::StartRemote() {
+  if (!remote_->Listen()) {
+    App().ShowMessage("Remote control cannot listen on " + remote_->Address() +
+                      ".\rVorn runs without it.");
+    return false;
+  }
+  RemoteControl1->SetChecked(true);
+  SetTrayRemote(remote_->Address());
+  return true;
 }
 
 void TForm1::SetTrayStation(const std::string& station) {

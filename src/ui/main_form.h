@@ -22,6 +22,7 @@
 #include "ui/form_settings.h"
 #include "ui/frequency_entry.h"
 #include "ui/operator_hotkey.h"
+#include "ui/remote_switch.h"
 
 namespace vorn {
 
@@ -78,6 +79,12 @@ class TForm1 : public TComponent {
   void Close1Click();
   void Info1Click();
 
+  // Remote control: the menu switch turns the endpoint on and off. The
+  // program hands over its endpoint once the window stands, and whether the
+  // settings turn it on at start.
+  void AttachRemote(RemoteSwitch& remote, bool listen);
+  void RemoteControl1Click();
+
   // Frequency entry.
   void Edit1KeyPress(char& key);
 
@@ -133,6 +140,7 @@ class TForm1 : public TComponent {
   Edit* EdtSLFilename = nullptr;
   Label* Label1 = nullptr;
   Label* Label2 = nullptr;
+  MenuItem* RemoteControl1 = nullptr;
   PopupMenu* PopupMenu1 = nullptr;
   PopupMenu* PopupMenu2 = nullptr;
   std::unique_ptr<FileDialog> SD;
@@ -170,6 +178,8 @@ class TForm1 : public TComponent {
   void HideForm();
   // A tuning did not reach the receiver program.
   void ReceiverFailed();
+  // Listens and shows so in the menu and the tray tip, or says why not.
+  bool StartRemote();
   // Saves the rows to the current list's file, or asks for one when there is none.
   bool SaveCurrentList();
   Application& App() { return services_.Kit.App(); }
@@ -198,6 +208,9 @@ class TForm1 : public TComponent {
   std::string panel_terminator_;
   std::string tray_station_;
   std::string tray_remote_;
+  RemoteSwitch* remote_ = nullptr;
+  // The operator switched remote control through the menu: the close keeps it.
+  bool remote_switched_ = false;
 };
 
 }  // namespace vorn

@@ -3,9 +3,17 @@
 # own (bash's /dev/tcp), for the scenarios test_remote_*.sh.
 #
 #   remote_ini DIR                the demo settings with the endpoint turned on, in DIR
+#   remote_start_vorn DIR [ARGS]  those settings, the stand-in (with ARGS), and Vorn
+#                                 started in DIR until it listens
+#   remote_hold_port              another program takes 127.0.0.1:$REMOTE_PORT
+#   remote_release_port           and gives it back
 #   remote_open NAME              connects a client to 127.0.0.1:$REMOTE_PORT
 #   remote_send NAME TEXT         sends TEXT as it is
 #   remote_read NAME N            prints the next N lines the client receives
+#   remote_exchange NAME REQUEST EXPECTED  sends the request line, then a marker
+#                                 request, and fails unless exactly the EXPECTED
+#                                 lines (newline-separated) come before the marker's
+#                                 answer: a missing or extra line fails at once
 #   remote_closed NAME            whether Vorn has closed that client's connection
 #   remote_close NAME             the client goes away
 #   remote_listening              whether something listens on 127.0.0.1:$REMOTE_PORT
@@ -19,6 +27,28 @@ trap '' PIPE
 remote_ini() {
   e2e_demo_settings "$1"
   printf '[Remote]\r\nEnabled=1\r\n' >>"$1/Vorn.ini"
+}
+
+remote_start_vorn() {
+  remote_ini "$1"
+  e2e_start_receiver "${@:2}"
+  e2e_start_vorn "$1"
+  e2e_wait_vorn_ready
+  e2e_wait_for 20 "Vorn to listen on 127.0.0.1:$REMOTE_PORT" remote_listening
+}
+
+remote_hold_port() {
+  perl -MIO::Socket::INET -e '
+    my $s = IO::Socket::INET->new(LocalAddr => "127.0.0.1:'"$REMOTE_PORT"'", Listen => 1, ReuseAddr => 1) or die "$!\n";
+    $| = 1; print "holding\n"; sleep 300' >"$E2E_TMP/holder.out" 2>&1 &
+  REMOTE_HOLDER=$!
+  E2E_PIDS+=("$REMOTE_HOLDER")
+  e2e_wait_for 20 "another program to hold the port" grep -q holding "$E2E_TMP/holder.out"
+}
+
+remote_release_port() {
+  kill "$REMOTE_HOLDER"
+  wait "$REMOTE_HOLDER" 2>/dev/null || true
 }
 
 remote_open() {
@@ -39,6 +69,21 @@ remote_read() {
     out+=$line$'\n'
   done
   printf '%s' "$out"
+}
+
+# "+\chk_vfo" is answered with this one line, which no other answer holds.
+REMOTE_MARKER='ChkVFO: 0'
+
+remote_exchange() {
+  local line out=""
+  remote_send "$1" "$2"$'\n+\\chk_vfo\n'
+  while :; do
+    IFS= read -r -t 20 -u "${REMOTE_FD[$1]}" line ||
+      e2e_fail "client $1 got no answer to $2 (so far: $(printf '%q' "$out"))"
+    [[ $line == "$REMOTE_MARKER" ]] && break
+    out+=$line$'\n'
+  done
+  e2e_expect_eq "the lines read after $2" "$3" "${out%$'\n'}"
 }
 
 remote_closed() {

@@ -6,12 +6,7 @@ source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/remote_lib.sh"
 e2e_setup
 
-dir="$E2E_TMP/vorn"
-remote_ini "$dir"
-e2e_start_receiver --hang-ms 8000
-e2e_start_vorn "$dir"
-e2e_wait_vorn_ready
-e2e_wait_for 20 "Vorn to listen" remote_listening
+remote_start_vorn "$E2E_TMP/vorn" --hang-ms 8000
 
 remote_open a
 remote_open b

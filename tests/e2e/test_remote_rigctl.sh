@@ -85,13 +85,9 @@ e2e_wait_for 20 "Vorn to listen again" remote_listening
 e2e_show_vorn
 e2e_vorn_menu Close
 e2e_wait_exit 30 vorn
-perl -MIO::Socket::INET -e '
-  my $s = IO::Socket::INET->new(LocalAddr => "127.0.0.1:'"$REMOTE_PORT"'", Listen => 1, ReuseAddr => 1) or die "$!\n";
-  $| = 1; print "holding\n"; sleep 300' >"$E2E_TMP/holder.out" 2>&1 &
-holder=$!
-e2e_wait_for 20 "another program to hold the port" grep -q holding "$E2E_TMP/holder.out"
+remote_hold_port
 e2e_start_vorn "$dir"
 e2e_expect_box Vorn 'Remote control cannot listen on 127.0.0.1:4532.\rVorn runs without it.'
 e2e_wintree press Vorn OK
 e2e_wait_vorn
-kill "$holder"
+remote_release_port

@@ -137,6 +137,7 @@ TEST_F(MainFormTest, StartWithoutSettingsFileUsesDefaultsAndCloseWritesEveryKey)
        {"Key=109", "Version=V2.1f", "Left=248", "Top=110", "Width=309", "Height=515", "Checked=0"})
     EXPECT_NE(ini.find(key), std::string::npos) << key;
   EXPECT_EQ(ini.find("StationLists"), std::string::npos);
+  EXPECT_EQ(ini.find("Remote"), std::string::npos);
   program.reset();
   EXPECT_EQ(atoms.Count(), 0u);  // the hotkey went with the window
 }
@@ -792,6 +793,8 @@ TEST_F(MainFormTest, RemoteClientsTuneThroughTheSameLinkAsTheWindowAndSeeWhatItT
   dir.Write("list.txt", kBeacon);
   WriteIni("[Remote]\nEnabled=1\nPort=4600\nAddress=127.0.0.1\n[StationLists]\nDefault=list.txt\n");
   TForm1& form = Start();
+  EXPECT_TRUE(form.RemoteControl1->Checked());
+  EXPECT_EQ(std::string(shell.Shown().at(0).Tip.data()), "Vorn - remote 127.0.0.1:4600");
   EXPECT_EQ(sockets.ListenAddress(), "127.0.0.1");
   const int client = sockets.Connect(4600);
   ASSERT_NE(client, -1);
@@ -808,6 +811,59 @@ TEST_F(MainFormTest, RemoteClientsTuneThroughTheSameLinkAsTheWindowAndSeeWhatItT
   LV().ClickRow(0);
   sockets.Write(client, "fm\n");
   EXPECT_EQ(sockets.Read(client), "14100000\nCW\n1600\n");
+
+  // Switched off in the menu, it stays off.
+  Choose({"Remote Control"});
+  Choose({"Close"});
+  EXPECT_NE(dir.Read("Vorn.ini").find("[Remote]\r\nEnabled=0\r\n"), std::string::npos);
+}
+
+TEST_F(MainFormTest, TheMenuSwitchStartsAndStopsRemoteControlAndTheCloseKeepsTheChoice) {
+  AddReceiver();
+  WriteIni("[Autohide]\nChecked=0\n");
+  TForm1& form = Start();
+  MenuItems& menu = form.Window().Menu();
+  ASSERT_EQ(menu.Count(), 6u);
+  EXPECT_EQ(menu.Item(4).Caption(), "Info");
+  MenuItem& item = menu.Item(5);
+  EXPECT_EQ(item.Caption(), "Remote Control");
+  EXPECT_FALSE(item.Checked());
+  const auto tip = [this] { return std::string(shell.Shown().at(0).Tip.data()); };
+
+  Choose({"Remote Control"});
+  EXPECT_TRUE(item.Checked());
+  EXPECT_EQ(tip(), "Vorn - remote 127.0.0.1:4532");
+  const int client = sockets.Connect(4532);
+  ASSERT_NE(client, -1);
+  sockets.Write(client, "F 7100000\n");
+  EXPECT_EQ(sockets.Read(client), "RPRT 0\n");
+
+  Choose({"Remote Control"});
+  EXPECT_FALSE(item.Checked());
+  EXPECT_EQ(tip(), "Vorn");
+  EXPECT_TRUE(sockets.ClosedByServer(client));
+  EXPECT_EQ(sockets.Connect(4532), -1);
+  EXPECT_EQ(program->Remote(), nullptr);
+
+  Choose({"Remote Control"});
+  Choose({"Close"});
+  EXPECT_NE(dir.Read("Vorn.ini").find("[Remote]\r\nEnabled=1\r\n"), std::string::npos);
+  EXPECT_THAT(kit.Boxes(), IsEmpty());
+}
+
+TEST_F(MainFormTest, APortTakenWhenSwitchedOnGivesTheStartMessageAndLeavesItOff) {
+  AddReceiver();
+  WriteIni("[Remote]\nPort=4600\n");
+  sockets.TakePort(4600);
+  TForm1& form = Start();
+  Choose({"Remote Control"});
+  EXPECT_THAT(
+      BoxTexts(),
+      ElementsAre("Remote control cannot listen on 127.0.0.1:4600.\rVorn runs without it."));
+  EXPECT_FALSE(form.RemoteControl1->Checked());
+  EXPECT_EQ(std::string(shell.Shown().at(0).Tip.data()), "Vorn");
+  Choose({"Close"});
+  EXPECT_EQ(dir.Read("Vorn.ini").find("Enabled"), std::string::npos);
 }
 
 TEST_F(MainFormTest, ARemotePortThatCannotBeHadGivesOneMessageAndVornRunsOn) {
@@ -821,6 +877,13 @@ TEST_F(MainFormTest, ARemotePortThatCannotBeHadGivesOneMessageAndVornRunsOn) {
   EXPECT_FALSE(kit.SimApp().Terminated());
   EXPECT_EQ(program->Remote(), nullptr);
   EXPECT_THAT(hidden.LiveWindows().size(), 2u);  // the hotkey manager's and the tray's
+  EXPECT_FALSE(program->Form1()->RemoteControl1->Checked());
+
+  // Once the port is free, the menu switches it on.
+  sockets.FreePort(4532);
+  Choose({"Remote Control"});
+  EXPECT_TRUE(program->Form1()->RemoteControl1->Checked());
+  EXPECT_NE(sockets.Connect(4532), -1);
 }
 
 }  // namespace

@@ -60,6 +60,50 @@ TEST_F(RemoteEndpointTest, TuningFromAClientPressesTheReceiversButtonsAndSharesT
   EXPECT_EQ(Ask(client, "fm\n"), "6070000\nUSB\n3000\n");
 }
 
+// The open and one change of frequency and mode as a client of the library's
+// later versions sends them, request by request, with what it reads back.
+TEST_F(RemoteEndpointTest, ALaterLibraryClientOpensAndChangesFrequencyAndMode) {
+  Start();
+  const int client = sockets.Connect(kPort);
+  const std::pair<std::string, std::string> exchange[] = {
+      {"\\get_powerstat\n", "1\n"},
+      {"\\chk_vfo\n", "0\n"},
+      {"\\dump_state\n", DumpState()},
+      {"v\n", "VFOA\n"},
+      {"f\n", "0\n"},
+      {"\\get_powerstat\n", "1\n"},
+      {"F 7100000\n", "RPRT 0\n"},
+      {"\\get_lock_mode\n", "0\nRPRT 0\n"},
+      {"M PKTUSB 2400\n", "RPRT 0\n"},
+      {"f\n", "7100000\n"},
+      {"m\n", "PKTUSB\n3000\n"},
+      {"\\get_vfo_info VFOA\n", "7100000\nPKTUSB\n3000\n0\n0\n"},
+  };
+  for (const auto& [request, answer] : exchange) EXPECT_EQ(Ask(client, request), answer) << request;
+  EXPECT_THAT(tree.Clicks(), ElementsAre("7", "1", "0", "0", "kHz", "USB", "3 kHz"));
+}
+
+TEST_F(RemoteEndpointTest, TheModeNameSetStaysUntilAnotherDemodulatorIsPressed) {
+  Start();
+  const int client = sockets.Connect(kPort);
+  EXPECT_EQ(Ask(client, "M PKTUSB -1\nm\n"), "RPRT 0\nPKTUSB\n0\n");
+  ASSERT_TRUE(KeyInFrequency(link, "14070"));
+  ASSERT_TRUE(TuneToStation(link, {"14074", "3 kHz", "USB", "FT8"}));
+  EXPECT_EQ(Ask(client, "fm\n"), "14074000\nPKTUSB\n3000\n");
+  ASSERT_TRUE(TuneToStation(link, {"6070", "3 kHz", "AM", "Radio One"}));
+  EXPECT_EQ(Ask(client, "m\n"), "AM\n3000\n");
+  EXPECT_EQ(Ask(client, "M PKTLSB 0\nM LSB 0\nm\n"), "RPRT 0\nRPRT 0\nLSB\n3000\n");
+}
+
+TEST_F(RemoteEndpointTest, EachClientHasItsOwnVfoB) {
+  Start();
+  const int bridge = sockets.Connect(kPort);
+  const int logger = sockets.Connect(kPort);
+  EXPECT_EQ(Ask(bridge, "F 7100000\nV VFOB\nF 3500000\nf\n"), "RPRT 0\nRPRT 0\nRPRT 0\n3500000\n");
+  EXPECT_EQ(Ask(logger, "v\nf\n\\get_vfo_info VFOB\n"), "VFOA\n7100000\n7100000\nNone\n0\n0\n0\n");
+  EXPECT_THAT(tree.Clicks(), ElementsAre("7", "1", "0", "0", "kHz"));
+}
+
 TEST_F(RemoteEndpointTest, APortThatCannotBeHadLeavesNothingBehind) {
   sockets.TakePort(kPort);
   EXPECT_FALSE(endpoint.Listen("127.0.0.1", kPort));
@@ -101,7 +145,7 @@ TEST_F(RemoteEndpointTest, ABadClientIsClosedAndTheOthersCarryOn) {
   sockets.Disconnect(vanishing);
   EXPECT_TRUE(sockets.ClosedByServer(vanishing));
 
-  EXPECT_EQ(Ask(quitting, "f\nq\nf\n"), "0\n");
+  EXPECT_EQ(Ask(quitting, "f\nq\nf\n"), "0\nRPRT 0\n");
   EXPECT_TRUE(sockets.ClosedByServer(quitting));
 
   EXPECT_THAT(tree.Clicks(), IsEmpty());

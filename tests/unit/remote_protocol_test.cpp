@@ -1,6 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <regex>
 
 #include "receiver/tuning_values.h"
@@ -18,15 +19,17 @@ using ::testing::IsEmpty;
 // always takes the presses, unless told it is gone.
 class FakeRig : public RigControl {
  public:
-  bool KeyInFrequency(const std::string& text) override {
-    calls.push_back("key " + text);
-    if (reachable) tuned.FrequencyHz = *HzFromKeypadText(text);
+  bool KeyInHz(std::int64_t hz) override {
+    calls.push_back("key " + KeypadTextFromHz(hz));
+    if (reachable) tuned.FrequencyHz = hz;
     return reachable;
   }
-  bool SelectMode(const std::string& demodulator, const std::string& bandwidth) override {
+  bool SelectMode(const std::string& mode, const std::string& demodulator,
+                  const std::string& bandwidth) override {
     calls.push_back("mode " + demodulator + "/" + bandwidth);
     if (reachable) {
       tuned.Demodulator = demodulator;
+      tuned.Mode = mode;
       if (!bandwidth.empty()) tuned.BandwidthHz = BandwidthHz(bandwidth);
     }
     return reachable;
@@ -42,36 +45,161 @@ class RemoteProtocolTest : public ::testing::Test {
  protected:
   std::string Ask(std::string_view line) {
     std::string answers;
-    quit = AnswerRigLine(line, rig, answers);
+    quit = AnswerRigLine(line, rig, vfos, answers);
     return answers;
   }
+  void Tuned(std::int64_t hz, const char* demodulator, std::int64_t bandwidth) {
+    rig.tuned = {hz, demodulator, bandwidth, ""};
+  }
   FakeRig rig;
+  RigVfos vfos;
   bool quit = false;
 };
 
-TEST_F(RemoteProtocolTest, PlainCommandsAsTheNetworkClientSendsThem) {
-  EXPECT_EQ(Ask("f"), "0\n");
-  EXPECT_EQ(Ask("m"), "None\n0\n");
-  EXPECT_EQ(Ask("F 7100000.000000"), "RPRT 0\n");
-  EXPECT_EQ(Ask("\\get_lock_mode"), "0\n");
-  EXPECT_EQ(Ask("M USB 2400"), "RPRT 0\n");
-  EXPECT_THAT(rig.calls, ElementsAre("key 7100", "mode USB/3 kHz"));
-  EXPECT_EQ(Ask("f"), "7100000\n");
-  EXPECT_EQ(Ask("\\get_freq"), "7100000\n");
-  EXPECT_EQ(Ask("m"), "USB\n3000\n");
-  EXPECT_EQ(Ask("v"), "VFOA\n");
-  for (const char* vfo : {"VFOA", "VFO", "Main", "currVFO"})
-    EXPECT_EQ(Ask(std::string("V ") + vfo), "RPRT 0\n") << vfo;
-  EXPECT_EQ(Ask("V VFOB"), "RPRT -1\n");
-  EXPECT_EQ(Ask("t"), "0\n");
-  EXPECT_EQ(Ask("T 0"), "RPRT 0\n");
+// Each command with arguments it takes, its plain answer and its extended one.
+struct AnswerRule {
+  RigCommand Command;
+  const char* Arguments;
+  std::string Plain;
+  std::string Extended;
+};
+
+TEST_F(RemoteProtocolTest, ValuesAloneOrAResultLineAsTheNetworkClientReadsThem) {
+  const std::string dump = DumpState();
+  const std::vector<AnswerRule> rules = {
+      {RigCommand::SetFreq, " 7100000", "RPRT 0\n", "set_freq: 7100000\nRPRT 0\n"},
+      {RigCommand::GetFreq, "", "7100000\n", "get_freq:\nFrequency: 7100000\nRPRT 0\n"},
+      {RigCommand::SetMode, " USB 2400", "RPRT 0\n", "set_mode: USB 2400\nRPRT 0\n"},
+      {RigCommand::GetMode, "", "USB\n3000\n", "get_mode:\nMode: USB\nPassband: 3000\nRPRT 0\n"},
+      {RigCommand::SetVfo, " VFOA", "RPRT 0\n", "set_vfo: VFOA\nRPRT 0\n"},
+      {RigCommand::GetVfo, "", "VFOA\n", "get_vfo:\nVFO: VFOA\nRPRT 0\n"},
+      {RigCommand::SetPtt, " 0", "RPRT 0\n", "set_ptt: 0\nRPRT 0\n"},
+      {RigCommand::GetPtt, "", "0\n", "get_ptt:\nPTT: 0\nRPRT 0\n"},
+      {RigCommand::SetSplitVfo, " 0 VFOA", "RPRT 0\n", "set_split_vfo: 0 VFOA\nRPRT 0\n"},
+      {RigCommand::GetSplitVfo, "", "0\nVFOA\n",
+       "get_split_vfo:\nSplit: 0\nTX VFO: VFOA\nRPRT 0\n"},
+      {RigCommand::GetVfoInfo, " VFOA", "7100000\nUSB\n3000\n0\n0\n",
+       "get_vfo_info: VFOA\nFreq: 7100000\nMode: USB\nWidth: 3000\nSplit: 0\nSatMode: "
+       "0\nRPRT 0\n"},
+      {RigCommand::GetPowerStat, "", "1\n", "get_powerstat:\nPower Status: 1\nRPRT 0\n"},
+      {RigCommand::ChkVfo, "", "0\n", "ChkVFO: 0\n"},
+      {RigCommand::DumpState, "", dump, "dump_state:\n" + dump + "RPRT 0\n"},
+      {RigCommand::GetLockMode, "", "0\nRPRT 0\n", "get_lock_mode:\nLocked: 0\nRPRT 0\n"},
+      {RigCommand::Quit, "", "RPRT 0\n", "quit:\nRPRT 0\n"},
+  };
+  // Every command the endpoint knows, by its letter and by its long name.
+  for (const RigCommandEntry& entry : RigCommands()) {
+    const auto rule = std::find_if(rules.begin(), rules.end(),
+                                   [&](const AnswerRule& r) { return r.Command == entry.Command; });
+    ASSERT_NE(rule, rules.end()) << entry.Name;
+    std::vector<std::string> requests = {"\\" + std::string(entry.Name)};
+    if (entry.Letter != 0) requests.push_back(std::string(1, entry.Letter));
+    for (const std::string& request : requests) {
+      Tuned(7100000, "USB", 3000);
+      EXPECT_EQ(Ask(request + rule->Arguments), rule->Plain) << request;
+      EXPECT_EQ(quit, entry.Command == RigCommand::Quit) << request;
+      Tuned(7100000, "USB", 3000);
+      EXPECT_EQ(Ask("+" + request + rule->Arguments), rule->Extended) << request;
+    }
+  }
+  // Failures are a result line in both forms, after the echo in the extended one.
   EXPECT_EQ(Ask("T 1"), "RPRT -11\n");
-  EXPECT_EQ(Ask("\\get_powerstat"), "1\n");
-  EXPECT_EQ(Ask("\\chk_vfo"), "0\n");
-  EXPECT_EQ(Ask("\\dump_state"), DumpState());
-  EXPECT_FALSE(quit);
-  EXPECT_EQ(Ask("q"), "");
-  EXPECT_TRUE(quit);
+  EXPECT_EQ(Ask("+T 1"), "set_ptt: 1\nRPRT -11\n");
+  EXPECT_EQ(Ask("\\get_vfo_info"), "RPRT -1\n");
+  EXPECT_EQ(Ask("+\\get_vfo_info"), "get_vfo_info:\nRPRT -1\n");
+  // The other separators put the extended answer on one line.
+  EXPECT_EQ(Ask(";f"), "get_freq:;Frequency: 7100000;RPRT 0\n");
+  EXPECT_EQ(Ask("|v"), "get_vfo:|VFO: VFOA|RPRT 0\n");
+  EXPECT_EQ(Ask(",\\chk_vfo"), "ChkVFO: 0,");
+}
+
+// A client of the library's later versions reads the value line of the lock
+// query and then one more line; without it, it waits for its timeout before
+// every change of mode.
+TEST_F(RemoteProtocolTest, TheLockQueryBeforeAModeChangeEndsWithExactlyOneResultLine) {
+  Tuned(7100000, "USB", 3000);
+  EXPECT_EQ(Ask("\\get_lock_mode"), "0\nRPRT 0\n");
+  EXPECT_EQ(Ask("M LSB 2400"), "RPRT 0\n");
+  EXPECT_THAT(rig.calls, ElementsAre("mode LSB/3 kHz"));
+}
+
+TEST_F(RemoteProtocolTest, TheExtendedPrefixBelongsToEachCommand) {
+  Tuned(7100000, "USB", 3000);
+  EXPECT_EQ(Ask("+f +m +v"),
+            "get_freq:\nFrequency: 7100000\nRPRT 0\n"
+            "get_mode:\nMode: USB\nPassband: 3000\nRPRT 0\n"
+            "get_vfo:\nVFO: VFOA\nRPRT 0\n");
+  EXPECT_EQ(Ask("+fmv"), "get_freq:\nFrequency: 7100000\nRPRT 0\nUSB\n3000\nVFOA\n");
+  EXPECT_EQ(Ask("f +v"), "7100000\nget_vfo:\nVFO: VFOA\nRPRT 0\n");
+  EXPECT_EQ(Ask(";f |v"), "get_freq:;Frequency: 7100000;RPRT 0\nget_vfo:|VFO: VFOA|RPRT 0\n");
+  EXPECT_EQ(Ask("+x"), "RPRT -4\n");
+  EXPECT_EQ(Ask("f +"), "7100000\nRPRT -4\n");
+}
+
+TEST_F(RemoteProtocolTest, ArgumentsACommandDoesNotTakeGetNoAnswerOfTheirOwn) {
+  Tuned(7100000, "USB", 3000);
+  EXPECT_EQ(Ask("f VFOA"), "7100000\n");
+  EXPECT_EQ(Ask("m currVFO v"), "USB\n3000\nVFOA\n");
+  EXPECT_EQ(Ask("T 0 VFOA t Main"), "RPRT 0\n0\n");
+  EXPECT_EQ(Ask("F 6070000 6070000 -1 .5 f"), "RPRT 0\n6070000\n");
+  EXPECT_THAT(rig.calls, ElementsAre("key 6070"));
+  // At the start of a line there is no command to take them.
+  EXPECT_EQ(Ask("7100000"), "RPRT -4\n");
+}
+
+TEST_F(RemoteProtocolTest, SplitIsOffAndCannotBeTurnedOn) {
+  EXPECT_EQ(Ask("S 0 VFOB"), "RPRT 0\n");
+  EXPECT_EQ(Ask("S 1 VFOB"), "RPRT -11\n");
+  EXPECT_EQ(Ask("+S 1 VFOA"), "set_split_vfo: 1 VFOA\nRPRT -11\n");
+  for (const char* bad : {"S x VFOA", "S 0 VFOC", "S 0"}) EXPECT_EQ(Ask(bad), "RPRT -1\n") << bad;
+  EXPECT_EQ(Ask("s"), "0\nVFOA\n");
+}
+
+TEST_F(RemoteProtocolTest, VfoInfoBeforeAnyTuningAndForVfoNamesNobodyHas) {
+  EXPECT_EQ(Ask("\\get_vfo_info VFOA"), "0\nNone\n0\n0\n0\n");
+  EXPECT_EQ(Ask("\\get_vfo_info Main"), "0\nNone\n0\n0\n0\n");
+  for (const char* vfo : {"VFOC", "vfoa", "MEM"})
+    EXPECT_EQ(Ask(std::string("\\get_vfo_info ") + vfo), "RPRT -1\n") << vfo;
+}
+
+TEST_F(RemoteProtocolTest, AModeNameComesBackAsItWasSet) {
+  EXPECT_EQ(Ask("M PKTUSB -1"), "RPRT 0\n");
+  EXPECT_EQ(Ask("m"), "PKTUSB\n0\n");
+  EXPECT_EQ(Ask("M PKTUSB 2400"), "RPRT 0\n");
+  EXPECT_EQ(Ask("m"), "PKTUSB\n3000\n");
+  EXPECT_EQ(Ask("\\get_vfo_info VFOA"), "0\nPKTUSB\n3000\n0\n0\n");
+  EXPECT_EQ(Ask("M USB 0"), "RPRT 0\n");
+  EXPECT_EQ(Ask("m"), "USB\n3000\n");
+  EXPECT_EQ(Ask("M PKTFM 0"), "RPRT 0\n");
+  EXPECT_EQ(Ask("M PKTAM 0"), "RPRT 0\n");
+  EXPECT_THAT(rig.calls,
+              ElementsAre("mode USB/", "mode USB/3 kHz", "mode USB/", "mode FM/", "mode AM/"));
+}
+
+// Bridges for programs that speak another radio's commands select and read
+// the second VFO at every poll.
+TEST_F(RemoteProtocolTest, VfoBHoldsWhatIsSetThereAndTunesNothing) {
+  Tuned(7100000, "USB", 3000);
+  EXPECT_EQ(Ask("V VFOB"), "RPRT 0\n");
+  EXPECT_EQ(Ask("v"), "VFOB\n");
+  EXPECT_EQ(Ask("fm"), "7100000\nUSB\n3000\n");  // VFO A's until set
+  EXPECT_EQ(Ask("F 14100000"), "RPRT 0\n");
+  Tuned(6070000, "AM", 12000);
+  EXPECT_EQ(Ask("fm"), "14100000\nAM\n12000\n");
+  EXPECT_EQ(Ask("M CW 500 M LSB -1"), "RPRT 0\nRPRT 0\n");
+  EXPECT_EQ(Ask("m"), "LSB\n800\n");
+  EXPECT_THAT(rig.calls, IsEmpty());
+  EXPECT_EQ(Ask("F 50000000"), "RPRT -1\n");
+
+  EXPECT_EQ(Ask("V Main"), "RPRT 0\n");
+  EXPECT_EQ(Ask("v fm"), "Main\n6070000\nAM\n12000\n");
+  EXPECT_EQ(Ask("\\get_vfo_info VFOB"), "14100000\nLSB\n800\n0\n0\n");
+  EXPECT_EQ(Ask("\\get_vfo_info currVFO"), "6070000\nAM\n12000\n0\n0\n");
+  EXPECT_EQ(Ask("V Sub V currVFO v \\get_vfo_info VFO"),
+            "RPRT 0\nRPRT 0\nSub\n14100000\nLSB\n800\n0\n0\n");
+  EXPECT_EQ(Ask("V VFOA F 7100000"), "RPRT 0\nRPRT 0\n");
+  EXPECT_THAT(rig.calls, ElementsAre("key 7100"));
+  EXPECT_EQ(Ask("V VFOC"), "RPRT -1\n");
 }
 
 TEST_F(RemoteProtocolTest, FrequenciesAreKeyedWithTheFewestDigitsWithinTheKeypadsRange) {
@@ -90,9 +218,9 @@ TEST_F(RemoteProtocolTest, FrequenciesAreKeyedWithTheFewestDigitsWithinTheKeypad
 
 TEST_F(RemoteProtocolTest, ModeNamesAndPassbandsPickTheReceiversButtons) {
   const std::pair<const char*, const char*> modes[] = {
-      {"AM", "AM"},     {"AMS", "SAM"},    {"CW", "CW"},      {"CWR", "CW"},
-      {"USB", "USB"},   {"LSB", "LSB"},    {"FM", "FM"},      {"WFM", "FM"},
-      {"RTTY", "RTTY"}, {"RTTYR", "RTTY"}, {"PKTUSB", "USB"}, {"PKTLSB", "LSB"}};
+      {"AM", "AM"},      {"AMS", "SAM"},    {"CW", "CW"},    {"CWR", "CW"},    {"USB", "USB"},
+      {"LSB", "LSB"},    {"FM", "FM"},      {"WFM", "FM"},   {"RTTY", "RTTY"}, {"RTTYR", "RTTY"},
+      {"PKTUSB", "USB"}, {"PKTLSB", "LSB"}, {"PKTFM", "FM"}, {"PKTAM", "AM"}};
   for (const auto& [mode, button] : modes) {
     rig.calls.clear();
     EXPECT_EQ(Ask(std::string("M ") + mode + " 0"), "RPRT 0\n") << mode;
@@ -111,14 +239,14 @@ TEST_F(RemoteProtocolTest, ModeNamesAndPassbandsPickTheReceiversButtons) {
   EXPECT_THAT(rig.calls, IsEmpty());
 
   // The mode reported is the first name of its button.
-  rig.tuned = {0, "SAM", 12000};
+  Tuned(0, "SAM", 12000);
   EXPECT_EQ(Ask("m"), "AMS\n12000\n");
   rig.tuned.Demodulator = "DRM";
   EXPECT_EQ(Ask("m"), "None\n12000\n");
 }
 
 TEST_F(RemoteProtocolTest, ExtendedFormAnswersKeyValueLinesEndingWithTheResult) {
-  rig.tuned = {7100000, "USB", 3000};
+  Tuned(7100000, "USB", 3000);
   EXPECT_EQ(Ask("+f"), "get_freq:\nFrequency: 7100000\nRPRT 0\n");
   EXPECT_EQ(Ask("+\\get_mode"), "get_mode:\nMode: USB\nPassband: 3000\nRPRT 0\n");
   EXPECT_EQ(Ask(";f"), "get_freq:;Frequency: 7100000;RPRT 0\n");
@@ -128,12 +256,11 @@ TEST_F(RemoteProtocolTest, ExtendedFormAnswersKeyValueLinesEndingWithTheResult) 
   EXPECT_EQ(Ask(";\\set_mode LSB 2400"), "set_mode: LSB 2400;RPRT 0\n");
   EXPECT_EQ(Ask("+T 1"), "set_ptt: 1\nRPRT -11\n");
   EXPECT_EQ(Ask("+\\get_powerstat"), "get_powerstat:\nPower Status: 1\nRPRT 0\n");
-  EXPECT_EQ(Ask("+fv"), "get_freq:\nFrequency: 7100500\nRPRT 0\nget_vfo:\nVFO: VFOA\nRPRT 0\n");
   EXPECT_EQ(Ask("+x"), "RPRT -4\n");
 }
 
 TEST_F(RemoteProtocolTest, SeveralCommandsOnOneLineAreAnsweredInOrderUpToAnUnknownOne) {
-  rig.tuned = {7100000, "USB", 3000};
+  Tuned(7100000, "USB", 3000);
   EXPECT_EQ(Ask("fmv"), "7100000\nUSB\n3000\nVFOA\n");
   EXPECT_EQ(Ask("F 6070000 f"), "RPRT 0\n6070000\n");
   EXPECT_EQ(Ask("f x v"), "6070000\nRPRT -4\n");
@@ -141,7 +268,7 @@ TEST_F(RemoteProtocolTest, SeveralCommandsOnOneLineAreAnsweredInOrderUpToAnUnkno
   EXPECT_EQ(Ask("\\set_frequency 1"), "RPRT -4\n");
   EXPECT_EQ(Ask("\\"), "RPRT -4\n");
   EXPECT_EQ(Ask("   "), "");
-  EXPECT_EQ(Ask("fq v"), "6070000\n");
+  EXPECT_EQ(Ask("fq v"), "6070000\nRPRT 0\n");
   EXPECT_TRUE(quit);
 }
 
@@ -167,9 +294,11 @@ TEST_F(RemoteProtocolTest, EveryResultIsZeroOrNegative) {
 TEST(DumpStateTest, DescribesAReceiverWithoutTransmitter) {
   const std::string& state = DumpState();
   EXPECT_EQ(state.substr(0, 2), "0\n");  // protocol version
-  EXPECT_NE(state.find("\n10000.000000 40000000.000000 0xfff "), std::string::npos);
+  // Receive range: every mode name the receiver takes, VFO A and VFO B.
+  EXPECT_NE(state.find("\n10000.000000 40000000.000000 0x401fff -1 -1 0x3 0x0\n"),
+            std::string::npos);
   EXPECT_NE(state.find("\n0 0 0 0 0 0 0\n0 0 0 0 0 0 0\n"), std::string::npos);
-  for (const char* filter : {"\n0xfff 50000\n", "\n0xfff 3000\n", "\n0xfff 800\n"})
+  for (const char* filter : {"\n0x401fff 50000\n", "\n0x401fff 3000\n", "\n0x401fff 800\n"})
     EXPECT_NE(state.find(filter), std::string::npos) << filter;
   EXPECT_EQ(state.back(), '\n');
 }
@@ -179,7 +308,7 @@ TEST(DumpStateTest, DescribesAReceiverWithoutTransmitter) {
 constexpr std::string_view kScript = "F 7100000\r\nM USB 2400\n+f\r\nfmv\n\\chk_vfo\r\nT 1\nq\nf\n";
 constexpr std::string_view kScriptAnswers =
     "RPRT 0\nRPRT 0\nget_freq:\nFrequency: 7100000\nRPRT 0\n7100000\nUSB\n3000\nVFOA\n0\n"
-    "RPRT -11\n";
+    "RPRT -11\nRPRT 0\n";
 
 TEST(RigSessionTest, AnswersAreTheSameWhereverTheStreamIsCut) {
   for (std::size_t cut = 0; cut <= kScript.size(); ++cut) {

@@ -30,6 +30,7 @@ class SimStreamSockets : public StreamSockets {
 
   // Another program holds the port.
   void TakePort(std::uint16_t port) { taken_.insert(port); }
+  void FreePort(std::uint16_t port) { taken_.erase(port); }
   const std::string& ListenAddress() const { return listen_address_; }
 
   // A client connects; its number, or -1 when nothing listens on the port.

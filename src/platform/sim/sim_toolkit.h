@@ -217,12 +217,15 @@ class SimMenuItem : public MenuItem {
   std::string Caption() const override { return caption_; }
   bool Default() const override { return default_; }
   void SetDefault(bool is_default) override { default_ = is_default; }
+  bool Checked() const override { return checked_; }
+  void SetChecked(bool checked) override { checked_ = checked; }
   void Click() override;
 
  private:
   std::string caption_;
   bool submenu_;
   bool default_ = false;
+  bool checked_ = false;
   std::vector<std::unique_ptr<SimMenuItem>> items_;
 };
 

@@ -390,6 +390,8 @@ class MenuItemImpl : public MenuItem {
   std::string Caption() const override { return caption_; }
   bool Default() const override { return default_; }
   void SetDefault(bool is_default) override;
+  bool Checked() const override { return checked_; }
+  void SetChecked(bool checked) override;
   void Click() override;
 
  private:
@@ -399,6 +401,7 @@ class MenuItemImpl : public MenuItem {
   UINT id_ = 0;
   std::string caption_;
   bool default_ = false;
+  bool checked_ = false;
   std::unique_ptr<MenuList> sub_;
 };
 

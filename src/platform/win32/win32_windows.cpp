@@ -224,6 +224,11 @@ void MenuItemImpl::SetDefault(bool is_default) {
     SetMenuDefaultItem(parent_, static_cast<UINT>(-1), TRUE);
 }
 
+void MenuItemImpl::SetChecked(bool checked) {
+  checked_ = checked;
+  CheckMenuItem(parent_, position_, MF_BYPOSITION | (checked ? MF_CHECKED : MF_UNCHECKED));
+}
+
 void MenuItemImpl::Click() {
   if (!OnClick) return;
   auto handler = OnClick;

@@ -11,7 +11,9 @@
 //                                         through the link and sends the same 14
 //                                         messages in a bare loop: "link\t<us>",
 //                                         "bare\t<us>" per iteration
-//   bare N                                the same without the link's keyings
+//   bare N [DEMODULATOR BANDWIDTH]        the same without the link's keyings; with
+//                                         the two main-window captions, each bare
+//                                         loop presses those buttons too
 //   ping                                  waits up to 30 s until the keypad's
 //                                         program answers: "ok" or "fail"
 //   quit
@@ -108,15 +110,19 @@ bool BareKeying(const std::vector<HWND>& buttons) {
   return true;
 }
 
-void Bench(ReceiverLink& link, int iterations, bool with_link) {
+void Bench(ReceiverLink& link, int iterations, bool with_link,
+           const std::vector<std::string>& main_captions) {
   std::vector<HWND> buttons;
+  const auto add = [&](Table table, const std::string& caption) {
+    const auto handle = link.Lookup(table, caption);
+    if (handle) buttons.push_back(reinterpret_cast<HWND>(*handle));
+    return handle.has_value();
+  };
   for (const std::string caption : {"7", "1", "0", "0", ".", "5", link.KeypadConfirm().c_str()}) {
-    const auto handle = link.Lookup(Table::Keypad, caption);
-    if (!handle) {
-      Reply("fail\tno keypad button " + caption);
-      return;
-    }
-    buttons.push_back(reinterpret_cast<HWND>(*handle));
+    if (!add(Table::Keypad, caption)) return Reply("fail\tno keypad button " + caption);
+  }
+  for (const std::string& caption : main_captions) {
+    if (!add(Table::Main, caption)) return Reply("fail\tno main button " + caption);
   }
   for (int i = 0; i < iterations; ++i) {
     long long start = Microseconds();
@@ -159,7 +165,9 @@ int main() {
       const auto fields = Fields(rest, '|');
       Timed([&] { return vorn::TuneToStation(link, {fields[0], fields[1], fields[2], ""}); });
     } else if ((command == "bench" || command == "bare") && words.size() == 2) {
-      Bench(link, std::atoi(words[1].c_str()), command == "bench");
+      Bench(link, std::atoi(words[1].c_str()), command == "bench", {});
+    } else if (command == "bare" && words.size() == 4) {
+      Bench(link, std::atoi(words[1].c_str()), false, {words[2], words[3]});
     } else if (command == "ping") {
       Reply(Ping(link) ? "ok" : "fail");
     } else {
