@@ -35,22 +35,25 @@ class FormImpl;
 // A window's text.
 std::string WindowText(HWND window);
 
-class GdiFont {
+// A font, bitmap or other GDI object, deleted with its owner.
+template <class Handle>
+class GdiObject {
  public:
-  GdiFont() = default;
-  explicit GdiFont(HFONT font) : font_(font) {}
-  ~GdiFont() { Reset(); }
-  GdiFont(const GdiFont&) = delete;
-  GdiFont& operator=(const GdiFont&) = delete;
-  HFONT Get() const { return font_; }
-  void Reset(HFONT font = nullptr) {
-    if (font_) DeleteObject(font_);
-    font_ = font;
+  GdiObject() = default;
+  explicit GdiObject(Handle handle) : handle_(handle) {}
+  ~GdiObject() { Reset(); }
+  GdiObject(const GdiObject&) = delete;
+  GdiObject& operator=(const GdiObject&) = delete;
+  Handle Get() const { return handle_; }
+  void Reset(Handle handle = nullptr) {
+    if (handle_) DeleteObject(handle_);
+    handle_ = handle;
   }
 
  private:
-  HFONT font_ = nullptr;
+  Handle handle_ = nullptr;
 };
+using GdiFont = GdiObject<HFONT>;
 
 // The toolkit's font: "MS Sans Serif" at the given height, bold or not.
 HFONT CreateToolkitFont(int height, bool bold);
@@ -71,6 +74,8 @@ class Win32Application : public Application {
 
   // The toolkit's font, height -11 designed, at a DPI.
   HFONT FormFont(int dpi);
+  // A check mark as a menu item's picture, made when first asked for.
+  HBITMAP CheckMark();
   // A hidden window of this thread, for menus that need an owner.
   HWND UtilityWindow() const { return utility_.Get(); }
   void FormClosed(Form& form);
@@ -90,6 +95,7 @@ class Win32Application : public Application {
   std::string title_;
   HICON icon_ = nullptr;
   std::map<int, std::unique_ptr<GdiFont>> form_fonts_;
+  GdiObject<HBITMAP> check_mark_;
   UniqueWindow utility_;
   bool show_main_form_ = true;
   bool terminated_ = false;
@@ -363,8 +369,9 @@ class PanelImpl : public ContainerImpl<Panel>, public WindowObject {
 // The items of one Win32 menu handle.
 class MenuList {
  public:
-  MenuList(Win32Application& app, HMENU menu, std::function<void()> changed = {})
-      : app_(app), menu_(menu), changed_(std::move(changed)) {}
+  // `bar` for the items of a menu bar; `changed` runs after items change.
+  MenuList(Win32Application& app, HMENU menu, std::function<void()> changed = {}, bool bar = false)
+      : app_(app), menu_(menu), changed_(std::move(changed)), bar_(bar) {}
   MenuItem& Add(const std::string& caption, std::function<void()> on_click, bool submenu);
   std::size_t Count() const { return items_.size(); }
   MenuItem& Item(std::size_t index);
@@ -374,13 +381,14 @@ class MenuList {
   Win32Application& app_;
   HMENU menu_;
   std::function<void()> changed_;
+  bool bar_;
   std::vector<std::unique_ptr<MenuItemImpl>> items_;
 };
 
 class MenuItemImpl : public MenuItem {
  public:
   MenuItemImpl(Win32Application& app, HMENU parent, UINT position, const std::string& caption,
-               bool submenu, const std::function<void()>& changed);
+               bool submenu, const std::function<void()>& changed, bool in_bar);
   ~MenuItemImpl() override;
 
   MenuItem& Add(const std::string& caption, std::function<void()> on_click = {}) override;
@@ -402,6 +410,9 @@ class MenuItemImpl : public MenuItem {
   std::string caption_;
   bool default_ = false;
   bool checked_ = false;
+  // An item of a menu bar, and how the bar is laid out again.
+  bool in_bar_;
+  std::function<void()> changed_;
   std::unique_ptr<MenuList> sub_;
 };
 

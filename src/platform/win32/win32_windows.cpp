@@ -171,7 +171,7 @@ LRESULT PanelImpl::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
 MenuItem& MenuList::Add(const std::string& caption, std::function<void()> on_click, bool submenu) {
   const auto position = static_cast<UINT>(items_.size());
   items_.push_back(
-      std::make_unique<MenuItemImpl>(app_, menu_, position, caption, submenu, changed_));
+      std::make_unique<MenuItemImpl>(app_, menu_, position, caption, submenu, changed_, bar_));
   items_.back()->OnClick = std::move(on_click);
   if (changed_) changed_();
   return *items_.back();
@@ -183,8 +183,13 @@ MenuItem& MenuList::Item(std::size_t index) {
 
 MenuItemImpl::MenuItemImpl(Win32Application& app, HMENU parent, UINT position,
                            const std::string& caption, bool submenu,
-                           const std::function<void()>& changed)
-    : app_(app), parent_(parent), position_(position), caption_(caption) {
+                           const std::function<void()>& changed, bool in_bar)
+    : app_(app),
+      parent_(parent),
+      position_(position),
+      caption_(caption),
+      in_bar_(in_bar),
+      changed_(changed) {
   if (submenu) {
     // The parent menu owns the submenu's handle and destroys it with itself.
     HMENU sub = CreatePopupMenu();
@@ -227,6 +232,15 @@ void MenuItemImpl::SetDefault(bool is_default) {
 void MenuItemImpl::SetChecked(bool checked) {
   checked_ = checked;
   CheckMenuItem(parent_, position_, MF_BYPOSITION | (checked ? MF_CHECKED : MF_UNCHECKED));
+  if (!in_bar_) return;
+  // A menu bar draws no check marks: there the item shows the mark as its
+  // picture, beside its caption.
+  MENUITEMINFOA info{};
+  info.cbSize = sizeof(info);
+  info.fMask = MIIM_BITMAP;
+  info.hbmpItem = checked ? app_.CheckMark() : nullptr;
+  SetMenuItemInfoA(parent_, position_, TRUE, &info);
+  if (changed_) changed_();
 }
 
 void MenuItemImpl::Click() {
@@ -236,17 +250,22 @@ void MenuItemImpl::Click() {
 }
 
 MainMenuImpl::MainMenuImpl(Win32Application& app, HWND form)
-    : form_(form), menu_(CreateMenu()), items_(app, menu_.Get(), [this] {
-        // An empty bar would still take its line: the menu joins the window
-        // with its first item. The bar is laid out again once for a run of
-        // changes, such as building the menu, rather than for each item.
-        if (GetMenu(form_) != menu_.Get()) {
-          SetMenu(form_, menu_.Get());
-        } else if (!redraw_posted_) {
-          redraw_posted_ = PostMessageA(form_, kRedrawMenuBar, 0, 0) != FALSE;
-          if (!redraw_posted_) DrawMenuBar(form_);
-        }
-      }) {}
+    : form_(form),
+      menu_(CreateMenu()),
+      items_(
+          app, menu_.Get(),
+          [this] {
+            // An empty bar would still take its line: the menu joins the window
+            // with its first item. The bar is laid out again once for a run of
+            // changes, such as building the menu, rather than for each item.
+            if (GetMenu(form_) != menu_.Get()) {
+              SetMenu(form_, menu_.Get());
+            } else if (!redraw_posted_) {
+              redraw_posted_ = PostMessageA(form_, kRedrawMenuBar, 0, 0) != FALSE;
+              if (!redraw_posted_) DrawMenuBar(form_);
+            }
+          },
+          true) {}
 
 void MainMenuImpl::Redraw() {
   redraw_posted_ = false;
