@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/tuning_values.h"
 #include "receiver/tuned_state.h"
-#include "receiver/tuning_values.h"
 #include "remote/rig_requests.h"
 #include "stations/import/decimal_hz.h"
 #include "ui/frequency_entry.h"

@@ -9,7 +9,7 @@
 
 #include "platform/sim/sim_code_page.h"
 #include "platform/sim/sim_station_rows.h"
-#include "receiver/tuning_values.h"
+#include "platform/tuning_values.h"
 #include "stations/import/bookmark_reader.h"
 #include "stations/import/channel_reader.h"
 #include "stations/import/decimal_hz.h"

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "receiver/tuning_values.h"
+#include "platform/tuning_values.h"
 #include "remote/rig_requests.h"
 #include "remote/rig_session.h"
 

@@ -1,6 +1,6 @@
 #include "receiver/control_actions.h"
 
-#include "receiver/tuning_values.h"
+#include "platform/tuning_values.h"
 
 namespace vorn {
 

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "receiver/tuning_values.h"
+#include "platform/tuning_values.h"
 #include "remote/rig_modes.h"
 
 namespace vorn {

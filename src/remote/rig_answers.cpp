@@ -1,6 +1,6 @@
 #include "remote/rig_answers.h"
 
-#include "receiver/tuning_values.h"
+#include "platform/tuning_values.h"
 #include "remote/dump_state.h"
 #include "remote/rig_modes.h"
 

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <regex>
 
-#include "receiver/tuning_values.h"
+#include "platform/tuning_values.h"
 #include "remote/dump_state.h"
 #include "remote/rig_answers.h"
 #include "remote/rig_session.h"

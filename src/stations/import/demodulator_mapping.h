@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "receiver/tuning_values.h"
+#include "platform/tuning_values.h"
 
 namespace vorn {
 

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "receiver/tuning_values.h"
+#include "platform/tuning_values.h"
 #include "stations/import/demodulator_mapping.h"
 
 namespace vorn {

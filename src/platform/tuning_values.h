@@ -1,5 +1,8 @@
 #pragma once
 
+// The values a station row holds and the receiver takes, at the bottom of the
+// layers: the list, the importers, the receiver link and remote control share them.
+
 #include <array>
 #include <cstdint>
 #include <string>

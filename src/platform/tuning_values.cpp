@@ -1,4 +1,4 @@
-#include "receiver/tuning_values.h"
+#include "platform/tuning_values.h"
 
 #include "platform/decimal_text.h"
 
