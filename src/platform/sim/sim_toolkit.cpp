@@ -838,7 +838,7 @@ bool SimToolkit::Keystroke(VirtualKey key, ShiftState shift, SimWidget* target,
       consumed = to->KeyPressed(key, shift);
     }
     // The release goes to the control that has the focus by then.
-    Post([this, window, target, key] {
+    Post([window, target, key] {
       SimWidget* up = target ? target : window->FocusedWidget();
       if (up && up->Showing()) up->KeyReleased(key);
     });
