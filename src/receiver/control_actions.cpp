@@ -1,5 +1,6 @@
 #include "receiver/control_actions.h"
 
+#include "platform/decimal_text.h"
 #include "platform/tuning_values.h"
 
 namespace vorn {
@@ -33,22 +34,11 @@ class Presser {
   bool rediscovered_ = false;
 };
 
-bool IsBlank(char c) {
-  return static_cast<unsigned char>(c) <= 32;
-}
-
-std::string Strip(const std::string& text) {
-  std::size_t first = 0, last = text.size();
-  while (first < last && IsBlank(text[first])) ++first;
-  while (last > first && IsBlank(text[last - 1])) --last;
-  return text.substr(first, last - first);
-}
-
 // Keys `text`; the record takes `hz` when the caller knows it, or else what
 // the text reads as.
 bool KeyIn(Presser& presser, ReceiverLink& link, const std::string& text,
            std::optional<std::int64_t> hz = std::nullopt) {
-  const std::string digits = Strip(text);
+  const std::string digits(TrimChars(text, kControlsAndSpace));
   if (digits.empty()) return true;
   for (char c : digits) {
     const std::string caption = (c == ',' || c == '.') ? "." : std::string(1, c);

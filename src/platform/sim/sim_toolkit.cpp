@@ -425,32 +425,32 @@ int SimWindow::Frame(int dpi) const {
   return ScaleDpi(kFrame, kDesignDpi, dpi);
 }
 
-int SimWindow::Caption(int dpi) const {
+int SimWindow::CaptionAndMenu(int dpi) const {
   return ScaleDpi(kCaptionBar, kDesignDpi, dpi) +
          (HasMenuBar() ? ScaleDpi(kMenuBar, kDesignDpi, dpi) : 0);
 }
 
 Rect SimWindow::ClientPixels() const {
   return {0, 0, std::max(0, bounds_.Width - 2 * Frame(dpi_)),
-          std::max(0, bounds_.Height - 2 * Frame(dpi_) - Caption(dpi_))};
+          std::max(0, bounds_.Height - 2 * Frame(dpi_) - CaptionAndMenu(dpi_))};
 }
 
 Point SimWindow::ClientOrigin() const {
-  return {bounds_.Left + Frame(dpi_), bounds_.Top + Frame(dpi_) + Caption(dpi_)};
+  return {bounds_.Left + Frame(dpi_), bounds_.Top + Frame(dpi_) + CaptionAndMenu(dpi_)};
 }
 
 Rect SimWindow::DesignedAt(const Rect& designed, int dpi) const {
   const Rect client = ScaleDpi(Rect{designed.Left, designed.Top, designed.Width - 2 * kFrame,
-                                    designed.Height - 2 * kFrame - Caption(kDesignDpi)},
+                                    designed.Height - 2 * kFrame - CaptionAndMenu(kDesignDpi)},
                                kDesignDpi, dpi);
   return {client.Left, client.Top, client.Width + 2 * Frame(dpi),
-          client.Height + 2 * Frame(dpi) + Caption(dpi)};
+          client.Height + 2 * Frame(dpi) + CaptionAndMenu(dpi)};
 }
 
 Rect SimWindow::SuggestedAt(int dpi) const {
   const Rect client = ClientPixels();
   return {bounds_.Left, bounds_.Top, ScaleDpi(client.Width, dpi_, dpi) + 2 * Frame(dpi),
-          ScaleDpi(client.Height, dpi_, dpi) + 2 * Frame(dpi) + Caption(dpi)};
+          ScaleDpi(client.Height, dpi_, dpi) + 2 * Frame(dpi) + CaptionAndMenu(dpi)};
 }
 
 void SimWindow::MoveToDpi(int dpi, const Rect& suggested) {
@@ -917,9 +917,6 @@ SimToolWindow& AsSim(ToolWindow& window) {
 }
 SimWindow& AsSimWindow(Window& window) {
   return dynamic_cast<SimWindow&>(window);
-}
-SimWidget& AsSimWidget(Control& control) {
-  return dynamic_cast<SimWidget&>(control);
 }
 
 }  // namespace vorn

@@ -112,7 +112,6 @@ class SimTextField {
   bool Type(char key);
   bool DeleteKey();
   std::string SelectedText() const { return text_.substr(sel_start_, sel_length_); }
-  std::size_t CaretPosition() const { return sel_start_ + sel_length_; }
 
  private:
   std::string text_;
@@ -143,7 +142,6 @@ class SimEdit : public SimControl<Edit> {
   bool ReadOnly() const { return read_only_; }
   int BoldHeight() const { return bold_height_; }
   std::string SelectedText() const { return field_.SelectedText(); }
-  std::size_t CaretPosition() const { return field_.CaretPosition(); }
 
   bool KeyPressed(VirtualKey key, ShiftState shift) override;
   void Character(char key) override;
@@ -441,7 +439,8 @@ class SimWindow : public SimParent {
   virtual void CollectTabStopsOfWindow(std::vector<SimWidget*>& out) = 0;
   virtual bool HasMenuBar() const { return false; }
   int Frame(int dpi) const;
-  int Caption(int dpi) const;
+  // The caption bar and the menu bar, if any, above the client area.
+  int CaptionAndMenu(int dpi) const;
 
   SimToolkit& kit_;
   std::string caption_;
@@ -638,7 +637,6 @@ class SimToolkit : public Toolkit {
   }
   // The answer is given by running `answer` while the box is open.
   void AnswerNextQuestion(std::function<Answer()> answer) { answers_.push_back(std::move(answer)); }
-  std::size_t PendingAnswers() const { return answers_.size(); }
   // Answers every box instead of the queue above (questions and others alike).
   void AnswerBoxesWith(std::function<Answer(const SimBox&)> answerer) {
     box_answerer_ = std::move(answerer);
@@ -646,7 +644,6 @@ class SimToolkit : public Toolkit {
 
   // The file the next file dialog returns; empty cancels it (as does an empty queue).
   void PickNextFile(const std::string& path) { files_.push_back(path); }
-  std::size_t PendingFiles() const { return files_.size(); }
   const std::vector<SimFileDialogShown>& FileDialogsShown() const { return file_dialogs_; }
 
   // How the next modal dialog is answered: the field texts (in tab order, as many
@@ -656,7 +653,6 @@ class SimToolkit : public Toolkit {
   void AnswerNextDialog(std::function<ModalResult(SimDialog&)> answer) {
     dialog_answers_.push_back(std::move(answer));
   }
-  std::size_t PendingDialogs() const { return dialog_answers_.size(); }
   const std::vector<SimDialogShown>& DialogsShown() const { return dialogs_; }
 
   // The user chooses a menu item, or the item at the end of a path of captions.
@@ -735,6 +731,5 @@ SimListView& AsSim(ListView& view);
 SimPopupMenu& AsSim(PopupMenu& menu);
 SimToolWindow& AsSim(ToolWindow& window);
 SimWindow& AsSimWindow(Window& window);
-SimWidget& AsSimWidget(Control& control);
 
 }  // namespace vorn

@@ -196,7 +196,7 @@ HWND FirstTabStop(HWND parent);
 // Makes the controls of a container; the container's object owns them.
 class ContainerChildren {
  public:
-  ContainerChildren(Win32Application& app, WindowObject& owner) : app_(app), owner_(owner) {}
+  explicit ContainerChildren(WindowObject& owner) : owner_(owner) {}
   Label& AddLabel(Point at, const std::string& caption);
   Edit& AddEdit(const Rect& bounds);
   CheckBox& AddCheckBox(const Rect& bounds, const std::string& caption);
@@ -204,7 +204,6 @@ class ContainerChildren {
   Button& AddButton(const Rect& bounds, const std::string& caption, ModalResult result);
 
  private:
-  Win32Application& app_;
   WindowObject& owner_;
 };
 
@@ -540,7 +539,7 @@ class OwnedWindowImpl : public ContainerImpl<Base>, public WindowObject {
  public:
   // Made hidden, owned by the utility window, with a caption and a close button.
   OwnedWindowImpl(Win32Application& app, HWND owner, DWORD ex_style, int height)
-      : WindowObject(app), owner_(owner), controls_(app, *this) {
+      : WindowObject(app), owner_(owner), controls_(*this) {
     CreateOwn(kDialogClass, ex_style | WS_EX_CONTROLPARENT,
               WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, {0, 0, 200, height},
               app.UtilityWindow());

@@ -119,29 +119,30 @@ void TakeSuggestedRect(HWND window, LPARAM lparam) {
 // ---- containers ----
 
 Label& ContainerChildren::AddLabel(Point at, const std::string& caption) {
-  return owner_.Adopt(std::make_unique<LabelImpl>(app_, owner_.Hwnd(), at, caption));
+  return owner_.Adopt(std::make_unique<LabelImpl>(owner_.App(), owner_.Hwnd(), at, caption));
 }
 
 Edit& ContainerChildren::AddEdit(const Rect& bounds) {
-  return owner_.Adopt(std::make_unique<EditImpl>(app_, owner_.Hwnd(), bounds));
+  return owner_.Adopt(std::make_unique<EditImpl>(owner_.App(), owner_.Hwnd(), bounds));
 }
 
 CheckBox& ContainerChildren::AddCheckBox(const Rect& bounds, const std::string& caption) {
-  return owner_.Adopt(std::make_unique<CheckBoxImpl>(app_, owner_.Hwnd(), bounds, caption));
+  return owner_.Adopt(std::make_unique<CheckBoxImpl>(owner_.App(), owner_.Hwnd(), bounds, caption));
 }
 
 ComboBox& ContainerChildren::AddComboBox(const Rect& bounds,
                                          const std::vector<std::string>& items) {
-  return owner_.Adopt(std::make_unique<ComboBoxImpl>(app_, owner_.Hwnd(), bounds, items));
+  return owner_.Adopt(std::make_unique<ComboBoxImpl>(owner_.App(), owner_.Hwnd(), bounds, items));
 }
 
 Button& ContainerChildren::AddButton(const Rect& bounds, const std::string& caption,
                                      ModalResult result) {
-  return owner_.Adopt(std::make_unique<ButtonImpl>(app_, owner_.Hwnd(), bounds, caption, result));
+  return owner_.Adopt(
+      std::make_unique<ButtonImpl>(owner_.App(), owner_.Hwnd(), bounds, caption, result));
 }
 
 PanelImpl::PanelImpl(Win32Application& app, HWND parent, int height)
-    : WindowObject(app), height_(height), controls_(app, *this) {
+    : WindowObject(app), height_(height), controls_(*this) {
   CreateOwn(kPanelClass, WS_EX_CONTROLPARENT,
             WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, {0, 0, 0, height}, parent);
 }
@@ -290,7 +291,7 @@ void PopupMenuImpl::Popup(Point at) {
 
 // ---- forms ----
 
-FormImpl::FormImpl(Win32Application& app) : WindowObject(app), controls_(app, *this) {
+FormImpl::FormImpl(Win32Application& app) : WindowObject(app), controls_(*this) {
   // A caption bar without system menu carries no buttons at all.
   CreateOwn(kFormClass, 0, WS_CAPTION | WS_THICKFRAME | WS_CLIPCHILDREN, {100, 100, 300, 300},
             nullptr);
