@@ -131,6 +131,8 @@ class MenuItems {
   virtual ~MenuItems() = default;
   virtual MenuItem& Add(const std::string& caption, std::function<void()> on_click = {}) = 0;
   virtual MenuItem& AddSubmenu(const std::string& caption) = 0;
+  // A line between the items added before and after it; it is no item.
+  virtual void AddSeparator() = 0;
   virtual std::size_t Count() const = 0;
   virtual MenuItem& Item(std::size_t index) = 0;
 };

@@ -49,6 +49,21 @@ class SimDriver : public ToolkitDriver {
   void Choose(Form& form, const std::vector<std::string>& path) override {
     kit_.Choose(form.Menu(), path);
   }
+  std::vector<std::string> MenuLayout(Form& form, const std::vector<std::string>& path) override {
+    MenuItem* item = nullptr;
+    MenuItems* items = &form.Menu();
+    for (const std::string& caption : path) {
+      item = FindItem(*items, caption);
+      if (!item) throw std::invalid_argument("no menu item " + caption);
+      items = item;
+    }
+    if (!item) throw std::invalid_argument("no submenu");
+    std::vector<std::string> layout = dynamic_cast<SimMenuItem&>(*item).Layout();
+    std::size_t index = 0;
+    for (std::string& entry : layout)
+      if (entry != "-" && item->Item(index++).Checked()) entry = "* " + entry;
+    return layout;
+  }
   void ChooseInNextPopup(const std::string& caption) override { kit_.ChooseInNextPopup(caption); }
   std::vector<Point> PopupPositions() override { return kit_.PopupPositions(); }
 

@@ -536,6 +536,27 @@ TEST_F(ToolkitContract, MenuCommandsRunTheirHandlersAndReportTheirErrors) {
   EXPECT_EQ(FindItem(stations, "save list"), nullptr);
 }
 
+TEST_F(ToolkitContract, ASubmenuOfTheBarShowsChecksAndSeparatorsThatAreNoItems) {
+  std::vector<std::string> clicked;
+  MenuItem& remote = form->Menu().AddSubmenu("Remote");
+  remote.Add("Network", [&] { clicked.push_back("network"); });
+  remote.Add("Serial", [&] { clicked.push_back("serial"); });
+  remote.AddSeparator();
+  remote.Add("Port...", [&] { clicked.push_back("port"); });
+  form->Show();
+
+  ASSERT_EQ(remote.Count(), 3u);
+  remote.Item(2).SetChecked(true);
+  remote.Item(0).SetChecked(true);
+  remote.Item(0).SetChecked(false);
+  remote.Item(1).SetChecked(true);
+  EXPECT_THAT(driver->MenuLayout(*form, {"Remote"}),
+              ElementsAre("Network", "* Serial", "-", "* Port..."));
+  driver->Choose(*form, {"Remote", "Port..."});
+  driver->Choose(*form, {"Remote", "Network"});
+  EXPECT_THAT(clicked, ElementsAre("port", "network"));
+}
+
 TEST_F(ToolkitContract, APopupMenuOpensWhereAskedAndRunsTheItemChosen) {
   PopupMenu& popup = form->AddPopupMenu();
   std::vector<std::string> chosen;

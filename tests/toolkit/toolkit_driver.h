@@ -57,6 +57,9 @@ class ToolkitDriver {
 
   // A command of the form's menu bar, by the captions leading to it.
   virtual void Choose(Form& form, const std::vector<std::string>& path) = 0;
+  // The items of the bar's submenu reached by `path`, as the user sees them:
+  // a caption, "* " before it when checked, a separator as "-".
+  virtual std::vector<std::string> MenuLayout(Form& form, const std::vector<std::string>& path) = 0;
   // The next popup menu that opens: the user chooses the item with this
   // caption with the keyboard, or leaves the menu with Esc when it is empty.
   virtual void ChooseInNextPopup(const std::string& caption) = 0;

@@ -202,6 +202,30 @@ class Win32Driver : public ToolkitDriver {
     Settle();
   }
 
+  std::vector<std::string> MenuLayout(Form& form, const std::vector<std::string>& path) override {
+    Idle();
+    HMENU menu = GetMenu(HwndOf(form));
+    for (const std::string& caption : path) {
+      const int position = Find(menu, caption);
+      if (position < 0) throw std::invalid_argument("no menu item " + caption);
+      menu = GetSubMenu(menu, position);
+    }
+    std::vector<std::string> layout;
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+      MENUITEMINFOA info{};
+      info.cbSize = sizeof info;
+      info.fMask = MIIM_FTYPE | MIIM_STATE;
+      GetMenuItemInfoA(menu, static_cast<UINT>(i), TRUE, &info);
+      if (info.fType & MFT_SEPARATOR) {
+        layout.push_back("-");
+        continue;
+      }
+      char text[128] = {};
+      GetMenuStringA(menu, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
+      layout.push_back(((info.fState & MFS_CHECKED) ? "* " : "") + std::string(text));
+    }
+    return layout;
+  }
   void ChooseInNextPopup(const std::string& caption) override { popup_choices_.push_back(caption); }
   std::vector<Point> PopupPositions() override { return popup_positions_; }
 

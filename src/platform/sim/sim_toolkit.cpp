@@ -222,6 +222,21 @@ MenuItem& SimMenuItem::AddSubmenu(const std::string& caption) {
   return *items_.back();
 }
 
+void SimMenuItem::AddSeparator() {
+  if (!submenu_) throw std::logic_error("menu item " + caption_ + " has no submenu");
+  separators_.push_back(items_.size());
+}
+
+std::vector<std::string> SimMenuItem::Layout() const {
+  std::vector<std::string> layout;
+  auto separator = separators_.begin();
+  for (std::size_t i = 0; i <= items_.size(); ++i) {
+    for (; separator != separators_.end() && *separator == i; ++separator) layout.push_back("-");
+    if (i < items_.size()) layout.push_back(items_[i]->Caption());
+  }
+  return layout;
+}
+
 void SimMenuItem::Click() {
   if (!OnClick) return;
   const auto handler = OnClick;

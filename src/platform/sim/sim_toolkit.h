@@ -210,6 +210,7 @@ class SimMenuItem : public MenuItem {
       : caption_(std::move(caption)), submenu_(submenu) {}
   MenuItem& Add(const std::string& caption, std::function<void()> on_click = {}) override;
   MenuItem& AddSubmenu(const std::string& caption) override;
+  void AddSeparator() override;
   std::size_t Count() const override { return items_.size(); }
   MenuItem& Item(std::size_t index) override { return *items_.at(index); }
   std::string Caption() const override { return caption_; }
@@ -218,10 +219,14 @@ class SimMenuItem : public MenuItem {
   bool Checked() const override { return checked_; }
   void SetChecked(bool checked) override { checked_ = checked; }
   void Click() override;
+  // The captions in menu order, a separator as "-".
+  std::vector<std::string> Layout() const;
 
  private:
   std::string caption_;
   bool submenu_;
+  // For each separator, how many items stand before it.
+  std::vector<std::size_t> separators_;
   bool default_ = false;
   bool checked_ = false;
   std::vector<std::unique_ptr<SimMenuItem>> items_;
@@ -232,8 +237,10 @@ class SimMenu : public MenuItems {
  public:
   MenuItem& Add(const std::string& caption, std::function<void()> on_click = {}) override;
   MenuItem& AddSubmenu(const std::string& caption) override;
+  void AddSeparator() override { root_.AddSeparator(); }
   std::size_t Count() const override { return root_.Count(); }
   MenuItem& Item(std::size_t index) override { return root_.Item(index); }
+  std::vector<std::string> Layout() const { return root_.Layout(); }
 
  private:
   SimMenuItem root_{"", true};
@@ -246,8 +253,10 @@ class SimPopupMenu : public PopupMenu {
     return items_.Add(caption, std::move(on_click));
   }
   MenuItem& AddSubmenu(const std::string& caption) override { return items_.AddSubmenu(caption); }
+  void AddSeparator() override { items_.AddSeparator(); }
   std::size_t Count() const override { return items_.Count(); }
   MenuItem& Item(std::size_t index) override { return items_.Item(index); }
+  std::vector<std::string> Layout() const { return items_.Layout(); }
   // Records the position; clicks the item queued for this menu, or else for
   // the next popup menu (SimToolkit::ChooseInNextPopup), if any.
   void Popup(Point at) override;

@@ -240,27 +240,6 @@ Answer Win32Application::ShowBox(BoxKind kind, const std::string& text,
   }
 }
 
-HBITMAP Win32Application::CheckMark() {
-  if (check_mark_.Get()) return check_mark_.Get();
-  const int width = GetSystemMetrics(SM_CXMENUCHECK);
-  const int height = GetSystemMetrics(SM_CYMENUCHECK);
-  HDC screen = GetDC(nullptr);
-  HDC dc = CreateCompatibleDC(screen);
-  check_mark_.Reset(CreateCompatibleBitmap(screen, width, height));
-  HGDIOBJ old = SelectObject(dc, check_mark_.Get());
-  RECT r{0, 0, width, height};
-  // The system's mark is black on white; the white takes the menu's colour.
-  DrawFrameControl(dc, &r, DFC_MENU, DFCS_MENUCHECK);
-  const COLORREF menu = GetSysColor(COLOR_MENU);
-  for (int y = 0; y < height; ++y)
-    for (int x = 0; x < width; ++x)
-      if (GetPixel(dc, x, y) == RGB(255, 255, 255)) SetPixel(dc, x, y, menu);
-  SelectObject(dc, old);
-  DeleteDC(dc);
-  ReleaseDC(nullptr, screen);
-  return check_mark_.Get();
-}
-
 std::vector<Rect> Win32Application::MonitorWorkAreas() const {
   std::vector<Rect> areas;
   EnumDisplayMonitors(nullptr, nullptr, AddWorkArea, reinterpret_cast<LPARAM>(&areas));

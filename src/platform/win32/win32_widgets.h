@@ -74,8 +74,6 @@ class Win32Application : public Application {
 
   // The toolkit's font, height -11 designed, at a DPI.
   HFONT FormFont(int dpi);
-  // A check mark as a menu item's picture, made when first asked for.
-  HBITMAP CheckMark();
   // A hidden window of this thread, for menus that need an owner.
   HWND UtilityWindow() const { return utility_.Get(); }
   void FormClosed(Form& form);
@@ -95,7 +93,6 @@ class Win32Application : public Application {
   std::string title_;
   HICON icon_ = nullptr;
   std::map<int, std::unique_ptr<GdiFont>> form_fonts_;
-  GdiObject<HBITMAP> check_mark_;
   UniqueWindow utility_;
   bool show_main_form_ = true;
   bool terminated_ = false;
@@ -365,13 +362,14 @@ class PanelImpl : public ContainerImpl<Panel>, public WindowObject {
   ContainerChildren controls_;
 };
 
-// The items of one Win32 menu handle.
+// The items of one Win32 menu handle; separators take positions but are no items.
 class MenuList {
  public:
-  // `bar` for the items of a menu bar; `changed` runs after items change.
-  MenuList(Win32Application& app, HMENU menu, std::function<void()> changed = {}, bool bar = false)
-      : app_(app), menu_(menu), changed_(std::move(changed)), bar_(bar) {}
+  // `changed` runs after items are added.
+  MenuList(Win32Application& app, HMENU menu, std::function<void()> changed = {})
+      : app_(app), menu_(menu), changed_(std::move(changed)) {}
   MenuItem& Add(const std::string& caption, std::function<void()> on_click, bool submenu);
+  void AddSeparator();
   std::size_t Count() const { return items_.size(); }
   MenuItem& Item(std::size_t index);
   HMENU Handle() const { return menu_; }
@@ -380,18 +378,18 @@ class MenuList {
   Win32Application& app_;
   HMENU menu_;
   std::function<void()> changed_;
-  bool bar_;
   std::vector<std::unique_ptr<MenuItemImpl>> items_;
 };
 
 class MenuItemImpl : public MenuItem {
  public:
   MenuItemImpl(Win32Application& app, HMENU parent, UINT position, const std::string& caption,
-               bool submenu, const std::function<void()>& changed, bool in_bar);
+               bool submenu);
   ~MenuItemImpl() override;
 
   MenuItem& Add(const std::string& caption, std::function<void()> on_click = {}) override;
   MenuItem& AddSubmenu(const std::string& caption) override;
+  void AddSeparator() override;
   std::size_t Count() const override { return sub_ ? sub_->Count() : 0; }
   MenuItem& Item(std::size_t index) override;
   std::string Caption() const override { return caption_; }
@@ -409,9 +407,6 @@ class MenuItemImpl : public MenuItem {
   std::string caption_;
   bool default_ = false;
   bool checked_ = false;
-  // An item of a menu bar, and how the bar is laid out again.
-  bool in_bar_;
-  std::function<void()> changed_;
   std::unique_ptr<MenuList> sub_;
 };
 
@@ -445,6 +440,7 @@ class MainMenuImpl : public MenuItems {
   MenuItem& AddSubmenu(const std::string& caption) override {
     return items_.Add(caption, {}, true);
   }
+  void AddSeparator() override { items_.AddSeparator(); }
   std::size_t Count() const override { return items_.Count(); }
   MenuItem& Item(std::size_t index) override { return items_.Item(index); }
   // Lays the bar out again after its items changed.
@@ -466,6 +462,7 @@ class PopupMenuImpl : public PopupMenu {
   MenuItem& AddSubmenu(const std::string& caption) override {
     return items_.Add(caption, {}, true);
   }
+  void AddSeparator() override { items_.AddSeparator(); }
   std::size_t Count() const override { return items_.Count(); }
   MenuItem& Item(std::size_t index) override { return items_.Item(index); }
   void Popup(Point at) override;

@@ -170,12 +170,16 @@ LRESULT PanelImpl::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
 // ---- menus ----
 
 MenuItem& MenuList::Add(const std::string& caption, std::function<void()> on_click, bool submenu) {
-  const auto position = static_cast<UINT>(items_.size());
-  items_.push_back(
-      std::make_unique<MenuItemImpl>(app_, menu_, position, caption, submenu, changed_, bar_));
+  const auto position = static_cast<UINT>(GetMenuItemCount(menu_));
+  items_.push_back(std::make_unique<MenuItemImpl>(app_, menu_, position, caption, submenu));
   items_.back()->OnClick = std::move(on_click);
   if (changed_) changed_();
   return *items_.back();
+}
+
+void MenuList::AddSeparator() {
+  AppendMenuA(menu_, MF_SEPARATOR, 0, nullptr);
+  if (changed_) changed_();
 }
 
 MenuItem& MenuList::Item(std::size_t index) {
@@ -183,19 +187,13 @@ MenuItem& MenuList::Item(std::size_t index) {
 }
 
 MenuItemImpl::MenuItemImpl(Win32Application& app, HMENU parent, UINT position,
-                           const std::string& caption, bool submenu,
-                           const std::function<void()>& changed, bool in_bar)
-    : app_(app),
-      parent_(parent),
-      position_(position),
-      caption_(caption),
-      in_bar_(in_bar),
-      changed_(changed) {
+                           const std::string& caption, bool submenu)
+    : app_(app), parent_(parent), position_(position), caption_(caption) {
   if (submenu) {
     // The parent menu owns the submenu's handle and destroys it with itself.
     HMENU sub = CreatePopupMenu();
     AppendMenuA(parent, MF_STRING | MF_POPUP, reinterpret_cast<UINT_PTR>(sub), caption.c_str());
-    sub_ = std::make_unique<MenuList>(app, sub, changed);
+    sub_ = std::make_unique<MenuList>(app, sub);
   } else {
     id_ = app.RegisterCommand(this);
     AppendMenuA(parent, MF_STRING, id_, caption.c_str());
@@ -216,6 +214,11 @@ MenuItem& MenuItemImpl::AddSubmenu(const std::string& caption) {
   return sub_->Add(caption, {}, true);
 }
 
+void MenuItemImpl::AddSeparator() {
+  if (!sub_) throw std::logic_error("menu item " + caption_ + " has no submenu");
+  sub_->AddSeparator();
+}
+
 MenuItem& MenuItemImpl::Item(std::size_t index) {
   if (!sub_) throw std::out_of_range("menu item " + caption_ + " has no submenu");
   return sub_->Item(index);
@@ -233,15 +236,6 @@ void MenuItemImpl::SetDefault(bool is_default) {
 void MenuItemImpl::SetChecked(bool checked) {
   checked_ = checked;
   CheckMenuItem(parent_, position_, MF_BYPOSITION | (checked ? MF_CHECKED : MF_UNCHECKED));
-  if (!in_bar_) return;
-  // A menu bar draws no check marks: there the item shows the mark as its
-  // picture, beside its caption.
-  MENUITEMINFOA info{};
-  info.cbSize = sizeof(info);
-  info.fMask = MIIM_BITMAP;
-  info.hbmpItem = checked ? app_.CheckMark() : nullptr;
-  SetMenuItemInfoA(parent_, position_, TRUE, &info);
-  if (changed_) changed_();
 }
 
 void MenuItemImpl::Click() {
@@ -251,22 +245,17 @@ void MenuItemImpl::Click() {
 }
 
 MainMenuImpl::MainMenuImpl(Win32Application& app, HWND form)
-    : form_(form),
-      menu_(CreateMenu()),
-      items_(
-          app, menu_.Get(),
-          [this] {
-            // An empty bar would still take its line: the menu joins the window
-            // with its first item. The bar is laid out again once for a run of
-            // changes, such as building the menu, rather than for each item.
-            if (GetMenu(form_) != menu_.Get()) {
-              SetMenu(form_, menu_.Get());
-            } else if (!redraw_posted_) {
-              redraw_posted_ = PostMessageA(form_, kRedrawMenuBar, 0, 0) != FALSE;
-              if (!redraw_posted_) DrawMenuBar(form_);
-            }
-          },
-          true) {}
+    : form_(form), menu_(CreateMenu()), items_(app, menu_.Get(), [this] {
+        // An empty bar would still take its line: the menu joins the window
+        // with its first item. The bar is laid out again once for a run of
+        // changes, such as building the menu, rather than for each item.
+        if (GetMenu(form_) != menu_.Get()) {
+          SetMenu(form_, menu_.Get());
+        } else if (!redraw_posted_) {
+          redraw_posted_ = PostMessageA(form_, kRedrawMenuBar, 0, 0) != FALSE;
+          if (!redraw_posted_) DrawMenuBar(form_);
+        }
+      }) {}
 
 void MainMenuImpl::Redraw() {
   redraw_posted_ = false;
