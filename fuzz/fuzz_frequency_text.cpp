@@ -8,7 +8,7 @@
 
 #include "platform/tuning_values.h"
 #include "receiver/tuned_state.h"
-#include "remote/rig_requests.h"
+#include "remote/rigctl/rig_requests.h"
 #include "stations/import/decimal_hz.h"
 #include "ui/frequency_entry.h"
 

@@ -5,8 +5,8 @@
 #include <string_view>
 
 #include "platform/tuning_values.h"
-#include "remote/rig_requests.h"
-#include "remote/rig_session.h"
+#include "remote/rigctl/rig_requests.h"
+#include "remote/rigctl/rig_session.h"
 
 namespace {
 
@@ -15,22 +15,26 @@ void Check(bool condition) {
 }
 
 // Takes every press and checks that what is keyed is within the keypad.
-class CheckingRig : public vorn::RigControl {
+class CheckingRig : public vorn::ReceiverControl {
  public:
-  bool KeyInHz(std::int64_t hz) override {
+  vorn::RemoteOutcome KeyInHz(std::int64_t hz) override {
     Check(hz >= 0 && hz <= vorn::kMaxFrequencyKhz * 1000);
     tuned_.FrequencyHz = hz;
-    return hz % 2 == 0;  // now and then the receiver is out of reach
+    // Now and then the receiver is out of reach.
+    return hz % 2 == 0 ? vorn::RemoteOutcome::Done : vorn::RemoteOutcome::NotReached;
   }
-  bool SelectMode(const std::string& mode, const std::string& demodulator,
-                  const std::string& bandwidth) override {
-    Check(!mode.empty() && !demodulator.empty());
-    Check(bandwidth.empty() || vorn::BandwidthHz(bandwidth) > 0);
-    tuned_.Demodulator = demodulator;
-    tuned_.Mode = mode;
-    return true;
+  vorn::RemoteOutcome Select(const vorn::RadioMode* mode,
+                             const vorn::BandwidthChoice* width) override {
+    Check(mode || width);
+    if (mode) {
+      Check(!mode->Demodulator.empty());
+      tuned_.Demodulator = mode->Demodulator;
+      tuned_.Variant = mode->Variant;
+    }
+    if (width) Check(width->Hz > 0);
+    return vorn::RemoteOutcome::Done;
   }
-  vorn::TunedState Tuned() const override { return tuned_; }
+  const vorn::TunedState& Tuned() const override { return tuned_; }
 
  private:
   vorn::TunedState tuned_;

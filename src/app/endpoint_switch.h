@@ -3,37 +3,39 @@
 #include <memory>
 #include <string>
 
+#include "app/endpoint_table.h"
 #include "app/settings.h"
-#include "platform/hidden_window.h"
-#include "platform/stream_sockets.h"
-#include "receiver/get_handles.h"
-#include "remote/receiver_rig.h"
-#include "remote/remote_endpoint.h"
+#include "remote/socket_endpoint.h"
 #include "ui/remote_switch.h"
 
 namespace vorn {
 
-// The remote-control endpoint made when switched on and ended when switched
+// One endpoint of the table, made when switched on and ended when switched
 // off, on the address and port the settings gave at start.
 class EndpointSwitch : public RemoteSwitch {
  public:
-  EndpointSwitch(HiddenWindowService& windows, StreamSockets& sockets, ReceiverLink& link,
-                 RemoteSettings settings)
-      : windows_(windows), sockets_(sockets), rig_(link), settings_(std::move(settings)) {}
+  EndpointSwitch(SocketServices services, ReceiverControl& receiver, const EndpointKind& kind,
+                 EndpointSettings settings)
+      : services_(services), receiver_(receiver), kind_(kind), settings_(std::move(settings)) {}
 
-  bool Listen() override;
+  bool Start() override;
   void Stop() override { endpoint_.reset(); }
-  std::string Address() const override;
+  std::string Caption() const override { return kind_.Name + " " + Address(); }
+  std::string TipName() const override;
+  std::string StartFailure() const override;
+  std::string Section() const override { return kind_.Section; }
 
   // Null unless it listens.
-  RemoteEndpoint* Endpoint() const { return endpoint_.get(); }
+  SocketEndpoint* Endpoint() const { return endpoint_.get(); }
 
  private:
-  HiddenWindowService& windows_;
-  StreamSockets& sockets_;
-  ReceiverRig rig_;
-  RemoteSettings settings_;
-  std::unique_ptr<RemoteEndpoint> endpoint_;
+  std::string Address() const;
+
+  SocketServices services_;
+  ReceiverControl& receiver_;
+  const EndpointKind& kind_;
+  EndpointSettings settings_;
+  std::unique_ptr<SocketEndpoint> endpoint_;
 };
 
 }  // namespace vorn

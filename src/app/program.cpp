@@ -31,15 +31,21 @@ bool Program::Run() {
 }
 
 void Program::StartRemoteControl() {
-  const RemoteSettings settings = ReadRemoteSettings(services_.Profile, form1_->StartDir());
-  remote_ = std::make_unique<EndpointSwitch>(services_.MainForm.HotKeys.Windows, services_.Sockets,
-                                             form1_->Receiver(), settings);
-  form1_->AttachRemote(*remote_, settings.Enabled);
+  rig_ = std::make_unique<ReceiverRig>(form1_->Receiver());
+  const SocketServices sockets{services_.MainForm.HotKeys.Windows, services_.Sockets};
+  for (const EndpointKind& kind : EndpointTable()) {
+    const EndpointSettings settings =
+        ReadEndpointSettings(services_.Profile, form1_->StartDir(), kind.Section,
+                             {false, kind.DefaultPort, kind.DefaultAddress});
+    remote_.push_back(std::make_unique<EndpointSwitch>(sockets, *rig_, kind, settings));
+    form1_->AttachRemote(*remote_.back(), settings.Enabled);
+  }
 }
 
 Program::~Program() {
   // Clients go before the window whose receiver link they tune through.
-  remote_.reset();
+  remote_.clear();
+  rig_.reset();
   list_input_.reset();
   form1_.reset();
   key_text_.reset();

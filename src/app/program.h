@@ -1,12 +1,14 @@
 #pragma once
 
 #include <memory>
+#include <vector>
 
 #include "app/endpoint_switch.h"
 #include "platform/keyboard_layouts.h"
 #include "platform/private_profile.h"
 #include "platform/single_instance.h"
 #include "platform/stream_sockets.h"
+#include "remote/receiver_rig.h"
 #include "ui/list_input.h"
 #include "ui/main_form.h"
 
@@ -16,13 +18,13 @@ struct ProgramServices {
   MainFormServices MainForm;
   SingleInstance& Instance;
   KeyboardLayouts& Layouts;
-  // The remote-control endpoint's settings and sockets.
+  // The remote-control endpoints' settings and sockets.
   PrivateProfile& Profile;
   StreamSockets& Sockets;
 };
 
 // The program from entry to end: one instance only, the key names, the main
-// window and the entry dialog, the remote-control endpoint that the window's
+// window and the entry dialog, the remote-control endpoints that the window's
 // menu switches (on at start when the settings say so), the message loop.
 class Program {
  public:
@@ -36,15 +38,18 @@ class Program {
 
   TForm1* Form1() const { return form1_.get(); }
   TListInput* ListInput() const { return list_input_.get(); }
-  // Null unless it listens.
-  RemoteEndpoint* Remote() const { return remote_ ? remote_->Endpoint() : nullptr; }
+  // The endpoint of the table's row `index`; null unless it listens.
+  SocketEndpoint* Remote(std::size_t index = 0) const {
+    return index < remote_.size() ? remote_[index]->Endpoint() : nullptr;
+  }
 
  private:
   ProgramServices services_;
   std::unique_ptr<KeyTextLayout> key_text_;
   std::unique_ptr<TForm1> form1_;
   std::unique_ptr<TListInput> list_input_;
-  std::unique_ptr<EndpointSwitch> remote_;
+  std::unique_ptr<ReceiverRig> rig_;
+  std::vector<std::unique_ptr<EndpointSwitch>> remote_;
 
   void StartRemoteControl();
 };

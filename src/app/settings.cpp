@@ -91,13 +91,14 @@ Settings ReadSettings(PrivateProfile& profile, const std::string& start_dir) {
   return s;
 }
 
-RemoteSettings ReadRemoteSettings(PrivateProfile& profile, const std::string& start_dir) {
+EndpointSettings ReadEndpointSettings(PrivateProfile& profile, const std::string& start_dir,
+                                      const std::string& section,
+                                      const EndpointSettings& defaults) {
   const std::string path = start_dir + kSettingsFileName;
-  const RemoteSettings defaults;
-  RemoteSettings s;
-  s.Enabled = ReadProfileBool(profile, path, "Remote", "Enabled", defaults.Enabled);
-  s.Port = ReadProfileInt(profile, path, "Remote", "Port", defaults.Port);
-  s.Address = ReadText(profile, path, "Remote", "Address", defaults.Address);
+  EndpointSettings s;
+  s.Enabled = ReadProfileBool(profile, path, section, "Enabled", defaults.Enabled);
+  s.Port = ReadProfileInt(profile, path, section, "Port", defaults.Port);
+  s.Address = ReadText(profile, path, section, "Address", defaults.Address);
   return s;
 }
 
@@ -117,7 +118,8 @@ void WriteSettings(PrivateProfile& profile, const std::string& start_dir,
   write_int("Placement", "Width", values.Placement.Width);
   write_int("Placement", "Height", values.Placement.Height);
   write_int("Autohide", "Checked", values.AutoHide ? 1 : 0);
-  if (values.RemoteEnabled) write_int("Remote", "Enabled", *values.RemoteEnabled ? 1 : 0);
+  for (const auto& [section, enabled] : values.EndpointsEnabled)
+    write_int(section.c_str(), "Enabled", enabled ? 1 : 0);
 }
 
 }  // namespace vorn

@@ -16,7 +16,7 @@ inline constexpr const char* kSettingsFileName = "Vorn.ini";
 Settings ReadSettings(PrivateProfile& profile, const std::string& start_dir);
 
 // Writes Hotkey (Key only when `keep_hotkey`, Next and Previous when given),
-// Perseus, Placement, Autohide and Remote Enabled (only when given) in this
+// Perseus, Placement, Autohide and each endpoint's Enabled (when given) in this
 // order, one service call per key; the list name is never written. The first
 // refused write throws ProfileWriteError and ends the writing there.
 void WriteSettings(PrivateProfile& profile, const std::string& start_dir,
@@ -36,15 +36,17 @@ class ProfileSettings : public SettingsStore {
   PrivateProfile& profile_;
 };
 
-// The remote-control endpoint's section, read at start; the close writes
+// A remote-control endpoint's section, read at start; the close writes
 // Enabled only when the operator switched it in the menu.
-struct RemoteSettings {
+struct EndpointSettings {
   bool Enabled = false;
   // As written; a value outside 1..65535 cannot be listened on.
-  std::int32_t Port = 4532;
-  std::string Address = "127.0.0.1";
+  std::int32_t Port = 0;
+  std::string Address;
 };
-RemoteSettings ReadRemoteSettings(PrivateProfile& profile, const std::string& start_dir);
+// Reads `section`, with `defaults` for what the file does not say.
+EndpointSettings ReadEndpointSettings(PrivateProfile& profile, const std::string& start_dir,
+                                      const std::string& section, const EndpointSettings& defaults);
 
 // An integer as the settings file spells it: leading blanks, a sign, then
 // decimal digits or hexadecimal ones after "$", "0x", "0X", "x" or "X".

@@ -52,7 +52,7 @@ bool KeyIn(Presser& presser, ReceiverLink& link, const std::string& text,
 
 bool PressDemodulator(Presser& presser, ReceiverLink& link, const std::string& text) {
   if (!presser.Press(Table::Main, text)) return false;
-  if (link.Tuned().Demodulator != text) link.Tuned().Mode.clear();
+  if (link.Tuned().Demodulator != text) link.Tuned().Variant = ModeVariant::Plain;
   link.Tuned().Demodulator = text;
   return true;
 }

@@ -1,20 +1,19 @@
 #pragma once
 
 #include "receiver/get_handles.h"
-#include "remote/rig_control.h"
+#include "remote/receiver_control.h"
 
 namespace vorn {
 
-// The protocol's requests carried out through the receiver link, with the
+// The protocols' requests carried out through the receiver link, with the
 // same presses as a typed frequency or a station row.
-class ReceiverRig : public RigControl {
+class ReceiverRig : public ReceiverControl {
  public:
   explicit ReceiverRig(ReceiverLink& link) : link_(link) {}
 
-  bool KeyInHz(std::int64_t hz) override;
-  bool SelectMode(const std::string& mode, const std::string& demodulator,
-                  const std::string& bandwidth) override;
-  TunedState Tuned() const override { return link_.Tuned(); }
+  RemoteOutcome KeyInHz(std::int64_t hz) override;
+  RemoteOutcome Select(const RadioMode* mode, const BandwidthChoice* width) override;
+  const TunedState& Tuned() const override { return link_.Tuned(); }
 
  private:
   ReceiverLink& link_;

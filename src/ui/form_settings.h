@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace vorn {
 
@@ -47,9 +49,9 @@ struct SettingsToWrite {
   // Written only when set.
   std::optional<std::uint32_t> NextHotKey;
   std::optional<std::uint32_t> PreviousHotKey;
-  // Remote control as the operator switched it in the menu; nothing when the
-  // menu was not used.
-  std::optional<bool> RemoteEnabled = std::nullopt;
+  // Each remote-control endpoint the operator switched in the menu, by its
+  // section of the file, as it is now.
+  std::vector<std::pair<std::string, bool>> EndpointsEnabled = {};
 };
 
 // Where the main window's settings are kept: read at start, written at close.
@@ -59,7 +61,7 @@ class SettingsStore {
   // `start_dir` ends with a path delimiter.
   virtual Settings Read(const std::string& start_dir) = 0;
   // Writes Hotkey (Key only when `keep_hotkey`), Perseus, Placement,
-  // Autohide and, when switched, Remote; a refused write throws
+  // Autohide and the endpoints switched; a refused write throws
   // ProfileWriteError.
   virtual void Write(const std::string& start_dir, const SettingsToWrite& values,
                      bool keep_hotkey) = 0;

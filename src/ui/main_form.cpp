@@ -100,7 +100,7 @@ void TForm1::BuildMenus() {
   menu.Add("Hide", [this] { Hide2Click(); });
   menu.Add("Close", [this] { Close1Click(); });
   menu.Add("Info", [this] { Info1Click(); });
-  RemoteControl1 = &menu.Add("Remote Control", [this] { RemoteControl1Click(); });
+  Remote1 = &menu.AddSubmenu("Remote");
 
   PopupMenu1 = &form_->AddPopupMenu();
   PopupMenu1->Add("Show", [this] { Show1Click(); });
@@ -142,42 +142,48 @@ void TForm1::Info1Click() {
   App().ShowMessage(kAboutText);
 }
 
-void TForm1::AttachRemote(RemoteSwitch& remote, bool listen) {
-  remote_ = &remote;
-  if (listen) StartRemote();
+void TForm1::AttachRemote(RemoteSwitch& remote, bool start) {
+  const std::size_t index = remote_.size();
+  remote_.push_back(
+      {&remote, &Remote1->Add(remote.Caption(), [this, index] { RemoteItemClick(index); })});
+  if (start) StartRemote(remote_.back());
 }
 
-void TForm1::RemoteControl1Click() {
-  if (!remote_) return;
-  if (RemoteControl1->Checked()) {
-    remote_->Stop();
-    RemoteControl1->SetChecked(false);
-    SetTrayRemote("");
-    remote_switched_ = true;
-  } else if (StartRemote()) {
-    remote_switched_ = true;
+void TForm1::RemoteItemClick(std::size_t index) {
+  RemoteItem& remote = remote_.at(index);
+  if (remote.Item->Checked()) {
+    remote.Switch->Stop();
+    remote.Item->SetChecked(false);
+    remote.Switched = true;
+    UpdateTrayTip();
+  } else if (StartRemote(remote)) {
+    remote.Switched = true;
   }
 }
 
-bool TForm1::StartRemote() {
-  if (!remote_->Listen()) {
-    App().ShowMessage("Remote control cannot listen on " + remote_->Address() +
-                      ".\rVorn runs without it.");
+bool TForm1::StartRemote(RemoteItem& remote) {
+  if (!remote.Switch->Start()) {
+    App().ShowMessage(remote.Switch->StartFailure());
     return false;
   }
-  RemoteControl1->SetChecked(true);
-  SetTrayRemote(remote_->Address());
+  remote.Item->SetChecked(true);
+  UpdateTrayTip();
   return true;
 }
 
 void TForm1::SetTrayStation(const std::string& station) {
   tray_station_ = station;
-  LumoTray1->SetTip(TrayTipText(App().Title(), tray_station_, tray_remote_));
+  UpdateTrayTip();
 }
 
-void TForm1::SetTrayRemote(const std::string& address) {
-  tray_remote_ = address;
-  LumoTray1->SetTip(TrayTipText(App().Title(), tray_station_, tray_remote_));
+void TForm1::UpdateTrayTip() {
+  std::string running;
+  for (const RemoteItem& remote : remote_) {
+    if (!remote.Item->Checked()) continue;
+    if (!running.empty()) running += ' ';
+    running += remote.Switch->TipName();
+  }
+  LumoTray1->SetTip(TrayTipText(App().Title(), tray_station_, running));
 }
 
 void TForm1::HideForm() {

@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "components/hot_key_manager.h"
 #include "components/lumo_tray_icon.h"
@@ -79,11 +80,11 @@ class TForm1 : public TComponent {
   void Close1Click();
   void Info1Click();
 
-  // Remote control: the menu switch turns the endpoint on and off. The
-  // program hands over its endpoint once the window stands, and whether the
-  // settings turn it on at start.
-  void AttachRemote(RemoteSwitch& remote, bool listen);
-  void RemoteControl1Click();
+  // Remote control: the "Remote" menu has an item for each endpoint, checked
+  // while it runs, that starts and stops it. The program hands over each
+  // endpoint once the window stands, and whether the settings start it.
+  void AttachRemote(RemoteSwitch& remote, bool start);
+  void RemoteItemClick(std::size_t index);
 
   // Frequency entry.
   void Edit1KeyPress(char& key);
@@ -110,11 +111,9 @@ class TForm1 : public TComponent {
   void Edit1KeyDown(VirtualKey& key, ShiftState shift);
   void Show2Click();
 
-  // What the tray icon's tip shows besides the title (see TrayTipText): the
-  // station a hotkey stepped to, the address remote control listens on.
-  // Empty clears the part.
+  // The station a hotkey stepped to, as the tray icon's tip shows it beside
+  // the title and the running endpoints (see TrayTipText); empty clears it.
   void SetTrayStation(const std::string& station);
-  void SetTrayRemote(const std::string& address);
 
   // State of the run, for the commands and for tests.
   const std::string& StartDir() const { return start_dir_; }
@@ -140,7 +139,7 @@ class TForm1 : public TComponent {
   Edit* EdtSLFilename = nullptr;
   Label* Label1 = nullptr;
   Label* Label2 = nullptr;
-  MenuItem* RemoteControl1 = nullptr;
+  MenuItem* Remote1 = nullptr;
   PopupMenu* PopupMenu1 = nullptr;
   PopupMenu* PopupMenu2 = nullptr;
   std::unique_ptr<FileDialog> SD;
@@ -178,8 +177,15 @@ class TForm1 : public TComponent {
   void HideForm();
   // A tuning did not reach the receiver program.
   void ReceiverFailed();
-  // Listens and shows so in the menu and the tray tip, or says why not.
-  bool StartRemote();
+  struct RemoteItem {
+    RemoteSwitch* Switch;
+    MenuItem* Item;
+    // The operator switched it through the menu: the close keeps it.
+    bool Switched = false;
+  };
+  // Starts the endpoint and shows so in the menu and the tray tip, or says why not.
+  bool StartRemote(RemoteItem& remote);
+  void UpdateTrayTip();
   // Saves the rows to the current list's file, or asks for one when there is none.
   bool SaveCurrentList();
   Application& App() { return services_.Kit.App(); }
@@ -207,10 +213,7 @@ class TForm1 : public TComponent {
   std::string panel_title_;
   std::string panel_terminator_;
   std::string tray_station_;
-  std::string tray_remote_;
-  RemoteSwitch* remote_ = nullptr;
-  // The operator switched remote control through the menu: the close keeps it.
-  bool remote_switched_ = false;
+  std::vector<RemoteItem> remote_;
 };
 
 }  // namespace vorn

@@ -4,17 +4,24 @@
 
 namespace vorn {
 
-// The remote-control endpoint as the main window switches it on and off; the
-// program behind it owns the endpoint.
+// One remote-control endpoint as the main window's "Remote" menu switches it
+// on and off; the program behind it owns the endpoint.
 class RemoteSwitch {
  public:
   virtual ~RemoteSwitch() = default;
-  // False when the address or the port cannot be had; nothing listens then.
-  virtual bool Listen() = 0;
-  // Stops listening and closes every client.
+  // False when it cannot start (the address or the port cannot be had);
+  // nothing runs then.
+  virtual bool Start() = 0;
+  // Stops it and closes every client.
   virtual void Stop() = 0;
-  // Where it listens, or would: "127.0.0.1:4532".
-  virtual std::string Address() const = 0;
+  // Its menu item: "Network (hamlib) 127.0.0.1:4532".
+  virtual std::string Caption() const = 0;
+  // How the tray tip names it while it runs: ":4532".
+  virtual std::string TipName() const = 0;
+  // What the operator is told when it cannot start.
+  virtual std::string StartFailure() const = 0;
+  // Its section of the settings file, where the close keeps Enabled.
+  virtual std::string Section() const = 0;
 };
 
 }  // namespace vorn

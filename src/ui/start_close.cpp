@@ -131,17 +131,19 @@ bool TForm1::CloseQuery(bool session_ending) {
   const auto changed = [](const OperatorHotKey& key) {
     return key.Changed() ? std::optional(key.Current()) : std::nullopt;
   };
+  std::vector<std::pair<std::string, bool>> endpoints;
+  for (const RemoteItem& remote : remote_)
+    if (remote.Switched) endpoints.emplace_back(remote.Switch->Section(), remote.Item->Checked());
   try {
-    services_.SettingsFile.Write(
-        start_dir_,
-        {hotkey_.Current(),
-         version_,
-         {bounds.Left, bounds.Top, bounds.Width, bounds.Height},
-         CBAutoHide->Checked(),
-         changed(next_hotkey_),
-         changed(previous_hotkey_),
-         remote_switched_ ? std::optional<bool>(RemoteControl1->Checked()) : std::nullopt},
-        keep_hotkey);
+    services_.SettingsFile.Write(start_dir_,
+                                 {hotkey_.Current(),
+                                  version_,
+                                  {bounds.Left, bounds.Top, bounds.Width, bounds.Height},
+                                  CBAutoHide->Checked(),
+                                  changed(next_hotkey_),
+                                  changed(previous_hotkey_),
+                                  endpoints},
+                                 keep_hotkey);
   } catch (const ProfileWriteError& error) {
     // Settings that cannot be written must neither hold up the end of the
     // session nor keep the operator from ever closing.

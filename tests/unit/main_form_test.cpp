@@ -21,6 +21,7 @@
 #include "platform/sim/sim_toolkit.h"
 #include "platform/sim/sim_window_tree.h"
 #include "temp_dir.h"
+#include "ui/tray_tip.h"
 
 namespace vorn {
 namespace {
@@ -33,6 +34,7 @@ using ::testing::Not;
 constexpr LayoutHandle kUs = 0x04090409;
 const std::string kRadioOne = "     6070;  12;   AM; \"Radio One\"\r\n";
 const std::string kBeacon = "    14100; 1.6;   CW; \"Beacon\"\r\n";
+const std::string kNetworkItem = "Network (hamlib) 127.0.0.1:4532";
 
 class MainFormTest : public ::testing::Test {
  protected:
@@ -172,18 +174,24 @@ TEST_F(MainFormTest, LivesInTheTrayHiddenAndTheTrayMenuShowsHidesAndCloses) {
   EXPECT_THAT(shell.Shown(), IsEmpty());
 }
 
-TEST_F(MainFormTest, TheTrayTipAddsTheSteppedStationAndTheRemoteAddressToTheTitle) {
+TEST_F(MainFormTest, TheTrayTipAddsTheSteppedStationAndTheRunningEndpointsToTheTitle) {
   AddReceiver();
+  WriteIni("[Remote]\nEnabled=1\n");
   TForm1& form = Start();
   const auto tip = [this] { return std::string(shell.Shown().at(0).Tip.data()); };
-  form.SetTrayRemote("127.0.0.1:4532");
-  EXPECT_EQ(tip(), "Vorn - remote 127.0.0.1:4532");
+  EXPECT_EQ(tip(), "Vorn - :4532");
   form.SetTrayStation("6070 Radio One");
-  EXPECT_EQ(tip(), "Vorn - 6070 Radio One - remote 127.0.0.1:4532");
-  form.SetTrayRemote("");
+  EXPECT_EQ(tip(), "Vorn - 6070 Radio One - :4532");
+  Choose({"Remote", "Network (hamlib) 127.0.0.1:4532"});
   EXPECT_EQ(tip(), "Vorn - 6070 Radio One");
   form.SetTrayStation("");
   EXPECT_EQ(tip(), "Vorn");
+
+  // A long name gives way to the endpoints within the tip's 63 characters.
+  const std::string long_name = "6070 " + std::string(70, 'R');
+  EXPECT_EQ(TrayTipText("Vorn", long_name, ":4532 COM5 :12345"),
+            "Vorn - " + long_name.substr(0, 36) + " - :4532 COM5 :12345");
+  EXPECT_EQ(TrayTipText("Vorn", long_name, ""), ("Vorn - " + long_name).substr(0, 63));
 }
 
 // Vorn starts hidden: without hotkey and tray icon it could never be reached.
@@ -793,8 +801,8 @@ TEST_F(MainFormTest, RemoteClientsTuneThroughTheSameLinkAsTheWindowAndSeeWhatItT
   dir.Write("list.txt", kBeacon);
   WriteIni("[Remote]\nEnabled=1\nPort=4600\nAddress=127.0.0.1\n[StationLists]\nDefault=list.txt\n");
   TForm1& form = Start();
-  EXPECT_TRUE(form.RemoteControl1->Checked());
-  EXPECT_EQ(std::string(shell.Shown().at(0).Tip.data()), "Vorn - remote 127.0.0.1:4600");
+  EXPECT_TRUE(form.Remote1->Item(0).Checked());
+  EXPECT_EQ(std::string(shell.Shown().at(0).Tip.data()), "Vorn - :4600");
   EXPECT_EQ(sockets.ListenAddress(), "127.0.0.1");
   const int client = sockets.Connect(4600);
   ASSERT_NE(client, -1);
@@ -813,39 +821,41 @@ TEST_F(MainFormTest, RemoteClientsTuneThroughTheSameLinkAsTheWindowAndSeeWhatItT
   EXPECT_EQ(sockets.Read(client), "14100000\nCW\n1600\n");
 
   // Switched off in the menu, it stays off.
-  Choose({"Remote Control"});
+  Choose({"Remote", "Network (hamlib) 127.0.0.1:4600"});
   Choose({"Close"});
   EXPECT_NE(dir.Read("Vorn.ini").find("[Remote]\r\nEnabled=0\r\n"), std::string::npos);
 }
 
-TEST_F(MainFormTest, TheMenuSwitchStartsAndStopsRemoteControlAndTheCloseKeepsTheChoice) {
+TEST_F(MainFormTest, TheRemoteMenusItemStartsAndStopsTheEndpointAndTheCloseKeepsTheChoice) {
   AddReceiver();
   WriteIni("[Autohide]\nChecked=0\n");
   TForm1& form = Start();
   MenuItems& menu = form.Window().Menu();
   ASSERT_EQ(menu.Count(), 6u);
   EXPECT_EQ(menu.Item(4).Caption(), "Info");
-  MenuItem& item = menu.Item(5);
-  EXPECT_EQ(item.Caption(), "Remote Control");
+  EXPECT_EQ(menu.Item(5).Caption(), "Remote");
+  ASSERT_EQ(menu.Item(5).Count(), 1u);
+  MenuItem& item = menu.Item(5).Item(0);
+  EXPECT_EQ(item.Caption(), kNetworkItem);
   EXPECT_FALSE(item.Checked());
   const auto tip = [this] { return std::string(shell.Shown().at(0).Tip.data()); };
 
-  Choose({"Remote Control"});
+  Choose({"Remote", kNetworkItem});
   EXPECT_TRUE(item.Checked());
-  EXPECT_EQ(tip(), "Vorn - remote 127.0.0.1:4532");
+  EXPECT_EQ(tip(), "Vorn - :4532");
   const int client = sockets.Connect(4532);
   ASSERT_NE(client, -1);
   sockets.Write(client, "F 7100000\n");
   EXPECT_EQ(sockets.Read(client), "RPRT 0\n");
 
-  Choose({"Remote Control"});
+  Choose({"Remote", kNetworkItem});
   EXPECT_FALSE(item.Checked());
   EXPECT_EQ(tip(), "Vorn");
   EXPECT_TRUE(sockets.ClosedByServer(client));
   EXPECT_EQ(sockets.Connect(4532), -1);
   EXPECT_EQ(program->Remote(), nullptr);
 
-  Choose({"Remote Control"});
+  Choose({"Remote", kNetworkItem});
   Choose({"Close"});
   EXPECT_NE(dir.Read("Vorn.ini").find("[Remote]\r\nEnabled=1\r\n"), std::string::npos);
   EXPECT_THAT(kit.Boxes(), IsEmpty());
@@ -856,11 +866,11 @@ TEST_F(MainFormTest, APortTakenWhenSwitchedOnGivesTheStartMessageAndLeavesItOff)
   WriteIni("[Remote]\nPort=4600\n");
   sockets.TakePort(4600);
   TForm1& form = Start();
-  Choose({"Remote Control"});
+  Choose({"Remote", "Network (hamlib) 127.0.0.1:4600"});
   EXPECT_THAT(
       BoxTexts(),
       ElementsAre("Remote control cannot listen on 127.0.0.1:4600.\rVorn runs without it."));
-  EXPECT_FALSE(form.RemoteControl1->Checked());
+  EXPECT_FALSE(form.Remote1->Item(0).Checked());
   EXPECT_EQ(std::string(shell.Shown().at(0).Tip.data()), "Vorn");
   Choose({"Close"});
   EXPECT_EQ(dir.Read("Vorn.ini").find("Enabled"), std::string::npos);
@@ -877,12 +887,12 @@ TEST_F(MainFormTest, ARemotePortThatCannotBeHadGivesOneMessageAndVornRunsOn) {
   EXPECT_FALSE(kit.SimApp().Terminated());
   EXPECT_EQ(program->Remote(), nullptr);
   EXPECT_THAT(hidden.LiveWindows().size(), 2u);  // the hotkey manager's and the tray's
-  EXPECT_FALSE(program->Form1()->RemoteControl1->Checked());
+  EXPECT_FALSE(program->Form1()->Remote1->Item(0).Checked());
 
   // Once the port is free, the menu switches it on.
   sockets.FreePort(4532);
-  Choose({"Remote Control"});
-  EXPECT_TRUE(program->Form1()->RemoteControl1->Checked());
+  Choose({"Remote", kNetworkItem});
+  EXPECT_TRUE(program->Form1()->Remote1->Item(0).Checked());
   EXPECT_NE(sockets.Connect(4532), -1);
 }
 

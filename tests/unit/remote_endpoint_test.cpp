@@ -5,9 +5,10 @@
 #include "platform/sim/sim_stream_sockets.h"
 #include "platform/sim/sim_window_tree.h"
 #include "receiver/control_actions.h"
-#include "remote/dump_state.h"
 #include "remote/receiver_rig.h"
-#include "remote/remote_endpoint.h"
+#include "remote/rigctl/dump_state.h"
+#include "remote/rigctl/rig_session.h"
+#include "remote/socket_endpoint.h"
 
 namespace vorn {
 namespace {
@@ -17,8 +18,8 @@ using ::testing::IsEmpty;
 
 constexpr std::uint16_t kPort = 4532;
 
-// Vorn's endpoint over the real receiver link, a simulated receiver and
-// simulated sockets whose clients are the test.
+// The network endpoint with the rigctld protocol over the real receiver link, a simulated receiver
+// and simulated sockets whose clients are the test.
 class RemoteEndpointTest : public ::testing::Test {
  protected:
   RemoteEndpointTest() {
@@ -45,7 +46,8 @@ class RemoteEndpointTest : public ::testing::Test {
   ReceiverRig rig{link};
   SimHiddenWindows windows;
   SimStreamSockets sockets{windows};
-  RemoteEndpoint endpoint{{windows, sockets, rig}};
+  SessionFactory sessions = [this] { return std::make_unique<RigSession>(rig); };
+  SocketEndpoint endpoint{{windows, sockets}, sessions};
 };
 
 TEST_F(RemoteEndpointTest, TuningFromAClientPressesTheReceiversButtonsAndSharesTheRecord) {
@@ -110,7 +112,7 @@ TEST_F(RemoteEndpointTest, APortThatCannotBeHadLeavesNothingBehind) {
   EXPECT_THAT(windows.LiveWindows(), IsEmpty());
   EXPECT_EQ(sockets.Connect(kPort), -1);
 
-  RemoteEndpoint bad_address({windows, sockets, rig});
+  SocketEndpoint bad_address({windows, sockets}, sessions);
   EXPECT_FALSE(bad_address.Listen("127.0.0.300", kPort + 1));
   EXPECT_THAT(windows.LiveWindows(), IsEmpty());
 }
@@ -163,7 +165,7 @@ TEST_F(RemoteEndpointTest, ALateCloseMessageForAReusedHandleLeavesTheLiveClientA
   EXPECT_EQ(Ask(client, "v\n"), "VFOA\n");
 }
 
-TEST_F(RemoteEndpointTest, AnswersThatDoNotFitAreSentAsTheClientReads) {
+TEST_F(RemoteEndpointTest, AnswersThatDoNotFitAreSentAsTheClientReadsEvenAfterItsLastRequest) {
   Start();
   const int client = sockets.Connect(kPort);
   sockets.SetRoom(client, 5);
@@ -172,6 +174,30 @@ TEST_F(RemoteEndpointTest, AnswersThatDoNotFitAreSentAsTheClientReads) {
   for (int reads = 0; reads < 100 && received.size() < DumpState().size() + 5; ++reads)
     received += sockets.Read(client);
   EXPECT_EQ(received, DumpState() + "VFOA\n");
+
+  // A request that ends the session: what is queued goes out before the close.
+  sockets.Write(client, "\\dump_state\nq\n");
+  EXPECT_FALSE(sockets.ClosedByServer(client));
+  received.clear();
+  for (int reads = 0; reads < 100 && !sockets.ClosedByServer(client); ++reads)
+    received += sockets.Read(client);
+  EXPECT_EQ(received + sockets.Read(client), DumpState() + "RPRT 0\n");
+  EXPECT_TRUE(sockets.ClosedByServer(client));
+  EXPECT_EQ(endpoint.ClientCount(), 0u);
+}
+
+TEST_F(RemoteEndpointTest, AModeOrWidthTheReceiverLacksIsNotAvailableAndNotRecorded) {
+  Start();
+  const int client = sockets.Connect(kPort);
+  EXPECT_EQ(Ask(client, "M USB 2400\n"), "RPRT 0\n");
+  // Neither an RTTY button nor a 12 kHz one: nothing is pressed for either.
+  EXPECT_EQ(Ask(client, "M RTTY 0\n"), "RPRT -11\n");
+  EXPECT_EQ(Ask(client, "M AM 12000\n"), "RPRT -11\n");
+  EXPECT_EQ(Ask(client, "+M PKTLSB 9000\n"), "set_mode: PKTLSB 9000\nRPRT -11\n");
+  EXPECT_THAT(tree.Clicks(), ElementsAre("USB", "3 kHz"));
+  EXPECT_EQ(Ask(client, "m\n"), "USB\n3000\n");
+  // VFO B holds what the receiver could not show, as it tunes nothing.
+  EXPECT_EQ(Ask(client, "V VFOB\nM RTTY 0\nm\n"), "RPRT 0\nRPRT 0\nRTTY\n3000\n");
 }
 
 TEST_F(RemoteEndpointTest, AClientThatLeavesItsAnswersUnreadIsClosed) {
@@ -198,7 +224,7 @@ TEST_F(RemoteEndpointTest, AHungReceiverGetsANegativeResultAndTheClientStays) {
 
 TEST_F(RemoteEndpointTest, EndingTheEndpointClosesEverySocket) {
   {
-    RemoteEndpoint scoped({windows, sockets, rig});
+    SocketEndpoint scoped({windows, sockets}, sessions);
     ASSERT_TRUE(scoped.Listen("127.0.0.1", kPort));
     sockets.Connect(kPort);
     sockets.Connect(kPort);

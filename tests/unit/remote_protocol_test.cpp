@@ -5,9 +5,10 @@
 #include <regex>
 
 #include "platform/tuning_values.h"
-#include "remote/dump_state.h"
-#include "remote/rig_answers.h"
-#include "remote/rig_session.h"
+#include "remote/rigctl/dump_state.h"
+#include "remote/rigctl/rig_answers.h"
+#include "remote/rigctl/rig_modes.h"
+#include "remote/rigctl/rig_session.h"
 
 namespace vorn {
 namespace {
@@ -17,24 +18,24 @@ using ::testing::IsEmpty;
 
 // Records what the protocol asked for and answers like a receiver that
 // always takes the presses, unless told it is gone.
-class FakeRig : public RigControl {
+class FakeRig : public ReceiverControl {
  public:
-  bool KeyInHz(std::int64_t hz) override {
+  RemoteOutcome KeyInHz(std::int64_t hz) override {
     calls.push_back("key " + KeypadTextFromHz(hz));
     if (reachable) tuned.FrequencyHz = hz;
-    return reachable;
+    return reachable ? RemoteOutcome::Done : RemoteOutcome::NotReached;
   }
-  bool SelectMode(const std::string& mode, const std::string& demodulator,
-                  const std::string& bandwidth) override {
-    calls.push_back("mode " + demodulator + "/" + bandwidth);
-    if (reachable) {
-      tuned.Demodulator = demodulator;
-      tuned.Mode = mode;
-      if (!bandwidth.empty()) tuned.BandwidthHz = BandwidthHz(bandwidth);
+  RemoteOutcome Select(const RadioMode* mode, const BandwidthChoice* width) override {
+    calls.push_back("mode " + (mode ? mode->Demodulator : "") + "/" + (width ? width->Text : ""));
+    if (!reachable) return RemoteOutcome::NotReached;
+    if (mode) {
+      tuned.Demodulator = mode->Demodulator;
+      tuned.Variant = mode->Variant;
     }
-    return reachable;
+    if (width) tuned.BandwidthHz = width->Hz;
+    return RemoteOutcome::Done;
   }
-  TunedState Tuned() const override { return tuned; }
+  const TunedState& Tuned() const override { return tuned; }
 
   std::vector<std::string> calls;
   TunedState tuned;
@@ -45,14 +46,14 @@ class RemoteProtocolTest : public ::testing::Test {
  protected:
   std::string Ask(std::string_view line) {
     std::string answers;
-    quit = AnswerRigLine(line, rig, vfos, answers);
+    quit = AnswerRigLine(line, client, answers);
     return answers;
   }
   void Tuned(std::int64_t hz, const char* demodulator, std::int64_t bandwidth) {
-    rig.tuned = {hz, demodulator, bandwidth, ""};
+    rig.tuned = {hz, demodulator, bandwidth, ModeVariant::Plain};
   }
   FakeRig rig;
-  RigVfos vfos;
+  RigClient client{rig};
   bool quit = false;
 };
 
@@ -289,6 +290,21 @@ TEST_F(RemoteProtocolTest, EveryResultIsZeroOrNegative) {
     ASSERT_TRUE(std::regex_search(answer, match, result)) << line;
     EXPECT_LT(std::stoi(match[1]), 0) << line;
   }
+}
+
+// The tuned record and VFO B keep a mode in no protocol's words; every name
+// the protocol takes comes back as it was set.
+TEST(RigModesTest, EveryModeNameRoundTripsThroughTheNeutralMode) {
+  for (const char* name : {"AM", "AMS", "CW", "CWR", "USB", "LSB", "FM", "WFM", "RTTY", "RTTYR",
+                           "PKTUSB", "PKTLSB", "PKTFM", "PKTAM"}) {
+    const auto mode = RadioModeOfName(name);
+    ASSERT_TRUE(mode) << name;
+    EXPECT_EQ(RigModeName(*mode), name);
+  }
+  EXPECT_EQ(RigModeName({"SAM", ModeVariant::Data}), "AMS");
+  EXPECT_EQ(RigModeName({"USER", ModeVariant::Plain}), "None");
+  EXPECT_EQ(RadioModeOfName("AMS")->Demodulator, "SAM");
+  EXPECT_FALSE(RadioModeOfName("Usb"));
 }
 
 TEST(DumpStateTest, DescribesAReceiverWithoutTransmitter) {

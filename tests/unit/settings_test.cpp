@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "app/endpoint_table.h"
 #include "app/settings.h"
 #include "platform/framework_error.h"
 #include "platform/sim/ini_file_profile.h"
@@ -214,13 +215,15 @@ TEST_F(SettingsTest, IniFileKeepsLayoutAndMatchesNamesWithoutCase) {
 TEST(RemoteSettingsTest, OffOnLoopbackUnlessTheFileSaysOtherwise) {
   TempDir dir;
   IniFileProfile profile;
-  const RemoteSettings none = ReadRemoteSettings(profile, dir.Dir());
+  const EndpointKind& network = EndpointTable().at(0);
+  const EndpointSettings defaults{false, network.DefaultPort, network.DefaultAddress};
+  const EndpointSettings none = ReadEndpointSettings(profile, dir.Dir(), "Remote", defaults);
   EXPECT_FALSE(none.Enabled);
   EXPECT_EQ(none.Port, 4532);
   EXPECT_EQ(none.Address, "127.0.0.1");
 
   dir.Write("Vorn.ini", "[Remote]\r\nEnabled=1\r\nPort=$1000\r\nAddress=192.168.1.5\r\n");
-  const RemoteSettings set = ReadRemoteSettings(profile, dir.Dir());
+  const EndpointSettings set = ReadEndpointSettings(profile, dir.Dir(), "Remote", defaults);
   EXPECT_TRUE(set.Enabled);
   EXPECT_EQ(set.Port, 4096);
   EXPECT_EQ(set.Address, "192.168.1.5");

@@ -5,6 +5,7 @@
 //     dpi      <TAB> the window's DPI, or the one given for a window that was
 //              told of another DPI than the system gave it
 //     client   <TAB> width <TAB> height of its client area
+//     menubar  <TAB> height of its menu bar <TAB> height of one line of a bar
 //     control  <TAB> path <TAB> kind <TAB> left top width height <TAB> text
 //              for every visible control, in the parent's client area; the path
 //              numbers the visible children level by level ("1.0": the first
@@ -158,6 +159,16 @@ int main(int argc, char** argv) {
   RECT client{};
   GetClientRect(window, &client);
   std::printf("dpi\t%d\nclient\t%ld\t%ld\n", dpi, client.right, client.bottom);
+  // Menus cannot be read from another process under Wine: the bar is what
+  // lies between the frame and caption and the client area.
+  RECT frame{};
+  GetWindowRect(window, &frame);
+  POINT origin{0, 0};
+  ClientToScreen(window, &origin);
+  RECT bare{0, 0, 0, 0};
+  AdjustWindowRectEx(&bare, static_cast<DWORD>(GetWindowLongPtrA(window, GWL_STYLE)), FALSE,
+                     static_cast<DWORD>(GetWindowLongPtrA(window, GWL_EXSTYLE)));
+  std::printf("menubar\t%ld\t%d\n", origin.y - frame.top + bare.top, GetSystemMetrics(SM_CYMENU));
   Walk(window, "", dpi);
   return 0;
 }

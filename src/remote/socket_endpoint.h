@@ -8,35 +8,32 @@
 
 #include "platform/hidden_window.h"
 #include "platform/stream_sockets.h"
-#include "remote/rig_control.h"
-#include "remote/rig_session.h"
+#include "remote/connection.h"
+#include "remote/remote_session.h"
 
 namespace vorn {
 
 inline constexpr std::size_t kMaxRemoteClients = 8;
-// Answers a client has left unread beyond this close its connection.
-inline constexpr std::size_t kMaxUnreadAnswers = 64 * 1024;
 // The message that carries the sockets' events to the endpoint's window.
 inline constexpr std::uint32_t kRemoteSocketMessage = 0x8000 + 0x52;
 
 // The services the endpoint works through; they outlive it.
-struct RemoteServices {
+struct SocketServices {
   HiddenWindowService& Windows;
   StreamSockets& Sockets;
-  RigControl& Rig;
 };
 
-// The remote-control endpoint: listens for clients of the radio-control
-// protocol and answers them, all on the thread that created it, as messages
+// A remote-control endpoint on a TCP port: listens for clients and gives each
+// a session of its protocol, all on the thread that created it, as messages
 // arrive at a hidden window of its own. A client that breaks a limit is
 // closed; the others and the rest of the program carry on.
-class RemoteEndpoint {
+class SocketEndpoint {
  public:
-  explicit RemoteEndpoint(RemoteServices services) : services_(services) {}
-  ~RemoteEndpoint();
+  SocketEndpoint(SocketServices services, SessionFactory sessions);
+  ~SocketEndpoint();
 
-  RemoteEndpoint(const RemoteEndpoint&) = delete;
-  RemoteEndpoint& operator=(const RemoteEndpoint&) = delete;
+  SocketEndpoint(const SocketEndpoint&) = delete;
+  SocketEndpoint& operator=(const SocketEndpoint&) = delete;
 
   // False when the address is bad or the port cannot be had; the endpoint
   // then stays idle.
@@ -47,23 +44,15 @@ class RemoteEndpoint {
   WindowHandle Handle() const { return window_ ? window_->Handle() : 0; }
 
  private:
-  struct Client {
-    Client(SocketHandle s, RigControl& rig) : Socket(s), Session(rig) {}
-    SocketHandle Socket;
-    RigSession Session;
-    std::string Unsent;
-  };
+  struct Client;
 
   std::intptr_t WindowProc(std::uint32_t message, std::uintptr_t wparam, std::intptr_t lparam);
   void AcceptOne();
-  // Each returns false when it has closed the client.
-  bool ReadOnce(Client& client);
-  bool Answer(Client& client, const char* bytes, std::size_t size);
-  bool Flush(Client& client);
   void Drop(SocketHandle socket);
   Client* Find(SocketHandle socket);
 
-  RemoteServices services_;
+  SocketServices services_;
+  SessionFactory sessions_;
   std::unique_ptr<HiddenWindow> window_;
   SocketHandle listener_ = kNoSocket;
   std::vector<std::unique_ptr<Client>> clients_;

@@ -1,9 +1,9 @@
-#include "remote/dump_state.h"
+#include "remote/rigctl/dump_state.h"
 
 #include <cstdio>
 
 #include "platform/tuning_values.h"
-#include "remote/rig_modes.h"
+#include "remote/rigctl/rig_modes.h"
 
 namespace vorn {
 

@@ -1,4 +1,4 @@
-#include "remote/rig_requests.h"
+#include "remote/rigctl/rig_requests.h"
 
 #include "platform/decimal_text.h"
 

@@ -1,8 +1,8 @@
-#include "remote/rig_answers.h"
+#include "remote/rigctl/rig_answers.h"
 
 #include "platform/tuning_values.h"
-#include "remote/dump_state.h"
-#include "remote/rig_modes.h"
+#include "remote/rigctl/dump_state.h"
+#include "remote/rigctl/rig_modes.h"
 
 namespace vorn {
 
@@ -47,69 +47,42 @@ class Answer {
   std::string& out_;
 };
 
-// What a VFO holds, as the protocol reports it.
-struct VfoValues {
-  std::int64_t FrequencyHz;
-  std::string Mode;
-  std::int64_t PassbandHz;
-};
-
-VfoValues ValuesOfA(const TunedState& tuned) {
-  return {tuned.FrequencyHz,
-          tuned.Mode.empty() ? ModeForDemodulator(tuned.Demodulator) : tuned.Mode,
-          tuned.BandwidthHz};
-}
-
-VfoValues ValuesOf(RigControl& rig, const RigVfos& vfos, bool b) {
-  VfoValues values = ValuesOfA(rig.Tuned());
-  if (!b) return values;
-  if (vfos.FrequencyB) values.FrequencyHz = *vfos.FrequencyB;
-  if (vfos.ModeB) {
-    values.Mode = *vfos.ModeB;
-    values.PassbandHz = vfos.PassbandB;
+int Code(RemoteOutcome outcome) {
+  switch (outcome) {
+    case RemoteOutcome::Done:
+      return kRigOk;
+    case RemoteOutcome::Invalid:
+      return kRigInvalid;
+    case RemoteOutcome::NotReached:
+      return kRigIoError;
+    case RemoteOutcome::NotAvailable:
+      break;
   }
-  return values;
+  return kRigNotAvailable;
 }
 
-std::optional<std::int64_t> FrequencyHz(std::string_view text) {
+int SetFrequency(VfoPair& vfos, std::string_view text) {
   const auto hz = ParseRigNumber(text);
-  if (!hz || *hz < 0 || *hz > kMaxFrequencyKhz * 1000) return std::nullopt;
-  return hz;
-}
-
-int SetFrequency(RigControl& rig, RigVfos& vfos, std::string_view text) {
-  const auto hz = FrequencyHz(text);
   if (!hz) return kRigInvalid;
-  if (vfos.OnB) {
-    vfos.FrequencyB = *hz;
-    return kRigOk;
-  }
-  return rig.KeyInHz(*hz) ? kRigOk : kRigIoError;
+  return Code(vfos.SetFrequency(vfos.Selected(), *hz));
 }
 
-int SetMode(RigControl& rig, RigVfos& vfos, std::string_view mode, std::string_view passband_text) {
-  const auto demodulator = DemodulatorForMode(mode);
+int SetMode(VfoPair& vfos, std::string_view name, std::string_view passband_text) {
+  const auto mode = RadioModeOfName(name);
   const auto passband = ParseRigNumber(passband_text);
-  if (!demodulator || !passband || *passband < -1) return kRigInvalid;
+  if (!mode || !passband || *passband < -1) return kRigInvalid;
   // 0 asks for the mode's usual width and -1 for no change: both keep the
   // bandwidth as it is.
-  const BandwidthChoice* bandwidth = *passband > 0 ? &BandwidthForPassband(*passband) : nullptr;
-  if (vfos.OnB) {
-    vfos.PassbandB = bandwidth ? bandwidth->Hz : ValuesOf(rig, vfos, true).PassbandHz;
-    vfos.ModeB = std::string(mode);
-    return kRigOk;
-  }
-  return rig.SelectMode(std::string(mode), *demodulator, bandwidth ? bandwidth->Text : "")
-             ? kRigOk
-             : kRigIoError;
+  const BandwidthChoice* width = *passband > 0 ? &BandwidthForPassband(*passband) : nullptr;
+  return Code(vfos.SetMode(vfos.Selected(), *mode, width));
 }
 
-int SetVfo(RigVfos& vfos, std::string_view name) {
+int SetVfo(RigClient& client, std::string_view name) {
   const auto vfo = ParseRigVfo(name);
   if (!vfo) return kRigInvalid;
   if (*vfo != RigVfo::Current) {
-    vfos.OnB = *vfo == RigVfo::B;
-    vfos.Name = std::string(name);
+    client.Vfos.Select(*vfo == RigVfo::B ? Vfo::B : Vfo::A);
+    client.VfoName = std::string(name);
   }
   return kRigOk;
 }
@@ -128,7 +101,7 @@ int SetSplit(std::string_view split, std::string_view tx_vfo) {
 
 void ReportVfoInfo(Answer& answer, const VfoValues& values) {
   answer.Value("Freq", std::to_string(values.FrequencyHz));
-  answer.Value("Mode", values.Mode);
+  answer.Value("Mode", RigModeName(values.Mode));
   answer.Value("Width", std::to_string(values.PassbandHz));
   answer.Value("Split", "0");
   answer.Value("SatMode", "0");
@@ -136,7 +109,7 @@ void ReportVfoInfo(Answer& answer, const VfoValues& values) {
 
 // Carries out one request and writes its answer; false for a request that
 // ends the connection.
-bool Carry(const RigRequest& request, RigControl& rig, RigVfos& vfos, std::string& out) {
+bool Carry(const RigRequest& request, RigClient& client, std::string& out) {
   if (request.Entry == nullptr) {
     out += "RPRT " + std::to_string(kRigNotImplemented) + "\n";
     return true;
@@ -148,16 +121,18 @@ bool Carry(const RigRequest& request, RigControl& rig, RigVfos& vfos, std::strin
     return true;
   }
   const auto& arguments = request.Arguments;
+  VfoPair& vfos = client.Vfos;
+  const VfoValues selected = vfos.Values(vfos.Selected());
   int code = kRigOk;
   switch (request.Entry->Command) {
     case RigCommand::SetFreq:
-      code = SetFrequency(rig, vfos, arguments[0]);
+      code = SetFrequency(vfos, arguments[0]);
       break;
     case RigCommand::SetMode:
-      code = SetMode(rig, vfos, arguments[0], arguments[1]);
+      code = SetMode(vfos, arguments[0], arguments[1]);
       break;
     case RigCommand::SetVfo:
-      code = SetVfo(vfos, arguments[0]);
+      code = SetVfo(client, arguments[0]);
       break;
     case RigCommand::SetPtt:
       code = ZeroOnly(arguments[0]);
@@ -166,16 +141,14 @@ bool Carry(const RigRequest& request, RigControl& rig, RigVfos& vfos, std::strin
       code = SetSplit(arguments[0], arguments[1]);
       break;
     case RigCommand::GetFreq:
-      answer.Value("Frequency", std::to_string(ValuesOf(rig, vfos, vfos.OnB).FrequencyHz));
+      answer.Value("Frequency", std::to_string(selected.FrequencyHz));
       break;
-    case RigCommand::GetMode: {
-      const VfoValues values = ValuesOf(rig, vfos, vfos.OnB);
-      answer.Value("Mode", values.Mode);
-      answer.Value("Passband", std::to_string(values.PassbandHz));
+    case RigCommand::GetMode:
+      answer.Value("Mode", RigModeName(selected.Mode));
+      answer.Value("Passband", std::to_string(selected.PassbandHz));
       break;
-    }
     case RigCommand::GetVfo:
-      answer.Value("VFO", vfos.Name);
+      answer.Value("VFO", client.VfoName);
       break;
     case RigCommand::GetPtt:
       answer.Value("PTT", "0");
@@ -190,8 +163,9 @@ bool Carry(const RigRequest& request, RigControl& rig, RigVfos& vfos, std::strin
         code = kRigInvalid;
         break;
       }
-      ReportVfoInfo(
-          answer, ValuesOf(rig, vfos, *vfo == RigVfo::B || (*vfo == RigVfo::Current && vfos.OnB)));
+      ReportVfoInfo(answer, *vfo == RigVfo::Current ? selected
+                                                    : vfos.Values(*vfo == RigVfo::B ? Vfo::B
+                                                                                    : Vfo::A));
       break;
     }
     case RigCommand::GetPowerStat:
@@ -216,9 +190,9 @@ bool Carry(const RigRequest& request, RigControl& rig, RigVfos& vfos, std::strin
 
 }  // namespace
 
-bool AnswerRigLine(std::string_view line, RigControl& rig, RigVfos& vfos, std::string& answers) {
+bool AnswerRigLine(std::string_view line, RigClient& client, std::string& answers) {
   for (const RigRequest& request : ParseRigLine(line).Requests)
-    if (!Carry(request, rig, vfos, answers)) return true;
+    if (!Carry(request, client, answers)) return true;
   return false;
 }
 

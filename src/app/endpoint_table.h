@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "remote/receiver_control.h"
+#include "remote/remote_session.h"
+
+namespace vorn {
+
+// A way in for other radio programs: its protocol, where its settings are
+// kept and what they are unless the file says otherwise, how the menu names it.
+struct EndpointKind {
+  std::string Section;  // of Vorn.ini
+  std::string Name;     // the menu item's caption, before the address
+  std::int32_t DefaultPort;
+  std::string DefaultAddress;
+  std::unique_ptr<RemoteSession> (*NewSession)(ReceiverControl& receiver);
+};
+
+// Every endpoint, in the "Remote" menu's order.
+const std::vector<EndpointKind>& EndpointTable();
+
+}  // namespace vorn
