@@ -111,6 +111,8 @@ TEST_F(RemoteProtocolTest, ValuesAloneOrAResultLineAsTheNetworkClientReadsThem) 
   // The other separators put the extended answer on one line.
   EXPECT_EQ(Ask(";f"), "get_freq:;Frequency: 7100000;RPRT 0\n");
   EXPECT_EQ(Ask("|v"), "get_vfo:|VFO: VFOA|RPRT 0\n");
+  EXPECT_EQ(Ask(",t"), "get_ptt:,PTT: 0,RPRT 0\n");
+  EXPECT_EQ(Ask(";\\set_mode LSB 2400"), "set_mode: LSB 2400;RPRT 0\n");
   EXPECT_EQ(Ask(",\\chk_vfo"), "ChkVFO: 0,");
 }
 
@@ -244,20 +246,6 @@ TEST_F(RemoteProtocolTest, ModeNamesAndPassbandsPickTheReceiversButtons) {
   EXPECT_EQ(Ask("m"), "AMS\n12000\n");
   rig.tuned.Demodulator = "DRM";
   EXPECT_EQ(Ask("m"), "None\n12000\n");
-}
-
-TEST_F(RemoteProtocolTest, ExtendedFormAnswersKeyValueLinesEndingWithTheResult) {
-  Tuned(7100000, "USB", 3000);
-  EXPECT_EQ(Ask("+f"), "get_freq:\nFrequency: 7100000\nRPRT 0\n");
-  EXPECT_EQ(Ask("+\\get_mode"), "get_mode:\nMode: USB\nPassband: 3000\nRPRT 0\n");
-  EXPECT_EQ(Ask(";f"), "get_freq:;Frequency: 7100000;RPRT 0\n");
-  EXPECT_EQ(Ask("|v"), "get_vfo:|VFO: VFOA|RPRT 0\n");
-  EXPECT_EQ(Ask(",t"), "get_ptt:,PTT: 0,RPRT 0\n");
-  EXPECT_EQ(Ask("+F 7100500"), "set_freq: 7100500\nRPRT 0\n");
-  EXPECT_EQ(Ask(";\\set_mode LSB 2400"), "set_mode: LSB 2400;RPRT 0\n");
-  EXPECT_EQ(Ask("+T 1"), "set_ptt: 1\nRPRT -11\n");
-  EXPECT_EQ(Ask("+\\get_powerstat"), "get_powerstat:\nPower Status: 1\nRPRT 0\n");
-  EXPECT_EQ(Ask("+x"), "RPRT -4\n");
 }
 
 TEST_F(RemoteProtocolTest, SeveralCommandsOnOneLineAreAnsweredInOrderUpToAnUnknownOne) {
