@@ -69,13 +69,13 @@ expect_scaled() {
   report=$(awk -F'\t' '
     function numbers() {
       if ($1 == "control") return $4
-      if ($1 == "client") return $2 " " $3
+      if ($1 == "client" || $1 == "menubar") return $2 " " $3
       return $4
     }
     $1 == "overlap" || $1 == "outside" || $1 == "cut" { print FILENAME ": " $0; next }
     $3 == "Static/other" { print FILENAME ": a label in neither of the toolkit fonts: " $0 }
     $1 == "dpi" { next }
-    { key = $1 ($1 == "client" ? "" : "\t" $2) ($1 == "column" ? "\t" $3 : "") }
+    { key = $1 ($1 == "client" || $1 == "menubar" ? "" : "\t" $2) ($1 == "column" ? "\t" $3 : "") }
     FNR == NR { small[key] = numbers(); line[key] = $0; kind[key] = $3; next }
     !(key in small) { print "only at 144: " $0; next }
     $1 == "control" && $3 != kind[key] { print "another kind at 144: " line[key] "  ->  " $0 }
