@@ -20,4 +20,12 @@ Rect ScaleDpi(const Rect& rect, int from_dpi, int to_dpi) {
           ScaleDpi(rect.Top + rect.Height, from_dpi, to_dpi) - top};
 }
 
+Rect DesignedBoundsAt(const Rect& designed, FrameSize designed_frame, FrameSize frame, int dpi) {
+  const Rect client =
+      ScaleDpi(Rect{designed.Left, designed.Top, designed.Width - designed_frame.Width,
+                    designed.Height - designed_frame.Height},
+               kDesignDpi, dpi);
+  return {client.Left, client.Top, client.Width + frame.Width, client.Height + frame.Height};
+}
+
 }  // namespace vorn

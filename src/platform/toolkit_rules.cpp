@@ -1,6 +1,25 @@
 #include "platform/toolkit_rules.h"
 
+#include <algorithm>
+
 namespace vorn {
+
+DockedLayout DockPanels(int width, int height, const std::vector<DockedPanel>& panels) {
+  DockedLayout layout;
+  int top = 0;
+  int bottom = height;
+  for (const DockedPanel& panel : panels) {
+    if (panel.Side == Dock::Top) {
+      layout.Panels.push_back({0, top, width, panel.Height});
+      top += panel.Height;
+    } else {
+      bottom -= panel.Height;
+      layout.Panels.push_back({0, bottom, width, panel.Height});
+    }
+  }
+  layout.Middle = {0, top, width, std::max(0, bottom - top)};
+  return layout;
+}
 
 char AnsiLower(char c) {
   const auto u = static_cast<unsigned char>(c);

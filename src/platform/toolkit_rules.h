@@ -1,6 +1,9 @@
 #pragma once
 
 #include <string>
+#include <vector>
+
+#include "platform/toolkit.h"
 
 namespace vorn {
 
@@ -19,6 +22,21 @@ std::string ApplicationTitle(const std::string& exe_path);
 // The text of the error box: a full stop is added when the last character sorts
 // after ".", so texts ending in ".", ")" or a blank are left alone.
 std::string ErrorBoxText(const std::string& text);
+
+// A panel docked to the top or the bottom edge of a form, its height in pixels.
+struct DockedPanel {
+  Dock Side = Dock::Top;
+  int Height = 0;
+};
+
+// Where a form's panels and the control between them go in a client area of
+// `width` by `height` pixels: the panels stack inwards from their edges in the
+// order they were added, and the middle takes what is left, never less than nothing.
+struct DockedLayout {
+  std::vector<Rect> Panels;
+  Rect Middle;
+};
+DockedLayout DockPanels(int width, int height, const std::vector<DockedPanel>& panels);
 
 // Lower case of one byte in the Windows-1252 code page.
 char AnsiLower(char c);

@@ -20,12 +20,11 @@ class SimDriver : public ToolkitDriver {
   }
 
   Toolkit& Kit() override { return kit_; }
-  std::string ExePath() const override { return kExePath; }
 
   void Type(const std::string& text) override {
     for (char c : text) {
       ShiftState shift;
-      const VirtualKey key = SimToolkit::KeyOf(c, shift);
+      const VirtualKey key = SimKeyOf(c, shift);
       if (key != 0) kit_.Keystroke(key, shift, nullptr, c);
     }
   }
@@ -78,10 +77,9 @@ class SimDriver : public ToolkitDriver {
   }
 
   void ActivateOtherProgram() override { kit_.ActivateOtherProgram(); }
-  void SettingChange(Form& form) override { AsSim(form).SettingChange(); }
 
   void MoveToDpi(Window& window, int dpi) override {
-    SimWindow& sim = AsSimWindow(window);
+    SimWindow& sim = AsSim<Window>(window);
     sim.MoveToDpi(dpi, sim.SuggestedAt(dpi));
   }
 

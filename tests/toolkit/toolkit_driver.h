@@ -33,8 +33,6 @@ class ToolkitDriver {
 
   // One toolkit per driver, fresh for each test.
   virtual Toolkit& Kit() = 0;
-  // The running program's path, which the application's title comes from.
-  virtual std::string ExePath() const = 0;
 
   // ---- keyboard, to whatever has the focus, as a keyboard sends it ----
 
@@ -69,8 +67,6 @@ class ToolkitDriver {
   virtual void CloseButton(Window& window) = 0;
   // A window of another program becomes the active one.
   virtual void ActivateOtherProgram() = 0;
-  // The system announces a change of its settings.
-  virtual void SettingChange(Form& form) = 0;
   // The system tells the window that it moved to a screen of another DPI and
   // suggests a place for it: the same top left corner, the client area
   // scaled, the frame the system's at the new DPI.

@@ -107,12 +107,6 @@ class Win32Driver : public ToolkitDriver {
 
   Toolkit& Kit() override { return *kit_; }
 
-  std::string ExePath() const override {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, sizeof path);
-    return path;
-  }
-
   void Type(const std::string& text) override {
     for (char c : text) {
       const SHORT scan = VkKeyScanA(c);
@@ -242,13 +236,6 @@ class Win32Driver : public ToolkitDriver {
       ShowWindow(other_, SW_SHOW);
       SetForegroundWindow(other_);
     }));
-    Settle();
-  }
-
-  void SettingChange(Form& form) override {
-    // Sent by the system, as it carries a pointer.
-    HWND hwnd = HwndOf(form);
-    Queue(Step([hwnd] { SendMessageA(hwnd, WM_SETTINGCHANGE, 0, 0); }));
     Settle();
   }
 

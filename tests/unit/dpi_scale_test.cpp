@@ -38,5 +38,15 @@ TEST(DpiScaleTest, RectanglesThatTouchKeepTouchingAtEveryDpi) {
   EXPECT_EQ(ScaleDpi(Rect{-5, -5, 3, 3}, kDesignDpi, 144), (Rect{-8, -8, 5, 5}));
 }
 
+TEST(DpiScaleTest, DesignedBoundsScaleTheClientAreaAndTakeTheFrameOfTheirDpi) {
+  // The main window: 309 x 510 with a frame of 8 x 46 at 96 DPI (caption and
+  // menu bar), 12 x 67 at 144 DPI: the client area 301 x 464 becomes 452 x 696.
+  const Rect designed{100, 50, 309, 510};
+  EXPECT_EQ(DesignedBoundsAt(designed, {8, 46}, {8, 46}, kDesignDpi), designed);
+  EXPECT_EQ(DesignedBoundsAt(designed, {8, 46}, {12, 67}, 144), (Rect{150, 75, 464, 763}));
+  // A frame that does not grow with the DPI takes nothing from the client area.
+  EXPECT_EQ(DesignedBoundsAt(designed, {8, 46}, {8, 46}, 144), (Rect{150, 75, 460, 742}));
+}
+
 }  // namespace
 }  // namespace vorn

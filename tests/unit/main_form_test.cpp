@@ -363,6 +363,20 @@ TEST_F(MainFormTest, EnterKeysAValidFrequencyAndBeepsAtAnythingElse) {
   EXPECT_FALSE(form.Window().Visible());
 }
 
+// The operator switched the decimal separator in the control panel while Vorn ran.
+TEST_F(MainFormTest, ASettingChangeMakesTheEntryReadTheDecimalSeparatorAgain) {
+  AddReceiver();
+  locale.SetDecimalSeparator(',');
+  TForm1& form = Start();
+  form.Show1Click();
+  locale.SetDecimalSeparator('.');
+  AsSim(form.Window()).SettingChange();
+  Edit1().SetText("7100,5");
+  Edit1().Type('\r');
+  EXPECT_THAT(desktop.Clicks(), IsEmpty());
+  EXPECT_EQ(alert.Beeps(), 1);
+}
+
 // A press that got no answer may have left digits in the receiver's keypad;
 // the operator must learn that, and not from the beep of a mistyped text.
 TEST_F(MainFormTest, FailedTuningSaysThatTheReceiverDidNotAnswer) {

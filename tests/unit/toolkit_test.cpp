@@ -17,6 +17,18 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
+TEST(DockPanelsTest, PanelsStackInwardsFromTheirEdgesAndTheMiddleTakesTheRest) {
+  const DockedLayout layout =
+      DockPanels(301, 469, {{Dock::Top, 41}, {Dock::Bottom, 45}, {Dock::Top, 20}});
+  EXPECT_THAT(layout.Panels,
+              ElementsAre(Rect{0, 0, 301, 41}, Rect{0, 424, 301, 45}, Rect{0, 41, 301, 20}));
+  EXPECT_EQ(layout.Middle, (Rect{0, 61, 301, 363}));
+  // A form shorter than its panels: they overlap, the middle is empty, not negative.
+  EXPECT_EQ(DockPanels(301, 50, {{Dock::Top, 41}, {Dock::Bottom, 45}}).Middle,
+            (Rect{0, 41, 301, 0}));
+  EXPECT_EQ(DockPanels(301, 469, {}).Middle, (Rect{0, 0, 301, 469}));
+}
+
 TEST(ApplicationTitleTest, FileNameCutAtFirstDotWithLaterLettersLowered) {
   EXPECT_EQ(ApplicationTitle("C:\\Program Files\\Vorn\\VORN.EXE"), "Vorn");
   EXPECT_EQ(ApplicationTitle("vorn.exe"), "vorn");

@@ -25,7 +25,7 @@ int SystemDpi() {
 }
 
 // The frame's share of the window at `dpi`: width and height beyond the client area.
-bool FrameSize(HWND window, int dpi, int& width, int& height) {
+bool FrameAt(HWND window, int dpi, FrameSize& frame) {
   static const auto adjust = User32Proc<AdjustWindowRectExForDpiProc>("AdjustWindowRectExForDpi");
   if (!adjust) return false;
   RECT r{0, 0, 0, 0};
@@ -33,8 +33,7 @@ bool FrameSize(HWND window, int dpi, int& width, int& height) {
   const auto ex_style = static_cast<DWORD>(GetWindowLongPtrA(window, GWL_EXSTYLE));
   if (!adjust(&r, style, GetMenu(window) != nullptr, ex_style, static_cast<UINT>(dpi)))
     return false;
-  width = r.right - r.left;
-  height = r.bottom - r.top;
+  frame = {r.right - r.left, r.bottom - r.top};
   return true;
 }
 
@@ -50,17 +49,11 @@ int WindowDpi(HWND window) {
 }
 
 Rect DesignedWindowBounds(const Rect& designed, HWND window, int dpi) {
-  int designed_width = 0;
-  int designed_height = 0;
-  int width = 0;
-  int height = 0;
-  if (!FrameSize(window, kDesignDpi, designed_width, designed_height) ||
-      !FrameSize(window, dpi, width, height))
+  FrameSize designed_frame;
+  FrameSize frame;
+  if (!FrameAt(window, kDesignDpi, designed_frame) || !FrameAt(window, dpi, frame))
     return ScaleDpi(designed, kDesignDpi, dpi);
-  const Rect client = ScaleDpi(Rect{designed.Left, designed.Top, designed.Width - designed_width,
-                                    designed.Height - designed_height},
-                               kDesignDpi, dpi);
-  return {client.Left, client.Top, client.Width + width, client.Height + height};
+  return DesignedBoundsAt(designed, designed_frame, frame, dpi);
 }
 
 }  // namespace vorn::win32

@@ -425,7 +425,28 @@ class OwnedMenu {
   HMENU menu_;
 };
 
-class MainMenuImpl : public MenuItems {
+// The items of the bar and of the popup menus alike, and the menu that shows them.
+template <class Base>
+class MenuOf : public Base {
+ public:
+  MenuOf(Win32Application& app, HMENU menu, std::function<void()> changed = {})
+      : menu_(menu), items_(app, menu, std::move(changed)) {}
+  MenuItem& Add(const std::string& caption, std::function<void()> on_click = {}) override {
+    return items_.Add(caption, std::move(on_click), false);
+  }
+  MenuItem& AddSubmenu(const std::string& caption) override {
+    return items_.Add(caption, {}, true);
+  }
+  void AddSeparator() override { items_.AddSeparator(); }
+  std::size_t Count() const override { return items_.Count(); }
+  MenuItem& Item(std::size_t index) override { return items_.Item(index); }
+
+ protected:
+  OwnedMenu menu_;
+  MenuList items_;
+};
+
+class MainMenuImpl : public MenuOf<MenuItems> {
  public:
   MainMenuImpl(Win32Application& app, HWND form);
   // The bar leaves the window first: the window would destroy it again.
@@ -434,43 +455,21 @@ class MainMenuImpl : public MenuItems {
   }
   MainMenuImpl(const MainMenuImpl&) = delete;
   MainMenuImpl& operator=(const MainMenuImpl&) = delete;
-  MenuItem& Add(const std::string& caption, std::function<void()> on_click = {}) override {
-    return items_.Add(caption, std::move(on_click), false);
-  }
-  MenuItem& AddSubmenu(const std::string& caption) override {
-    return items_.Add(caption, {}, true);
-  }
-  void AddSeparator() override { items_.AddSeparator(); }
-  std::size_t Count() const override { return items_.Count(); }
-  MenuItem& Item(std::size_t index) override { return items_.Item(index); }
   // Lays the bar out again after its items changed.
   void Redraw();
 
  private:
   HWND form_;
-  OwnedMenu menu_;
   bool redraw_posted_ = false;
-  MenuList items_;
 };
 
-class PopupMenuImpl : public PopupMenu {
+class PopupMenuImpl : public MenuOf<PopupMenu> {
  public:
   explicit PopupMenuImpl(Win32Application& app);
-  MenuItem& Add(const std::string& caption, std::function<void()> on_click = {}) override {
-    return items_.Add(caption, std::move(on_click), false);
-  }
-  MenuItem& AddSubmenu(const std::string& caption) override {
-    return items_.Add(caption, {}, true);
-  }
-  void AddSeparator() override { items_.AddSeparator(); }
-  std::size_t Count() const override { return items_.Count(); }
-  MenuItem& Item(std::size_t index) override { return items_.Item(index); }
   void Popup(Point at) override;
 
  private:
   Win32Application& app_;
-  OwnedMenu menu_;
-  MenuList items_;
 };
 
 class FormImpl : public ContainerImpl<Form>, public WindowObject {

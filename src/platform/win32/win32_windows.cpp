@@ -2,6 +2,7 @@
 #include <stdexcept>
 
 #include "platform/raise.h"
+#include "platform/toolkit_rules.h"
 #include "platform/win32/win32_dpi.h"
 #include "platform/win32/win32_widgets.h"
 
@@ -245,25 +246,26 @@ void MenuItemImpl::Click() {
 }
 
 MainMenuImpl::MainMenuImpl(Win32Application& app, HWND form)
-    : form_(form), menu_(CreateMenu()), items_(app, menu_.Get(), [this] {
-        // An empty bar would still take its line: the menu joins the window
-        // with its first item. The bar is laid out again once for a run of
-        // changes, such as building the menu, rather than for each item.
-        if (GetMenu(form_) != menu_.Get()) {
-          SetMenu(form_, menu_.Get());
-        } else if (!redraw_posted_) {
-          redraw_posted_ = PostMessageA(form_, kRedrawMenuBar, 0, 0) != FALSE;
-          if (!redraw_posted_) DrawMenuBar(form_);
-        }
-      }) {}
+    : MenuOf(app, CreateMenu(),
+             [this] {
+               // An empty bar would still take its line: the menu joins the window
+               // with its first item. The bar is laid out again once for a run of
+               // changes, such as building the menu, rather than for each item.
+               if (GetMenu(form_) != menu_.Get()) {
+                 SetMenu(form_, menu_.Get());
+               } else if (!redraw_posted_) {
+                 redraw_posted_ = PostMessageA(form_, kRedrawMenuBar, 0, 0) != FALSE;
+                 if (!redraw_posted_) DrawMenuBar(form_);
+               }
+             }),
+      form_(form) {}
 
 void MainMenuImpl::Redraw() {
   redraw_posted_ = false;
   DrawMenuBar(form_);
 }
 
-PopupMenuImpl::PopupMenuImpl(Win32Application& app)
-    : app_(app), menu_(CreatePopupMenu()), items_(app, menu_.Get()) {}
+PopupMenuImpl::PopupMenuImpl(Win32Application& app) : MenuOf(app, CreatePopupMenu()), app_(app) {}
 
 void PopupMenuImpl::Popup(Point at) {
   // The menu tracks properly only when its owner is the foreground window.
@@ -367,19 +369,15 @@ bool FormImpl::PreviewKey(WPARAM key) {
 void FormImpl::Layout() {
   RECT r{};
   GetClientRect(hwnd_, &r);
-  int top = 0;
-  int bottom = r.bottom;
-  for (const auto& [dock, panel] : panels_) {
-    const int height = Scaled(panel->Height());
-    if (dock == Dock::Top) {
-      MoveWindow(panel->Hwnd(), 0, top, r.right, height, TRUE);
-      top += height;
-    } else {
-      bottom -= height;
-      MoveWindow(panel->Hwnd(), 0, bottom, r.right, height, TRUE);
-    }
-  }
-  if (list_) MoveWindow(list_->Hwnd(), 0, top, r.right, std::max(0, bottom - top), TRUE);
+  std::vector<DockedPanel> docked;
+  for (const auto& [dock, panel] : panels_) docked.push_back({dock, Scaled(panel->Height())});
+  const DockedLayout layout = DockPanels(r.right, r.bottom, docked);
+  const auto place = [](HWND hwnd, const Rect& at) {
+    MoveWindow(hwnd, at.Left, at.Top, at.Width, at.Height, TRUE);
+  };
+  for (std::size_t i = 0; i < panels_.size(); ++i)
+    place(panels_[i].second->Hwnd(), layout.Panels[i]);
+  if (list_) place(list_->Hwnd(), layout.Middle);
 }
 
 // Our own placing keeps the screen's pixels it was given, as the settings hold them.

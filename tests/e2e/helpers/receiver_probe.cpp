@@ -24,6 +24,8 @@
 #include <io.h>
 #include <windows.h>
 
+#include "microseconds.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
@@ -38,14 +40,6 @@ namespace {
 
 using vorn::ReceiverLink;
 using vorn::Table;
-
-long long Microseconds() {
-  LARGE_INTEGER count, frequency;
-  QueryPerformanceCounter(&count);
-  QueryPerformanceFrequency(&frequency);
-  return count.QuadPart / frequency.QuadPart * 1000000 +
-         count.QuadPart % frequency.QuadPart * 1000000 / frequency.QuadPart;
-}
 
 // Splits at blanks; double quotes group a word with blanks.
 std::vector<std::string> Words(const std::string& line) {

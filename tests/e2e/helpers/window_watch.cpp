@@ -17,6 +17,8 @@
 #include <io.h>
 #include <windows.h>
 
+#include "microseconds.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -25,14 +27,6 @@
 #include <vector>
 
 namespace {
-
-long long Microseconds() {
-  LARGE_INTEGER count, frequency;
-  QueryPerformanceCounter(&count);
-  QueryPerformanceFrequency(&frequency);
-  return count.QuadPart / frequency.QuadPart * 1000000 +
-         count.QuadPart % frequency.QuadPart * 1000000 / frequency.QuadPart;
-}
 
 std::vector<std::string> Fields(const std::string& line) {
   std::vector<std::string> fields;
