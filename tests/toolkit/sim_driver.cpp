@@ -1,17 +1,26 @@
-// The driver over the in-memory toolkit: its test hooks, and its model of the
-// system's message boxes.
+// The driver over the in-memory toolkit: its test hooks.
 #include <deque>
 #include <stdexcept>
 
 #include "platform/sim/sim_toolkit.h"
-#include "platform/toolkit_rules.h"
 #include "toolkit_driver.h"
 
 namespace vorn {
 
 namespace {
 
-constexpr VirtualKey kReturn = 13;
+BoxIcon Shown(SimBoxIcon icon) {
+  switch (icon) {
+    case SimBoxIcon::Information:
+      return BoxIcon::Information;
+    case SimBoxIcon::Stop:
+      return BoxIcon::Stop;
+    case SimBoxIcon::Exclamation:
+      return BoxIcon::Exclamation;
+    default:
+      return BoxIcon::None;
+  }
+}
 
 class SimDriver : public ToolkitDriver {
  public:
@@ -104,12 +113,7 @@ class SimDriver : public ToolkitDriver {
   std::vector<ShownBox> Boxes() override {
     std::vector<ShownBox> shown;
     for (const SimBox& box : kit_.Boxes()) {
-      const bool question = box.Kind == BoxKind::Question;
-      const BoxIcon icon = question                             ? BoxIcon::Information
-                           : box.Kind == BoxKind::Error         ? BoxIcon::Stop
-                           : box.Kind == BoxKind::SystemWarning ? BoxIcon::Exclamation
-                                                                : BoxIcon::None;
-      shown.push_back({box.Caption, box.Text, icon, ButtonsOf(box)});
+      shown.push_back({box.Caption, box.Text, Shown(IconOf(box.Kind)), ButtonsOf(box.Kind)});
     }
     return shown;
   }
@@ -145,29 +149,14 @@ class SimDriver : public ToolkitDriver {
     VirtualKey Key;
   };
 
-  // The system's boxes: a question's buttons, or OK alone.
-  static std::vector<std::string> ButtonsOf(const SimBox& box) {
-    if (box.Kind == BoxKind::Question) return {kYesButton, kNoButton, kCancelButton};
-    return {kOkButton};
-  }
-
   Answer AnswerBox(const SimBox& box) {
-    BoxAnswer answer{"", 27};
+    BoxAnswer answer{"", sim_keys::kEscape};
     if (!answers_.empty()) {
       answer = answers_.front();
       answers_.pop_front();
     }
-    const bool question = box.Kind == BoxKind::Question;
-    if (answer.Key != 0) {
-      // Enter presses the first (the default) button, Esc cancels a question.
-      if (answer.Key == kReturn || !question) return Answer::Yes;
-      return Answer::Cancel;
-    }
-    if (answer.Button == kYesButton && question) return Answer::Yes;
-    if (answer.Button == kNoButton && question) return Answer::No;
-    if (answer.Button == kCancelButton && question) return Answer::Cancel;
-    if (answer.Button == kOkButton && !question) return Answer::Yes;
-    throw std::invalid_argument("the box has no button " + answer.Button);
+    return answer.Key != 0 ? AnswerOfKey(box.Kind, answer.Key)
+                           : AnswerOfButton(box.Kind, answer.Button);
   }
 
   SimToolkit kit_{kExePath};

@@ -1,5 +1,7 @@
 #include "platform/sim/sim_toolkit.h"
 
+#include <algorithm>
+#include <stdexcept>
 #include <utility>
 
 #include "platform/raise.h"
@@ -27,6 +29,38 @@ Answer SimApplication::ShowBox(BoxKind kind, const std::string& text, const std:
   const SimBox box{kind, text, caption};
   kit_.RecordBox(box);
   return kit_.NextAnswer(box);
+}
+
+SimBoxIcon IconOf(BoxKind kind) {
+  switch (kind) {
+    case BoxKind::Question:
+      return SimBoxIcon::Information;
+    case BoxKind::Error:
+      return SimBoxIcon::Stop;
+    case BoxKind::SystemWarning:
+      return SimBoxIcon::Exclamation;
+    default:
+      return SimBoxIcon::None;
+  }
+}
+
+std::vector<std::string> ButtonsOf(BoxKind kind) {
+  if (kind == BoxKind::Question) return {kYesButton, kNoButton, kCancelButton};
+  return {kOkButton};
+}
+
+Answer AnswerOfButton(BoxKind kind, const std::string& button) {
+  const std::vector<std::string> buttons = ButtonsOf(kind);
+  const auto at = std::find(buttons.begin(), buttons.end(), button);
+  if (at == buttons.end()) throw std::invalid_argument("the box has no button " + button);
+  if (kind != BoxKind::Question) return Answer::Yes;
+  constexpr Answer kInOrder[] = {Answer::Yes, Answer::No, Answer::Cancel};
+  return kInOrder[at - buttons.begin()];
+}
+
+Answer AnswerOfKey(BoxKind kind, VirtualKey key) {
+  if (key == sim_keys::kReturn || kind != BoxKind::Question) return Answer::Yes;
+  return Answer::Cancel;
 }
 
 SimToolkit::SimToolkit(std::string exe_path) : app_(*this, std::move(exe_path)) {}

@@ -67,6 +67,18 @@ struct SimBox {
   bool operator==(const SimBox&) const = default;
 };
 
+// What the system's box of a kind shows besides its texts.
+enum class SimBoxIcon { None, Information, Stop, Exclamation };
+SimBoxIcon IconOf(BoxKind kind);
+// Its buttons, left to right; the first is the default one.
+std::vector<std::string> ButtonsOf(BoxKind kind);
+// The answer of a box whose button with this caption the user pressed;
+// std::invalid_argument when the box has none.
+Answer AnswerOfButton(BoxKind kind, const std::string& button);
+// The answer of a box the user left with a key: Enter presses the default
+// button, Esc cancels a question and closes any other box.
+Answer AnswerOfKey(BoxKind kind, VirtualKey key);
+
 struct SimFileDialogShown {
   FileDialogKind Kind;
   std::string InitialDir;

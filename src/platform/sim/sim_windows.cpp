@@ -143,6 +143,16 @@ std::vector<SimWidget*> SimWindow::ShownTabStops() {
   return stops;
 }
 
+void SimWindow::ShowActive() {
+  visible_ = true;
+  Activate();
+}
+
+void SimWindow::HideInactive() {
+  visible_ = false;
+  if (Active()) kit_.SetActiveWindow(nullptr);
+}
+
 void SimWindow::Activate() {
   kit_.SetActiveWindow(this);
   if (focused_ && focused_->Showing()) return;
@@ -168,13 +178,11 @@ PopupMenu& SimForm::AddPopupMenu() {
 }
 
 void SimForm::Show() {
-  visible_ = true;
-  Activate();
+  ShowActive();
 }
 
 void SimForm::Hide() {
-  visible_ = false;
-  if (Active()) kit_.SetActiveWindow(nullptr);
+  HideInactive();
 }
 
 void SimForm::BringToFront() {
@@ -306,15 +314,13 @@ void SimDialog::SetFieldTexts(const std::vector<std::string>& texts) {
 SimToolWindow::SimToolWindow(SimToolkit& kit, SimForm& owner) : SimTopLevel(kit), owner_(owner) {}
 
 void SimToolWindow::Show() {
-  visible_ = true;
   // It always starts on its first control.
   focused_ = nullptr;
-  Activate();
+  ShowActive();
 }
 
 void SimToolWindow::Hide() {
-  visible_ = false;
-  if (Active()) kit_.SetActiveWindow(nullptr);
+  HideInactive();
 }
 
 void SimToolWindow::RequestClose() {

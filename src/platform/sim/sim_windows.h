@@ -149,6 +149,9 @@ class SimWindow : public SimParent {
   // Activates the window and gives the focus back to the control that had it,
   // or to the first one in tab order.
   void Activate();
+  void ShowActive();
+  // Hidden, it is no longer the active window.
+  void HideInactive();
   std::vector<SimWidget*> ShownTabStops();
   virtual void CollectTabStopsOfWindow(std::vector<SimWidget*>& out) = 0;
   virtual bool HasMenuBar() const { return false; }
