@@ -79,7 +79,7 @@ SocketHandle SimStreamSockets::Accept(SocketHandle listener_socket) {
   open_.insert(c.Server);
   Post(c, kSocketWrite);
   if (!c.ToServer.empty()) Post(c, kSocketRead);
-  if (c.ClientClosed) Post(c, kSocketClose);
+  AnnounceCloseOnceRead(c);
   return c.Server;
 }
 
@@ -92,6 +92,7 @@ SocketTransfer SimStreamSockets::Receive(SocketHandle socket, char* buffer, std:
   std::copy_n(c->ToServer.begin(), n, buffer);
   c->ToServer.erase(0, n);
   if (!c->ToServer.empty()) Post(*c, kSocketRead);
+  AnnounceCloseOnceRead(*c);
   return {SocketTransfer::Done, n};
 }
 
@@ -149,7 +150,7 @@ std::string SimStreamSockets::Read(int client) {
 void SimStreamSockets::Disconnect(int client) {
   Connection& c = connections_.at(client);
   c.ClientClosed = true;
-  if (c.Server != kNoSocket) Post(c, kSocketClose);
+  AnnounceCloseOnceRead(c);
   Pump();
 }
 
@@ -163,6 +164,14 @@ void SimStreamSockets::Pump() {
 
 void SimStreamSockets::Post(const Connection& c, std::uint32_t event) {
   if (!c.ServerClosed) posted_.push_back({c.Window, c.Message, c.Server, event});
+}
+
+// As Winsock does, the close is announced once everything the client sent
+// before it has been read.
+void SimStreamSockets::AnnounceCloseOnceRead(Connection& c) {
+  if (c.Server == kNoSocket || !c.ClientClosed || !c.ToServer.empty() || c.CloseAnnounced) return;
+  c.CloseAnnounced = true;
+  Post(c, kSocketClose);
 }
 
 SimStreamSockets::Connection* SimStreamSockets::Server(SocketHandle socket) {

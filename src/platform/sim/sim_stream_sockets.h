@@ -69,6 +69,7 @@ class SimStreamSockets : public StreamSockets {
     std::size_t Room = std::numeric_limits<std::size_t>::max();
     bool WriteBlocked = false;
     bool ClientClosed = false;
+    bool CloseAnnounced = false;
     bool ServerClosed = false;
   };
   struct Posted {
@@ -79,6 +80,7 @@ class SimStreamSockets : public StreamSockets {
   };
 
   void Post(const Connection& c, std::uint32_t event);
+  void AnnounceCloseOnceRead(Connection& c);
   Connection* Server(SocketHandle socket);
 
   SimHiddenWindows& windows_;
