@@ -98,7 +98,14 @@ SocketTransfer SimStreamSockets::Receive(SocketHandle socket, char* buffer, std:
 
 SocketTransfer SimStreamSockets::Send(SocketHandle socket, const char* data, std::size_t size) {
   Connection* c = Server(socket);
-  if (c == nullptr || c->ClientClosed) return {SocketTransfer::Closed};
+  if (c == nullptr) return {SocketTransfer::Closed};
+  // As over a network, the first send after the client closed is taken, and
+  // lost; the client's answer to it makes the later ones fail.
+  if (c->ClientClosed) {
+    if (c->SentAfterClose) return {SocketTransfer::Closed};
+    c->SentAfterClose = true;
+    return {SocketTransfer::Done, size};
+  }
   const std::size_t room = c->Room - std::min(c->Room, c->ToClient.size());
   if (room == 0) {
     c->WriteBlocked = true;

@@ -70,6 +70,7 @@ class SimStreamSockets : public StreamSockets {
     bool WriteBlocked = false;
     bool ClientClosed = false;
     bool CloseAnnounced = false;
+    bool SentAfterClose = false;
     bool ServerClosed = false;
   };
   struct Posted {
