@@ -103,29 +103,30 @@ void KenwoodSession::Carry(std::string_view command, std::string& answers) {
   const std::string_view value = command.substr(std::min<std::size_t>(2, command.size()));
   if (value.empty()) {
     const Vfo rx = vfos_.Selected();
+    // One answer: the command's name, its value, ';'.
+    const auto answer = [&answers, name](std::string_view value) {
+      answers.append(name).append(value).push_back(';');
+    };
     if (name == "ID") {
-      answers += "ID019;";
+      answer("019");
     } else if (name == "PS") {
-      answers += "PS1;";
+      answer("1");
     } else if (name == "AI") {
-      answers += std::string("AI") + auto_information_ + ';';
+      answer(std::string_view(&auto_information_, 1));
     } else if (name == "FA" || name == "FB") {
-      answers += std::string(name) +
-                 Frequency(vfos_.Values(name == "FA" ? Vfo::A : Vfo::B).FrequencyHz) + ';';
+      answer(Frequency(vfos_.Values(name == "FA" ? Vfo::A : Vfo::B).FrequencyHz));
     } else if (name == "MD") {
-      answers += std::string("MD") + ModeDigit(rx) + ';';
-    } else if (name == "FR") {
-      answers += std::string("FR") + DigitOfVfo(rx) + ';';
-    } else if (name == "FT") {
-      answers += std::string("FT") + DigitOfVfo(transmit_) + ';';
+      const char digit = ModeDigit(rx);
+      answer(std::string_view(&digit, 1));
+    } else if (name == "FR" || name == "FT") {
+      const char digit = DigitOfVfo(name == "FR" ? rx : transmit_);
+      answer(std::string_view(&digit, 1));
     } else if (name == "IF") {
       answers += Status();
     } else if (name == "SA") {
-      answers += "SA0;";
-    } else if (name == "PC") {
-      answers += "PC000;";
-    } else if (name == "KS") {
-      answers += "KS000;";
+      answer("0");
+    } else if (name == "PC" || name == "KS") {
+      answer("000");
     } else if (name == "TX" || name == "RX") {
       // Receive-only: the switch is taken and nothing changes.
     } else {
