@@ -5,38 +5,13 @@
 #include <string>
 #include <string_view>
 
-#include "platform/tuning_values.h"
+#include "checking_rig.h"
 #include "remote/kenwood/kenwood_session.h"
 
 namespace {
 
-void Check(bool condition) {
-  if (!condition) __builtin_trap();
-}
-
-// Takes every press and checks that what is keyed is within the keypad.
-class CheckingRig : public vorn::ReceiverControl {
- public:
-  vorn::RemoteOutcome KeyInHz(std::int64_t hz) override {
-    Check(hz >= 0 && hz <= vorn::kMaxFrequencyKhz * 1000);
-    tuned_.FrequencyHz = hz;
-    return hz % 2 == 0 ? vorn::RemoteOutcome::Done : vorn::RemoteOutcome::NotReached;
-  }
-  vorn::RemoteOutcome Select(const vorn::RadioMode* mode,
-                             const vorn::BandwidthChoice* width) override {
-    Check(mode != nullptr && width == nullptr);
-    Check(!mode->Demodulator.empty());
-    tuned_.Demodulator = mode->Demodulator;
-    tuned_.Variant = mode->Variant;
-    return vorn::RemoteOutcome::Done;
-  }
-  const vorn::TunedState& Tuned() const override { return tuned_; }
-  // Another source tunes the receiver.
-  void TuneElsewhere(std::int64_t hz) { tuned_.FrequencyHz = hz; }
-
- private:
-  vorn::TunedState tuned_;
-};
+using fuzz::Check;
+using fuzz::CheckingRig;
 
 // Each answer is two upper-case letters and digits (a sign in the status
 // line) up to its ';', or "?;".

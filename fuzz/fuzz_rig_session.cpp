@@ -4,41 +4,14 @@
 #include <string>
 #include <string_view>
 
-#include "platform/tuning_values.h"
+#include "checking_rig.h"
 #include "remote/rigctl/rig_requests.h"
 #include "remote/rigctl/rig_session.h"
 
 namespace {
 
-void Check(bool condition) {
-  if (!condition) __builtin_trap();
-}
-
-// Takes every press and checks that what is keyed is within the keypad.
-class CheckingRig : public vorn::ReceiverControl {
- public:
-  vorn::RemoteOutcome KeyInHz(std::int64_t hz) override {
-    Check(hz >= 0 && hz <= vorn::kMaxFrequencyKhz * 1000);
-    tuned_.FrequencyHz = hz;
-    // Now and then the receiver is out of reach.
-    return hz % 2 == 0 ? vorn::RemoteOutcome::Done : vorn::RemoteOutcome::NotReached;
-  }
-  vorn::RemoteOutcome Select(const vorn::RadioMode* mode,
-                             const vorn::BandwidthChoice* width) override {
-    Check(mode || width);
-    if (mode) {
-      Check(!mode->Demodulator.empty());
-      tuned_.Demodulator = mode->Demodulator;
-      tuned_.Variant = mode->Variant;
-    }
-    if (width) Check(width->Hz > 0);
-    return vorn::RemoteOutcome::Done;
-  }
-  const vorn::TunedState& Tuned() const override { return tuned_; }
-
- private:
-  vorn::TunedState tuned_;
-};
+using fuzz::Check;
+using fuzz::CheckingRig;
 
 // Every result line carries 0 or a negative number. Only lines that begin
 // with a result are read: elsewhere "RPRT" may be an echoed argument.

@@ -29,17 +29,22 @@ cat_read() {
 }
 cat_answers() {
   cat_send 'ID;'
-  [[ $(cat_read 1) == 'ID019;' ]]
+  [[ $(cat_read 3) == 'ID019;' ]]
 }
-# Sends the commands, then "ID;" as a marker: exactly the expected answers
-# must come before the marker's.
-cat_exchange() {
-  local answer out=""
+# Sends the commands, then "ID;" as a marker: $collected is what came before
+# the marker's answer.
+cat_collect() {
+  local answer
+  collected=""
   cat_send "$1ID;"
-  while answer=$(cat_read) || e2e_fail "no answer to $1 (so far: $out)"; [[ $answer != 'ID019;' ]]; do
-    out+=$answer
+  while answer=$(cat_read) || e2e_fail "no answer to $1 (so far: $collected)"; [[ $answer != 'ID019;' ]]; do
+    collected+=$answer
   done
-  e2e_expect_eq "the answers to $1" "$2" "$out"
+}
+# Exactly the expected answers must come before the marker's.
+cat_exchange() {
+  cat_collect "$1"
+  e2e_expect_eq "the answers to $1" "$2" "$collected"
 }
 port_held_by_other() {
   e2e_start holder port-holder.exe COM5
@@ -74,22 +79,17 @@ e2e_expect_eq "the stand-in's presses" \
 cat_open
 cat_exchange 'AI0;' ''
 poll() {
-  local answer out=""
-  cat_send 'IF;FA;FB;ID;'
-  while answer=$(cat_read) || e2e_fail "no answer to the poll (so far: $out)"; [[ $answer != 'ID019;' ]]; do
-    out+=$answer
-  done
-  [[ $out =~ ^(IF[0-9]{11}0000\+[0-9]{19};)(FA[0-9]{11};)(FB[0-9]{11};)$ ]] ||
-    e2e_fail "the poll got $(printf '%q' "$out")"
+  cat_collect 'IF;FA;FB;'
+  [[ $collected =~ ^(IF[0-9]{11}0000\+[0-9]{19};)(FA[0-9]{11};)(FB[0-9]{11};)$ ]] ||
+    e2e_fail "the poll got $(printf '%q' "$collected")"
   ((${#BASH_REMATCH[1]} == 38)) || e2e_fail "an IF answer of ${#BASH_REMATCH[1]} bytes"
-  polled=$out
 }
 for write in 'FA00007100000;' 'FR0;FT1;' 'MD2;' 'FB00009650000;' 'FR0;FT0;' 'RX;' 'FR0;FT1;'; do
   poll
   cat_send "$write"
 done
 poll
-e2e_expect_eq "the last poll" 'IF000071000000000+0000000000020010000;FA00007100000;FB00009650000;' "$polled"
+e2e_expect_eq "the last poll" 'IF000071000000000+0000000000020010000;FA00007100000;FB00009650000;' "$collected"
 e2e_wait_for 20 "the stand-in to be tuned to 7100 in USB" e2e_log_has $'\tdemod\tUSB$'
 
 # --- With auto-information on, a station row tuned in Vorn comes unasked.

@@ -1,0 +1,42 @@
+#pragma once
+// The receiver the fuzz targets' sessions press: it takes every press and
+// checks that what is keyed is within the keypad.
+#include <cstdint>
+
+#include "platform/tuning_values.h"
+#include "remote/receiver_control.h"
+
+namespace fuzz {
+
+inline void Check(bool condition) {
+  if (!condition) __builtin_trap();
+}
+
+class CheckingRig : public vorn::ReceiverControl {
+ public:
+  vorn::RemoteOutcome KeyInHz(std::int64_t hz) override {
+    Check(hz >= 0 && hz <= vorn::kMaxFrequencyKhz * 1000);
+    tuned_.FrequencyHz = hz;
+    // Now and then the receiver is out of reach.
+    return hz % 2 == 0 ? vorn::RemoteOutcome::Done : vorn::RemoteOutcome::NotReached;
+  }
+  vorn::RemoteOutcome Select(const vorn::RadioMode* mode,
+                             const vorn::BandwidthChoice* width) override {
+    Check(mode || width);
+    if (mode) {
+      Check(!mode->Demodulator.empty());
+      tuned_.Demodulator = mode->Demodulator;
+      tuned_.Variant = mode->Variant;
+    }
+    if (width) Check(width->Hz > 0);
+    return vorn::RemoteOutcome::Done;
+  }
+  const vorn::TunedState& Tuned() const override { return tuned_; }
+  // Another source tunes the receiver.
+  void TuneElsewhere(std::int64_t hz) { tuned_.FrequencyHz = hz; }
+
+ private:
+  vorn::TunedState tuned_;
+};
+
+}  // namespace fuzz
