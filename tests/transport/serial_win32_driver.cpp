@@ -1,5 +1,7 @@
 // The contract's driver for COM ports under Wine: run_serial_contract.sh
-// maps COM5 and COM6 to the two ends of a pty pair; the driver holds COM6.
+// maps COM5 and COM6 to the two ends of a pty pair; the driver holds COM6,
+// and ends the pair by creating the file VORN_SERIAL_GONE names, on which
+// the script ends socat.
 #include <windows.h>
 
 #include <chrono>
@@ -22,7 +24,7 @@ class Win32SerialDriver : public SerialDriver {
     COMMTIMEOUTS timeouts{MAXDWORD, 0, 0, 0, 1000};
     if (peer_ != INVALID_HANDLE_VALUE) SetCommTimeouts(peer_, &timeouts);
   }
-  ~Win32SerialDriver() override { PeerGone(); }
+  ~Win32SerialDriver() override { ClosePeer(); }
 
   SerialPorts& Ports() override { return ports_; }
   HiddenWindowService& Windows() override { return windows_; }
@@ -39,8 +41,11 @@ class Win32SerialDriver : public SerialDriver {
     return std::string(buffer, read);
   }
   void PeerGone() override {
-    if (peer_ != INVALID_HANDLE_VALUE) CloseHandle(peer_);
-    peer_ = INVALID_HANDLE_VALUE;
+    ClosePeer();
+    char path[MAX_PATH] = {};
+    if (GetEnvironmentVariableA("VORN_SERIAL_GONE", path, sizeof path) == 0) return;
+    HANDLE request = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (request != INVALID_HANDLE_VALUE) CloseHandle(request);
   }
   bool ServeUntil(const std::function<bool()>& done) override {
     const auto end = std::chrono::steady_clock::now() + kDeadline;
@@ -54,6 +59,11 @@ class Win32SerialDriver : public SerialDriver {
   }
 
  private:
+  void ClosePeer() {
+    if (peer_ != INVALID_HANDLE_VALUE) CloseHandle(peer_);
+    peer_ = INVALID_HANDLE_VALUE;
+  }
+
   Win32HiddenWindows windows_;
   Win32SerialPorts ports_;
   HANDLE peer_ = INVALID_HANDLE_VALUE;

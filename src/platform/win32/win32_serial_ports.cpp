@@ -31,6 +31,15 @@ void CALLBACK Serve(HWND window, UINT, UINT_PTR timer, DWORD) {
   if (found != TimerMessages().end()) SendMessageA(window, found->second, timer, 0);
 }
 
+bool Answers(const std::string& name) {
+  const std::string path = "\\\\.\\" + name;
+  HANDLE file = CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  CloseHandle(file);
+  return true;
+}
+
 }  // namespace
 
 Win32SerialPorts::~Win32SerialPorts() {
@@ -38,11 +47,15 @@ Win32SerialPorts::~Win32SerialPorts() {
 }
 
 std::vector<std::string> Win32SerialPorts::Names() {
+  // Wine has no name for a port mapped into its prefix; an open without
+  // access rights, which touches no line, finds it.
+  const bool wine = GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
   std::vector<std::string> names;
   char target[1024];
   for (int n = 1; n <= kHighestPortNumber; ++n) {
     const std::string name = "COM" + std::to_string(n);
-    if (QueryDosDeviceA(name.c_str(), target, sizeof target) != 0) names.push_back(name);
+    if (QueryDosDeviceA(name.c_str(), target, sizeof target) != 0 || (wine && Answers(name)))
+      names.push_back(name);
   }
   return names;
 }
@@ -50,6 +63,12 @@ std::vector<std::string> Win32SerialPorts::Names() {
 PortHandle Win32SerialPorts::Open(const std::string& name, WindowHandle window,
                                   std::uint32_t message) {
   if (name.empty() || name.find_first_of("\\/:") != std::string::npos) return kNoPort;
+  // Windows refuses a second open of a port; Wine does not, so the service
+  // does for its own.
+  for (const auto& [handle, port] : ports_)
+    if (CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, port.Name.c_str(), -1, name.c_str(),
+                       -1) == CSTR_EQUAL)
+      return kNoPort;
   const std::string path = "\\\\.\\" + name;
   HANDLE file = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
                             0, nullptr);
@@ -88,7 +107,7 @@ PortHandle Win32SerialPorts::Open(const std::string& name, WindowHandle window,
   EscapeCommFunction(file, SETRTS);
   PurgeComm(file, PURGE_RXCLEAR | PURGE_TXCLEAR);
   TimerMessages()[handle] = message;
-  ports_[handle] = {file, window};
+  ports_[handle] = {file, window, name};
   return handle;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <map>
+#include <string>
 
 #include "platform/serial_ports.h"
 
@@ -27,6 +28,7 @@ class Win32SerialPorts : public SerialPorts {
   struct Port {
     void* File;
     WindowHandle Window;
+    std::string Name;
   };
   std::map<PortHandle, Port> ports_;
 };
