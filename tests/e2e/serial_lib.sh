@@ -4,6 +4,7 @@
 #
 #   serial_pair A B     a pair whose ends are $E2E_TMP/A and $E2E_TMP/B; an
 #                       end named comN is also the prefix's COMN
+#   serial_map comN     the prefix's COMN is that end again
 #   serial_unmap comN   the prefix's COMN goes
 #   serial_pair_gone    socat ends, and with it both ends
 
@@ -15,10 +16,14 @@ serial_pair() {
   E2E_PIDS+=("$SERIAL_SOCAT")
   e2e_wait_for 20 "socat's pty pair" test -e "$E2E_TMP/$1" -a -e "$E2E_TMP/$2"
   for end in "$1" "$2"; do
-    [[ $end == com* ]] || continue
-    rm -f "$WINEPREFIX/dosdevices/$end"
-    ln -s "$(readlink -f "$E2E_TMP/$end")" "$WINEPREFIX/dosdevices/$end"
+    [[ $end == com* ]] && serial_map "$end"
   done
+  return 0
+}
+
+serial_map() {
+  rm -f "$WINEPREFIX/dosdevices/$1"
+  ln -s "$(readlink -f "$E2E_TMP/$1")" "$WINEPREFIX/dosdevices/$1"
 }
 
 serial_unmap() {

@@ -4,7 +4,7 @@
 # the other end hamlib's TS-2000 model (rigctl -m 2014) and a replay of how
 # OmniRig's TS-2000 profile polls. Only VFO A tunes the stand-in; a status
 # line comes unasked while auto-information is on and a station row tunes;
-# a port held by another program, or one that goes away, gives its message.
+# a port that cannot be opened, or one that goes away, gives its message.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/serial_lib.sh"
 e2e_setup
@@ -46,12 +46,6 @@ cat_exchange() {
   cat_collect "$1"
   e2e_expect_eq "the answers to $1" "$2" "$collected"
 }
-port_held_by_other() {
-  e2e_start holder port-holder.exe COM5
-  e2e_wait_for 20 "the holder to answer" grep -q . "$E2E_TMP/holder.out"
-  grep -q holding "$E2E_TMP/holder.out"
-}
-
 # --- Off, as the settings have it; the menu opens the port.
 e2e_vorn_menu Remote/Kenwood
 cat_open
@@ -68,7 +62,7 @@ e2e_expect_eq "rigctl's frequency after F" 7074000 "${lines[1]}"
 e2e_expect_eq "rigctl's mode after M" LSB "${lines[2]}"
 e2e_expect_eq "rigctl's VFO after V VFOB" VFOB "${lines[4]}"
 e2e_expect_eq "rigctl's split after S 1 VFOB" $'1\nVFOB' "${lines[5]}"$'\n'"${lines[6]}"
-e2e_expect_eq "rigctl's PTT" 0 "${lines[7]}"
+# "t" right after "T 1" is answered from hamlib's own cache, whatever Vorn says.
 e2e_wait_for 20 "the stand-in to be tuned to 7074 in LSB" e2e_log_has $'\tdemod\tLSB$'
 e2e_expect_eq "the stand-in's presses" \
   "$(printf 'click Frequency %s\n' 7 0 7 4 kHz)"$'\ntuned 7074\nclick Perseus LSB\ndemod LSB' \
@@ -103,14 +97,15 @@ e2e_wait_for 20 "the status line after the row's tuning" unasked
 cat_exchange 'AI0;' ''
 cat_close
 
-# --- Switched off, the port is free for another program; held by it, the
-# menu gives the message and Vorn stays off.
+# --- Switched off, and the port gone from the prefix: the menu gives the
+# message and Vorn stays off. (Wine lets a second program open a COM port
+# that one holds, so a port held elsewhere is a unit test's case.)
 e2e_vorn_menu Remote/Kenwood
-e2e_wait_for 20 "another program to have COM5" port_held_by_other
+serial_unmap com5
 e2e_vorn_menu Remote/Kenwood
 e2e_expect_box Vorn 'Kenwood CAT cannot open COM5.\rVorn runs without it.'
 e2e_wintree press Vorn OK
-e2e_stop holder
+serial_map com5
 
 # --- Open again, until the pair goes away: one message, and it is off.
 e2e_vorn_menu Remote/Kenwood
