@@ -1,6 +1,7 @@
 #!/bin/bash
 # Kenwood CAT on a COM port under Wine: a socat pty pair whose one end the
-# prefix maps as COM5, Vorn's "Remote" menu opening and closing it, and on
+# prefix maps as COM5, chosen in the "CAT Port" dialog that Vorn's "Remote"
+# menu opens, the menu opening and closing the port, and on
 # the other end hamlib's TS-2000 model (rigctl -m 2014) and a replay of how
 # OmniRig's TS-2000 profile polls. Only VFO A tunes the stand-in; a status
 # line comes unasked while auto-information is on and a station row tunes;
@@ -11,7 +12,6 @@ e2e_setup
 
 dir="$E2E_TMP/vorn"
 e2e_demo_settings "$dir"
-printf '[Cat]\r\nPort=COM5\r\n' >>"$dir/Vorn.ini"
 serial_pair com5 program
 e2e_start_receiver
 e2e_start_vorn "$dir"
@@ -46,8 +46,18 @@ cat_exchange() {
   cat_collect "$1"
   e2e_expect_eq "the answers to $1" "$2" "$collected"
 }
-# --- Off, as the settings have it; the menu opens the port.
+# --- Off, as the settings have it; the menu's item asks for a port first
+# ("Kenwood CAT..."), and opens the one typed into the dialog.
+port_dialog_shown() { e2e_wintree list | grep -qE $'^0x[0-9a-f]+\tvisible\tVornDialog\tCAT Port$'; }
+port_dialog_hidden() { ! port_dialog_shown; }
 e2e_vorn_menu Remote/Kenwood
+e2e_wait_for 20 "the CAT Port dialog" port_dialog_shown
+e2e_screenshot kenwood-port-dialog
+xdotool key Home shift+End
+xdotool type --delay 20 COM5
+e2e_wait_for 10 "the port to be typed" e2e_has_text "$(e2e_child "CAT Port" ComboBox 1)" COM5
+xdotool key Return
+e2e_wait_for 20 "the dialog to close" port_dialog_hidden
 cat_open
 e2e_wait_for 20 "Vorn to answer on COM5" cat_answers
 cat_close
@@ -120,5 +130,5 @@ e2e_screenshot kenwood-failed
 e2e_vorn_menu Close
 e2e_wait_exit 30 vorn
 ini=$(tr -d '\r' <"$dir/Vorn.ini")
-[[ $ini == *$'[Cat]\nPort=COM5\nEnabled=0'* ]] || e2e_fail "the close did not keep [Cat]: $ini"
+[[ $ini == *$'[Cat]\nEnabled=0\nPort=COM5'* ]] || e2e_fail "the close did not keep [Cat]: $ini"
 serial_unmap com5
