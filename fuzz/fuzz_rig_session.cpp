@@ -4,9 +4,9 @@
 #include <string>
 #include <string_view>
 
-#include "checking_rig.h"
 #include "remote/rigctl/rig_requests.h"
 #include "remote/rigctl/rig_session.h"
+#include "session_fuzzing.h"
 
 namespace {
 
@@ -31,12 +31,10 @@ void CheckResults(const std::string& answers) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace vorn;
-  const std::string_view input(reinterpret_cast<const char*>(data), size);
-  if (input.empty()) return 0;
-
-  // The first byte sets the size of the pieces, the rest is the stream.
-  const std::size_t piece = 1 + static_cast<unsigned char>(input[0]) % 64;
-  const std::string_view stream = input.substr(1);
+  const auto input = fuzz::Pieces(data, size);
+  if (!input) return 0;
+  const std::size_t piece = input->Piece;
+  const std::string_view stream = input->Bytes;
 
   CheckingRig rig;
   RigSession pieces(rig);

@@ -1,7 +1,9 @@
 #pragma once
-// The receiver the fuzz targets' sessions press: it takes every press and
-// checks that what is keyed is within the keypad.
+// What the remote sessions' fuzz targets share: the input cut into pieces,
+// and a receiver that checks every press.
 #include <cstdint>
+#include <optional>
+#include <string_view>
 
 #include "platform/tuning_values.h"
 #include "remote/receiver_control.h"
@@ -12,6 +14,19 @@ inline void Check(bool condition) {
   if (!condition) __builtin_trap();
 }
 
+// The first byte of the input sets the size of the pieces, the rest is the
+// stream; nothing for an empty input.
+struct PiecedStream {
+  std::size_t Piece;
+  std::string_view Bytes;
+};
+inline std::optional<PiecedStream> Pieces(const std::uint8_t* data, std::size_t size) {
+  if (size == 0) return std::nullopt;
+  return PiecedStream{1 + std::size_t{data[0]} % 64,
+                      std::string_view(reinterpret_cast<const char*>(data) + 1, size - 1)};
+}
+
+// Takes every press and checks that what is keyed is within the keypad.
 class CheckingRig : public vorn::ReceiverControl {
  public:
   vorn::RemoteOutcome KeyInHz(std::int64_t hz) override {
