@@ -107,6 +107,15 @@ e2e_wait_for 20 "the status line after the row's tuning" unasked
 cat_exchange 'AI0;' ''
 cat_close
 
+# --- Served while a message box is open, as every modal loop runs the
+# port's timer.
+e2e_vorn_menu Info
+e2e_wait_for 30 "the Info box" e2e__box_shown Vorn
+cat_open
+e2e_wait_for 10 "an answer while the box is open" cat_answers
+cat_close
+e2e_wintree press Vorn OK
+
 # --- Switched off, and the port gone from the prefix: the menu gives the
 # message and Vorn stays off. (Wine lets a second program open a COM port
 # that one holds, so a port held elsewhere is a unit test's case.)
