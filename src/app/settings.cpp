@@ -99,6 +99,7 @@ EndpointSettings ReadEndpointSettings(PrivateProfile& profile, const std::string
   s.Enabled = ReadProfileBool(profile, path, section, "Enabled", defaults.Enabled);
   s.Port = ReadProfileInt(profile, path, section, "Port", defaults.Port);
   s.Address = ReadText(profile, path, section, "Address", defaults.Address);
+  s.PortName = ReadText(profile, path, section, "Port", defaults.PortName);
   return s;
 }
 
@@ -120,6 +121,8 @@ void WriteSettings(PrivateProfile& profile, const std::string& start_dir,
   write_int("Autohide", "Checked", values.AutoHide ? 1 : 0);
   for (const auto& [section, enabled] : values.EndpointsEnabled)
     write_int(section.c_str(), "Enabled", enabled ? 1 : 0);
+  for (const auto& [section, port] : values.EndpointPorts)
+    profile.WriteString(path, section, "Port", port);
 }
 
 }  // namespace vorn

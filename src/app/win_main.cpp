@@ -13,6 +13,7 @@
 #include "platform/win32/win32_locale.h"
 #include "platform/win32/win32_notify_icon.h"
 #include "platform/win32/win32_private_profile.h"
+#include "platform/win32/win32_serial_ports.h"
 #include "platform/win32/win32_single_instance.h"
 #include "platform/win32/win32_stream_sockets.h"
 #include "platform/win32/win32_system_hotkeys.h"
@@ -50,6 +51,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   Win32SingleInstance instance;
   Win32NotifyIconShell shell;
   Win32StreamSockets sockets;
+  Win32SerialPorts ports;
   Win32CodePage code_page;
 
   app.Guard([&] {
@@ -67,7 +69,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
                      instance,
                      layouts,
                      profile,
-                     sockets});
+                     sockets,
+                     ports});
     program.Run();
   });
   return 0;

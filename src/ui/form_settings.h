@@ -52,6 +52,9 @@ struct SettingsToWrite {
   // Each remote-control endpoint the operator switched in the menu, by its
   // section of the file, as it is now.
   std::vector<std::pair<std::string, bool>> EndpointsEnabled = {};
+  // Each serial endpoint whose port the operator chose in the menu, by its
+  // section, with the port's name.
+  std::vector<std::pair<std::string, std::string>> EndpointPorts = {};
 };
 
 // Where the main window's settings are kept: read at start, written at close.

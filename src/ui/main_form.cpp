@@ -1,6 +1,7 @@
 #include "ui/main_form.h"
 
 #include "platform/start_trace.h"
+#include "ui/port_dialog.h"
 #include "ui/tray_tip.h"
 
 namespace vorn {
@@ -146,12 +147,55 @@ void TForm1::AttachRemote(RemoteSwitch& remote, bool start) {
   const std::size_t index = remote_.size();
   remote_.push_back(
       {&remote, &Remote1->Add(remote.Caption(), [this, index] { RemoteItemClick(index); })});
-  if (start) StartRemote(remote_.back());
+  remote.OnFailed([this, index](const std::string& message) { RemoteFailed(index, message); });
+  // One without its port waits for the operator to choose it.
+  const bool ready = remote.PortItemCaption().empty() || !remote.Port().empty();
+  if (start && ready) StartRemote(remote_.back());
+}
+
+void TForm1::FinishRemoteMenu() {
+  bool separated = false;
+  for (std::size_t index = 0; index < remote_.size(); ++index) {
+    const std::string caption = remote_[index].Switch->PortItemCaption();
+    if (caption.empty()) continue;
+    if (!separated) Remote1->AddSeparator();
+    separated = true;
+    Remote1->Add(caption, [this, index] { RemotePortClick(index); });
+  }
+}
+
+void TForm1::RemotePortClick(std::size_t index) {
+  RemoteItem& remote = remote_.at(index);
+  RemoteSwitch& endpoint = *remote.Switch;
+  std::string caption = endpoint.PortItemCaption();
+  if (caption.ends_with("...")) caption.resize(caption.size() - 3);
+  const auto port =
+      AskForPort(services_.Kit, *form_, caption, endpoint.PortChoices(), endpoint.Port());
+  if (!port) return;
+  if (remote.Item->Checked()) {
+    endpoint.Stop();
+    remote.Item->SetChecked(false);
+    UpdateTrayTip();
+  }
+  endpoint.SetPort(*port);
+  remote.Item->SetCaption(endpoint.Caption());
+  remote.PortChosen = true;
+  remote.Switched = true;
+  StartRemote(remote);
+}
+
+void TForm1::RemoteFailed(std::size_t index, const std::string& message) {
+  remote_.at(index).Item->SetChecked(false);
+  UpdateTrayTip();
+  App().ShowMessage(message);
 }
 
 void TForm1::RemoteItemClick(std::size_t index) {
   RemoteItem& remote = remote_.at(index);
-  if (remote.Item->Checked()) {
+  if (!remote.Item->Checked() && !remote.Switch->PortItemCaption().empty() &&
+      remote.Switch->Port().empty()) {
+    RemotePortClick(index);
+  } else if (remote.Item->Checked()) {
     remote.Switch->Stop();
     remote.Item->SetChecked(false);
     remote.Switched = true;

@@ -85,6 +85,11 @@ class TForm1 : public TComponent {
   // endpoint once the window stands, and whether the settings start it.
   void AttachRemote(RemoteSwitch& remote, bool start);
   void RemoteItemClick(std::size_t index);
+  // After the last endpoint: a separator, then the item that chooses the port
+  // of each endpoint that has one.
+  void FinishRemoteMenu();
+  // Asks for the endpoint's port and opens the one chosen.
+  void RemotePortClick(std::size_t index);
 
   // Frequency entry.
   void Edit1KeyPress(char& key);
@@ -182,9 +187,13 @@ class TForm1 : public TComponent {
     MenuItem* Item;
     // The operator switched it through the menu: the close keeps it.
     bool Switched = false;
+    // The operator chose its port through the menu: the close keeps that too.
+    bool PortChosen = false;
   };
   // Starts the endpoint and shows so in the menu and the tray tip, or says why not.
   bool StartRemote(RemoteItem& remote);
+  // It stopped by itself: unchecked, and the operator told once.
+  void RemoteFailed(std::size_t index, const std::string& message);
   void UpdateTrayTip();
   // Saves the rows to the current list's file, or asks for one when there is none.
   bool SaveCurrentList();

@@ -132,8 +132,11 @@ bool TForm1::CloseQuery(bool session_ending) {
     return key.Changed() ? std::optional(key.Current()) : std::nullopt;
   };
   std::vector<std::pair<std::string, bool>> endpoints;
-  for (const RemoteItem& remote : remote_)
+  std::vector<std::pair<std::string, std::string>> ports;
+  for (const RemoteItem& remote : remote_) {
     if (remote.Switched) endpoints.emplace_back(remote.Switch->Section(), remote.Item->Checked());
+    if (remote.PortChosen) ports.emplace_back(remote.Switch->Section(), remote.Switch->Port());
+  }
   try {
     services_.SettingsFile.Write(start_dir_,
                                  {hotkey_.Current(),
@@ -142,7 +145,8 @@ bool TForm1::CloseQuery(bool session_ending) {
                                   CBAutoHide->Checked(),
                                   changed(next_hotkey_),
                                   changed(previous_hotkey_),
-                                  endpoints},
+                                  endpoints,
+                                  ports},
                                  keep_hotkey);
   } catch (const ProfileWriteError& error) {
     // Settings that cannot be written must neither hold up the end of the

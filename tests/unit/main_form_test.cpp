@@ -15,6 +15,7 @@
 #include "platform/sim/sim_keyboard_layouts.h"
 #include "platform/sim/sim_locale.h"
 #include "platform/sim/sim_notify_icon.h"
+#include "platform/sim/sim_serial_ports.h"
 #include "platform/sim/sim_single_instance.h"
 #include "platform/sim/sim_stream_sockets.h"
 #include "platform/sim/sim_system_hotkeys.h"
@@ -74,7 +75,8 @@ class MainFormTest : public ::testing::Test {
                                                         instance,
                                                         layouts,
                                                         profile,
-                                                        sockets});
+                                                        sockets,
+                                                        ports});
     program->Run();
   }
   TForm1& Start() {
@@ -109,6 +111,7 @@ class MainFormTest : public ::testing::Test {
   SimSingleInstance instance;
   SimNotifyIconShell shell;
   SimStreamSockets sockets{hidden};
+  SimSerialPorts ports{hidden};
   SimCodePage code_page;
   std::unique_ptr<Program> program;
   WindowHandle receiver_main = 0;
@@ -834,7 +837,8 @@ TEST_F(MainFormTest, TheRemoteMenusItemStartsAndStopsTheEndpointAndTheCloseKeeps
   ASSERT_EQ(menu.Count(), 6u);
   EXPECT_EQ(menu.Item(4).Caption(), "Info");
   EXPECT_EQ(menu.Item(5).Caption(), "Remote");
-  ASSERT_EQ(menu.Item(5).Count(), 1u);
+  EXPECT_THAT(static_cast<SimMenuItem&>(menu.Item(5)).Layout(),
+              ElementsAre(kNetworkItem, "Kenwood CAT...", "-", "CAT Port..."));
   MenuItem& item = menu.Item(5).Item(0);
   EXPECT_EQ(item.Caption(), kNetworkItem);
   EXPECT_FALSE(item.Checked());
@@ -1269,6 +1273,79 @@ TEST_F(EverydayKeysTest, NextAndPreviousAreCapturedAsChangeDoesAndWrittenOnlyWhe
   EXPECT_THAT(ini, HasSubstr("Previous=16"));  // as the file had it
   program.reset();
   EXPECT_EQ(atoms.Count(), 0u);
+}
+
+TEST_F(MainFormTest, KenwoodCatAsksForItsPortOpensItAndTheCloseKeepsBoth) {
+  AddReceiver();
+  ports.AddPort("COM3");
+  ports.AddPort("COM5");
+  WriteIni("[Autohide]\nChecked=0\n");
+  TForm1& form = Start();
+  MenuItem& item = form.Remote1->Item(1);
+  EXPECT_FALSE(ports.IsOpen("COM5"));
+
+  // No port yet: the item asks for one, offering the system's.
+  kit.AnswerNextDialog(ModalResult::Ok, {" COM5 "});
+  Choose({"Remote", "Kenwood CAT..."});
+  ASSERT_EQ(kit.DialogsShown().size(), 1u);
+  EXPECT_EQ(kit.DialogsShown()[0].Caption, "CAT Port");
+  EXPECT_TRUE(ports.IsOpen("COM5"));
+  EXPECT_TRUE(item.Checked());
+  EXPECT_EQ(item.Caption(), "Kenwood CAT on COM5");
+  EXPECT_EQ(std::string(shell.Shown().at(0).Tip.data()), "Vorn - COM5");
+
+  ports.Write("COM5", "FA00007100000;ID;");
+  ports.Tick();
+  EXPECT_EQ(ports.Read("COM5"), "ID019;");
+  EXPECT_THAT(desktop.Clicks(), ElementsAre("7", "1", "0", "0", "kHz"));
+
+  // Another port through the port item: the first one is let go.
+  kit.AnswerNextDialog(ModalResult::Ok, {"COM3"});
+  Choose({"Remote", "CAT Port..."});
+  EXPECT_FALSE(ports.IsOpen("COM5"));
+  EXPECT_TRUE(ports.IsOpen("COM3"));
+  EXPECT_EQ(item.Caption(), "Kenwood CAT on COM3");
+  // Cancelled, nothing changes.
+  Choose({"Remote", "CAT Port..."});
+  EXPECT_TRUE(ports.IsOpen("COM3"));
+
+  Choose({"Close"});
+  EXPECT_NE(dir.Read("Vorn.ini").find("[Cat]\r\nEnabled=1\r\nPort=COM3\r\n"), std::string::npos);
+  EXPECT_THAT(kit.Boxes(), IsEmpty());
+}
+
+TEST_F(MainFormTest, AKenwoodPortHeldOrFailingIsClosedWithOneMessage) {
+  AddReceiver();
+  ports.AddPort("COM5");
+  ports.Hold("COM5", true);
+  WriteIni("[Cat]\nEnabled=1\nPort=COM5\n");
+  TForm1& form = Start();
+  MenuItem& item = form.Remote1->Item(1);
+  EXPECT_THAT(BoxTexts(), ElementsAre("Kenwood CAT cannot open COM5.\rVorn runs without it."));
+  EXPECT_FALSE(item.Checked());
+
+  ports.Hold("COM5", false);
+  Choose({"Remote", "Kenwood CAT on COM5"});
+  EXPECT_TRUE(item.Checked());
+  ports.RemovePort("COM5");
+  ports.Tick();
+  ports.Tick();
+  EXPECT_THAT(BoxTexts(), ElementsAre("Kenwood CAT cannot open COM5.\rVorn runs without it.",
+                                      "Kenwood CAT on COM5 has stopped: the port failed."));
+  EXPECT_FALSE(item.Checked());
+  EXPECT_EQ(std::string(shell.Shown().at(0).Tip.data()), "Vorn");
+  EXPECT_EQ(hidden.LiveWindows().size(), 2u);  // the hotkey manager's and the tray's
+
+  // Back again, the item opens it; off unless the settings say otherwise.
+  ports.AddPort("COM5");
+  Choose({"Remote", "Kenwood CAT on COM5"});
+  EXPECT_TRUE(ports.IsOpen("COM5"));
+  Choose({"Remote", "Kenwood CAT on COM5"});
+  EXPECT_FALSE(ports.IsOpen("COM5"));
+  Choose({"Close"});
+  const std::string ini = dir.Read("Vorn.ini");
+  EXPECT_NE(ini.find("Enabled=0"), std::string::npos) << ini;
+  EXPECT_NE(ini.find("Port=COM5"), std::string::npos) << ini;
 }
 
 }  // namespace

@@ -214,6 +214,7 @@ class SimMenuItem : public MenuItem {
   std::size_t Count() const override { return items_.size(); }
   MenuItem& Item(std::size_t index) override { return *items_.at(index); }
   std::string Caption() const override { return caption_; }
+  void SetCaption(const std::string& caption) override { caption_ = caption; }
   bool Default() const override { return default_; }
   void SetDefault(bool is_default) override { default_ = is_default; }
   bool Checked() const override { return checked_; }
