@@ -1,5 +1,6 @@
 #include "app/endpoint_table.h"
 
+#include "remote/flrig/flrig_session.h"
 #include "remote/rigctl/rig_session.h"
 
 namespace vorn {
@@ -16,6 +17,7 @@ std::unique_ptr<RemoteSession> New(ReceiverControl& receiver) {
 const std::vector<EndpointKind>& EndpointTable() {
   static const std::vector<EndpointKind> table = {
       {"Remote", "Network (hamlib)", 4532, "127.0.0.1", New<RigSession>},
+      {"Flrig", "flrig", 12345, "127.0.0.1", New<FlrigSession>},
   };
   return table;
 }
