@@ -17,6 +17,9 @@ constexpr int kFaultCode = -1;
 constexpr std::string_view kXcvrName = "Vorn";
 // At least the version from which the library client offers all it can.
 constexpr std::string_view kVersion = "2.0.0";
+// What a VFO reads before anything is tuned: the library client refuses to
+// open a radio at 0 Hz, so the lowest frequency the receiver tunes stands in.
+constexpr std::int64_t kFrequencyUnknownHz = 10'000;
 
 // One call being answered: the value it gives, or the fault it ends in.
 struct Call {
@@ -77,7 +80,8 @@ const BandwidthChoice& BandwidthAt(std::size_t index) {
 }
 
 std::string Frequency(Vfo vfo, Call& call) {
-  return XmlRpcString(std::to_string(call.Vfos.Values(vfo).FrequencyHz));
+  const std::int64_t hz = call.Vfos.Values(vfo).FrequencyHz;
+  return XmlRpcString(std::to_string(hz == 0 ? kFrequencyUnknownHz : hz));
 }
 
 std::string SetFrequency(Vfo vfo, Call& call, std::string done = XmlRpcString("")) {
