@@ -3,12 +3,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "platform/sim/sim_window_tree.h"
-#include "receiver/get_handles.h"
 #include "remote/flrig/flrig_methods.h"
 #include "remote/flrig/flrig_session.h"
-#include "remote/flrig/xml_rpc.h"
-#include "remote/receiver_rig.h"
+#include "sim_receiver.h"
 
 namespace vorn {
 namespace {
@@ -88,19 +85,8 @@ struct Exchange {
   std::string Answer;
 };
 
-class FlrigProtocolTest : public ::testing::Test {
+class FlrigProtocolTest : public ::testing::Test, protected SimReceiver {
  protected:
-  FlrigProtocolTest() {
-    const WindowHandle main = tree.AddTopLevel("Perseus");
-    for (const char* c : {"Dither", "AM", "SAM", "CW", "USB", "LSB", "FM", "0.8kHz", "3 kHz"})
-      tree.AddChild(main, c);
-    const WindowHandle keypad = tree.AddTopLevel("Frequency");
-    for (const char* c : {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9", ".", "kHz"})
-      tree.AddChild(keypad, c);
-    EXPECT_EQ(link.FindMainControl("Perseus", "Dither"), "ok");
-    EXPECT_EQ(link.FindKeypadControl("Frequency", "kHz", "V2.1f"), "ok");
-  }
-
   std::string Send(std::string_view bytes) {
     std::string answers;
     session.Receive(bytes, answers);
@@ -121,9 +107,6 @@ class FlrigProtocolTest : public ::testing::Test {
     return clicks;
   }
 
-  SimWindowTree tree;
-  ReceiverLink link{tree};
-  ReceiverRig rig{link};
   FlrigSession session{rig};
 
  private:
