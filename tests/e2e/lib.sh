@@ -666,7 +666,7 @@ e2e_vorn_menu() {
     [Stations/Import List]=2 [Hotkey]=1 [Hotkey/Show]=0 [Hotkey/Change]=1
     [Hotkey/Change Next]=2 [Hotkey/Change Previous]=3 [Hide]=2 [Close]=3 [Info]=4
     [Remote]=5 [Remote/Network]=0
-    [Remote/Kenwood]=1 [Remote/CAT Port]=2)
+    [Remote/Kenwood]=1 [Remote/flrig]=2 [Remote/CAT Port]=3)
   local item=$1 top=${1%%/*} keys=(F10) i
   [[ -n ${position[$item]:-} && -n ${position[$top]:-} ]] || e2e_fail "Vorn has no menu item $item"
   e2e_activate Perseus-Vorn
@@ -674,6 +674,8 @@ e2e_vorn_menu() {
   if [[ $item == */* ]]; then
     keys+=(Down)
     for ((i = 0; i < position[$item]; i++)); do keys+=(Down); done
+    # A place below 0 counts from the menu's end, round which Up wraps.
+    for ((i = 0; i > position[$item]; i--)); do keys+=(Up); done
   fi
   xdotool key --delay 30 "${keys[@]}" Return
 }

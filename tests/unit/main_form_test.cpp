@@ -5,6 +5,7 @@
 
 #include <map>
 
+#include "app/endpoint_table.h"
 #include "app/program.h"
 #include "app/settings.h"
 #include "platform/dpi_scale.h"
@@ -838,7 +839,8 @@ TEST_F(MainFormTest, TheRemoteMenusItemStartsAndStopsTheEndpointAndTheCloseKeeps
   EXPECT_EQ(menu.Item(4).Caption(), "Info");
   EXPECT_EQ(menu.Item(5).Caption(), "Remote");
   EXPECT_THAT(static_cast<SimMenuItem&>(menu.Item(5)).Layout(),
-              ElementsAre(kNetworkItem, "Kenwood CAT...", "-", "CAT Port..."));
+              ElementsAre(kNetworkItem, "Kenwood CAT...", "flrig 127.0.0.1:12345", "-",
+                          "CAT Port..."));
   MenuItem& item = menu.Item(5).Item(0);
   EXPECT_EQ(item.Caption(), kNetworkItem);
   EXPECT_FALSE(item.Checked());
@@ -863,6 +865,32 @@ TEST_F(MainFormTest, TheRemoteMenusItemStartsAndStopsTheEndpointAndTheCloseKeeps
   Choose({"Close"});
   EXPECT_NE(dir.Read("Vorn.ini").find("[Remote]\r\nEnabled=1\r\n"), std::string::npos);
   EXPECT_THAT(kit.Boxes(), IsEmpty());
+}
+
+TEST_F(MainFormTest, TheFlrigItemComesLastAndServesItsOwnPortBesideTheNetworkOne) {
+  AddReceiver();
+  WriteIni("[Remote]\nEnabled=1\n[Flrig]\nEnabled=1\n");
+  TForm1& form = Start();
+  MenuItem& item = form.Remote1->Item(EndpointTable().size() - 1);
+  EXPECT_EQ(item.Caption(), "flrig 127.0.0.1:12345");
+  EXPECT_TRUE(item.Checked());
+  EXPECT_EQ(std::string(shell.Shown().at(0).Tip.data()), "Vorn - :4532 :12345");
+  const int client = sockets.Connect(12345);
+  ASSERT_NE(client, -1);
+  const std::string call =
+      "<methodCall><methodName>rig.set_vfo</methodName><params><param>"
+      "<value><double>7100000</double></value></param></params></methodCall>";
+  sockets.Write(client, "POST /RPC2 HTTP/1.1\r\nContent-length: " + std::to_string(call.size()) +
+                            "\r\n\r\n" + call);
+  EXPECT_THAT(sockets.Read(client), HasSubstr("<value></value>"));
+  EXPECT_THAT(desktop.Clicks(), ElementsAre("7", "1", "0", "0", "kHz"));
+
+  Choose({"Remote", "flrig 127.0.0.1:12345"});
+  EXPECT_FALSE(item.Checked());
+  EXPECT_TRUE(sockets.ClosedByServer(client));
+  EXPECT_NE(sockets.Connect(4532), -1);
+  Choose({"Close"});
+  EXPECT_NE(dir.Read("Vorn.ini").find("[Flrig]\r\nEnabled=0\r\n"), std::string::npos);
 }
 
 TEST_F(MainFormTest, APortTakenWhenSwitchedOnGivesTheStartMessageAndLeavesItOff) {
