@@ -12,9 +12,11 @@
 #include "platform/sim/native_file_system.h"
 #include "platform/sim/sim_code_page.h"
 #include "platform/sim/sim_hidden_window.h"
+#include "platform/sim/sim_interval_timer.h"
 #include "platform/sim/sim_keyboard_layouts.h"
 #include "platform/sim/sim_locale.h"
 #include "platform/sim/sim_notify_icon.h"
+#include "platform/sim/sim_shell_links.h"
 #include "platform/sim/sim_single_instance.h"
 #include "platform/sim/sim_stream_sockets.h"
 #include "platform/sim/sim_system_hotkeys.h"
@@ -35,6 +37,7 @@ constexpr LayoutHandle kUs = 0x04090409;
 const std::string kRadioOne = "     6070;  12;   AM; \"Radio One\"\r\n";
 const std::string kBeacon = "    14100; 1.6;   CW; \"Beacon\"\r\n";
 const std::string kNetworkItem = "Network (hamlib) 127.0.0.1:4532";
+const std::string kProgramPath = "C:\\Vorn\\Vorn.exe";
 
 class MainFormTest : public ::testing::Test {
  protected:
@@ -70,6 +73,9 @@ class MainFormTest : public ::testing::Test {
                                                          dir.Dir(),
                                                          '/',
                                                          code_page,
+                                                         timers,
+                                                         links,
+                                                         kProgramPath,
                                                          [this] { return now; }},
                                                         instance,
                                                         layouts,
@@ -110,6 +116,8 @@ class MainFormTest : public ::testing::Test {
   SimNotifyIconShell shell;
   SimStreamSockets sockets{hidden};
   SimCodePage code_page;
+  SimIntervalTimers timers;
+  SimShellLinks links;
   std::unique_ptr<Program> program;
   WindowHandle receiver_main = 0;
   WindowHandle receiver_keypad = 0;
