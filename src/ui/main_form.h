@@ -48,7 +48,7 @@ struct MainFormServices {
   char PathDelimiter;
   CodePage& Ansi;  // the system's code page, for other programs' UTF-8 files
   IntervalTimers& Timers;
-  ShellLinks& Links;         // the shortcut in the user's Startup folder
+  ShellLinks& Links;        // the shortcut in the user's Startup folder
   std::string ProgramPath;  // this Vorn.exe, as a shortcut names it
   // Seconds since 1970 in UTC, for the stations on air now.
   std::function<std::int64_t()> UtcSeconds = [] {

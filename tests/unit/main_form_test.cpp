@@ -3,26 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <map>
-
-#include "app/program.h"
-#include "app/settings.h"
 #include "platform/dpi_scale.h"
-#include "platform/sim/ini_file_profile.h"
-#include "platform/sim/native_file_system.h"
-#include "platform/sim/sim_code_page.h"
-#include "platform/sim/sim_hidden_window.h"
-#include "platform/sim/sim_interval_timer.h"
-#include "platform/sim/sim_keyboard_layouts.h"
-#include "platform/sim/sim_locale.h"
-#include "platform/sim/sim_notify_icon.h"
-#include "platform/sim/sim_shell_links.h"
-#include "platform/sim/sim_single_instance.h"
-#include "platform/sim/sim_stream_sockets.h"
-#include "platform/sim/sim_system_hotkeys.h"
-#include "platform/sim/sim_toolkit.h"
-#include "platform/sim/sim_window_tree.h"
-#include "temp_dir.h"
+#include "program_fixture.h"
 #include "ui/tray_tip.h"
 
 namespace vorn {
@@ -33,97 +15,7 @@ using ::testing::HasSubstr;
 using ::testing::IsEmpty;
 using ::testing::Not;
 
-constexpr LayoutHandle kUs = 0x04090409;
-const std::string kRadioOne = "     6070;  12;   AM; \"Radio One\"\r\n";
-const std::string kBeacon = "    14100; 1.6;   CW; \"Beacon\"\r\n";
-const std::string kNetworkItem = "Network (hamlib) 127.0.0.1:4532";
-const std::string kProgramPath = "C:\\Vorn\\Vorn.exe";
-
-class MainFormTest : public ::testing::Test {
- protected:
-  MainFormTest() {
-    layouts.InstallLoaded(kUs,
-                          {"00000409",
-                           {{16, 0x2A}, {109, 0x4A}, {120, 0x43}},
-                           {{0x2A << 16, "Shift"}, {0x4A << 16, "Num -"}, {0x43 << 16, "F9"}}});
-  }
-
-  void AddReceiver(const std::string& keypad_title = "Frequency",
-                   const std::string& confirm = "kHz") {
-    receiver_main = desktop.AddTopLevel("Perseus");
-    for (const char* c : {"Dither", "AM", "USB", "CW", "12 kHz", "1.6kHz"})
-      desktop.AddChild(receiver_main, c);
-    receiver_keypad = desktop.AddTopLevel(keypad_title);
-    for (const char* c : {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "."})
-      keys[c] = desktop.AddChild(receiver_keypad, c);
-    desktop.AddChild(receiver_keypad, confirm);
-  }
-
-  void WriteIni(const std::string& text) { dir.Write("Vorn.ini", text); }
-
-  void Launch() {
-    program = std::make_unique<Program>(ProgramServices{{kit,
-                                                         desktop,
-                                                         settings,
-                                                         files,
-                                                         locale,
-                                                         alert,
-                                                         {hidden, atoms, hotkeys},
-                                                         shell,
-                                                         dir.Dir(),
-                                                         '/',
-                                                         code_page,
-                                                         timers,
-                                                         links,
-                                                         kProgramPath,
-                                                         [this] { return now; }},
-                                                        instance,
-                                                        layouts,
-                                                        profile,
-                                                        sockets});
-    program->Run();
-  }
-  TForm1& Start() {
-    Launch();
-    return *program->Form1();
-  }
-
-  std::vector<std::string> BoxTexts() const {
-    std::vector<std::string> texts;
-    for (const SimBox& box : kit.Boxes()) texts.push_back(box.Text);
-    return texts;
-  }
-
-  void Choose(const std::vector<std::string>& path) {
-    kit.Choose(program->Form1()->Window().Menu(), path);
-  }
-  SimEdit& Edit1() { return AsSim(*program->Form1()->Edit1); }
-  SimListView& LV() { return AsSim(*program->Form1()->LV); }
-
-  TempDir dir;
-  SimToolkit kit;
-  SimWindowTree desktop;
-  IniFileProfile profile;
-  ProfileSettings settings{profile};
-  NativeFileSystem files;
-  SimLocale locale;
-  SimAlert alert;
-  SimHiddenWindows hidden;
-  SimGlobalAtoms atoms;
-  SimSystemHotKeys hotkeys{hidden};
-  SimKeyboardLayouts layouts;
-  SimSingleInstance instance;
-  SimNotifyIconShell shell;
-  SimStreamSockets sockets{hidden};
-  SimCodePage code_page;
-  SimIntervalTimers timers;
-  SimShellLinks links;
-  std::unique_ptr<Program> program;
-  WindowHandle receiver_main = 0;
-  WindowHandle receiver_keypad = 0;
-  std::map<std::string, WindowHandle> keys;
-  std::int64_t now = 1'796'707'800;  // Tuesday 8 December 2026, 05:30 UTC
-};
+using MainFormTest = ProgramTest;
 
 TEST_F(MainFormTest, StartWithoutSettingsFileUsesDefaultsAndCloseWritesEveryKey) {
   AddReceiver();
