@@ -225,7 +225,8 @@ e2e__lock_prefix() {
   export WINEPREFIX="$VORN_BUILD/wineprefix"
   export WINEDEBUG=-all
   # No prompts for the Mono and Gecko add-ons: nobody is there to answer them.
-  export WINEDLLOVERRIDES="mscoree,mshtml="
+  # No menu entries on the desktop for shortcuts that a scenario makes.
+  export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
   exec {E2E_LOCK_FD}>"$VORN_BUILD/wineprefix.lock"
   flock -w 900 "$E2E_LOCK_FD" || e2e_fail "the Wine prefix stayed locked by another run"
 }
