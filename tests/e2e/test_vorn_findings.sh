@@ -28,6 +28,12 @@ xdotool type --delay 20 '12 kHz'
 e2e_wait_for 20 "the bandwidth box to hold 12 kHz" e2e_has_text "$bandwidth" '12 kHz'
 xdotool key Home
 e2e_screenshot entry-12khz
+# The edit part holds the whole text and is wider than the toolkit font
+# draws it, with the edit's margins.
+read -r _ _ part_width _ < <(e2e_wintree rect "$bandwidth")
+text_width=$(e2e_wine layout-probe.exe text-width "12 kHz" | tr -d '\r')
+((part_width >= text_width + 4)) ||
+  e2e_fail "the bandwidth box's edit part is $part_width px for a text of $text_width px"
 layout=$(e2e_wine layout-probe.exe "$(top_level "Add to List")")
 cut=$(grep $'^cut\t' <<<"$layout" || true)
 [[ -z $cut ]] || e2e_fail "texts cut off in the entry dialog:"$'\n'"$cut"$'\n'"$layout"

@@ -1,6 +1,8 @@
 // Reads the layout of another program's window as the screen shows it, for the
 // DPI checks.
 //
+//   layout-probe.exe text-width <text> [dpi]
+//     the text's width in the toolkit's normal font at the DPI (default 96)
 //   layout-probe.exe <handle> [dpi]
 //     dpi      <TAB> the window's DPI, or the one given for a window that was
 //              told of another DPI than the system gave it
@@ -19,8 +21,7 @@
 //     overlap  <TAB> path <TAB> path, for two siblings that share pixels
 //     outside  <TAB> path, for a control not wholly inside its parent's client area
 //     cut      <TAB> path <TAB> needed width, for a label, check box or button too
-//              small for its text in the toolkit's font, or a combo box whose
-//              edit part is too narrow for its widest choice
+//              small for its text in the toolkit's font
 //
 // Fonts belong to the program that made them, so the text is measured in the
 // toolkit's fonts made here at the window's DPI; labels size themselves to their
@@ -31,7 +32,6 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -108,28 +108,6 @@ int NeededWidth(HWND window, const std::string& kind, int dpi) {
   return 0;
 }
 
-// A combo box shows its chosen value in its edit part, between the edit's
-// margins: the widest choice must fit there. 0 when it does.
-int ComboNeededWidth(HWND window, int dpi) {
-  COMBOBOXINFO info{};
-  info.cbSize = sizeof info;
-  if (!GetComboBoxInfo(window, &info)) return 0;
-  const auto count = SendMessageA(window, CB_GETCOUNT, 0, 0);
-  int widest = 0;
-  for (LRESULT i = 0; i < count; ++i) {
-    char item[256] = {};
-    if (SendMessageA(window, CB_GETLBTEXTLEN, i, 0) >= static_cast<LRESULT>(sizeof item)) continue;
-    SendMessageA(window, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item));
-    widest = std::max(widest, TextWidth(item, dpi));
-  }
-  const int needed = widest + MulDiv(4, dpi, 96);
-  const int room = info.rcItem.right - info.rcItem.left;
-  // The width the whole box needs: the rest of it beside the edit part.
-  RECT box{};
-  GetWindowRect(window, &box);
-  return needed > room ? needed + (box.right - box.left - room) : 0;
-}
-
 void Walk(HWND parent, const std::string& path, int dpi) {
   RECT client{};
   GetClientRect(parent, &client);
@@ -151,8 +129,7 @@ void Walk(HWND parent, const std::string& path, int dpi) {
     }
     if (r.left < 0 || r.top < 0 || r.right > client.right || r.bottom > client.bottom)
       std::printf("outside\t%s\n", child_path.c_str());
-    const int needed =
-        cls == "ComboBox" ? ComboNeededWidth(child, dpi) : NeededWidth(child, kind, dpi);
+    const int needed = NeededWidth(child, kind, dpi);
     if (needed > r.right - r.left) std::printf("cut\t%s\t%d\n", child_path.c_str(), needed);
     for (std::size_t i = 0; i < shown.size(); ++i) {
       RECT common{};
@@ -171,6 +148,10 @@ int main(int argc, char** argv) {
   _setmode(_fileno(stdout), _O_BINARY);
   // The screen's own pixels, not those of a program that knows nothing of DPI.
   SetProcessDPIAware();
+  if ((argc == 3 || argc == 4) && std::string(argv[1]) == "text-width") {
+    std::printf("%d\n", TextWidth(argv[2], argc == 4 ? std::atoi(argv[3]) : 96));
+    return 0;
+  }
   if (argc != 2 && argc != 3) {
     std::fprintf(stderr, "usage: layout-probe.exe <handle> [dpi]\n");
     return 2;
