@@ -670,9 +670,10 @@ e2e__tip_listed() {
   e2e_window_listed "^0x[0-9a-f]+"$'\t'"visible"$'\t'"tooltips_class32"$'\t'"$1\$"
 }
 e2e__tray_icon_centre() {
-  local tray l t r b
-  tray=$(e2e_windows_awk '$3 == "__winex11_standalone_tray" { print $1; exit }')
-  [[ -n $tray ]] && e2e_wintree activate "$tray" >/dev/null
+  local l t r b
+  e2e_activate "Wine System Tray" >/dev/null
+  # Without a window manager the active window is not raised by itself.
+  xdotool windowraise "$E2E_X_WINDOW"
   read -r _ l t r b <<<"$(e2e_wine tray-poke.exe rects __winex11_tray_icon)"
   echo $(((l + r) / 2)) $(((t + b) / 2))
 }
