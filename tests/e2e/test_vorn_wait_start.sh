@@ -14,7 +14,8 @@ e2e_demo_settings "$dir"
 startup=$(e2e_wine link-probe.exe startup | tr -d '\r')
 [[ -n $startup ]] || e2e_fail "the shell names no Startup folder"
 link="${startup}Vorn.lnk"
-e2e_wine cmd /c del "$link" >/dev/null 2>&1 || true
+# Shortcuts an earlier run left behind would count as another copy's.
+find "$WINEPREFIX/drive_c/users" -ipath '*/startup/vorn*.lnk' -delete
 
 ini_value() { tr -d '\r' <"$dir/Vorn.ini" | sed -n "s/^$1=//p"; }
 link_read() { e2e_wine link-probe.exe read "$link" | tr -d '\r'; }
@@ -51,12 +52,17 @@ e2e_window_listed $'\tvisible\t#32770\tVorn$' && e2e_fail "a box showed at the w
 # The receiver program comes a while later, after several of Vorn's searches.
 waited_5s() { ((SECONDS - started >= 5)); }
 e2e_wait_for 20 "5 s of waiting" waited_5s
+# While it waits, Vorn's search runs on a timer with a hidden window of its
+# own beside those of the tray icon and the hotkeys; linked, it stops.
+hidden_windows() { e2e_wintree list | grep -c $'\tVornHiddenWindow\t'; }
+searching() { (($(hidden_windows) == 3)); }
+not_searching() { (($(hidden_windows) == 2)); }
+searching || e2e_fail "no search runs while Vorn waits ($(hidden_windows) hidden windows)"
 e2e_start_receiver
 found=$(date +%s%N)
+e2e_wait_for 3 "Vorn to find the stand-in and stop searching" not_searching
+echo "linked $((($(date +%s%N) - found) / 1000000)) ms after the stand-in was ready"
 e2e_expect_tip Vorn
-took=$((($(date +%s%N) - found) / 1000000))
-echo "linked ${took} ms after the stand-in was ready (the tip read by hovering included)"
-((took <= 3000)) || e2e_fail "Vorn linked up only after $took ms"
 e2e_show_vorn
 xdotool type --delay 20 7100
 xdotool key Return
