@@ -88,6 +88,7 @@ Settings ReadSettings(PrivateProfile& profile, const std::string& start_dir) {
   s.NextHotKey = static_cast<std::uint32_t>(ReadProfileInt(profile, path, "Hotkey", "Next", 0));
   s.PreviousHotKey =
       static_cast<std::uint32_t>(ReadProfileInt(profile, path, "Hotkey", "Previous", 0));
+  s.WaitForReceiver = ReadProfileBool(profile, path, "Start", "WaitForReceiver", false);
   return s;
 }
 
@@ -123,6 +124,10 @@ void WriteSettings(PrivateProfile& profile, const std::string& start_dir,
     write_int(section.c_str(), "Enabled", enabled ? 1 : 0);
   for (const auto& [section, port] : values.EndpointPorts)
     profile.WriteString(path, section, "Port", port);
+}
+
+void ProfileSettings::WriteWaitForReceiver(const std::string& start_dir, bool wait) {
+  profile_.WriteString(start_dir + kSettingsFileName, "Start", "WaitForReceiver", wait ? "1" : "0");
 }
 
 }  // namespace vorn

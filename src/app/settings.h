@@ -31,6 +31,7 @@ class ProfileSettings : public SettingsStore {
              bool keep_hotkey) override {
     WriteSettings(profile_, start_dir, values, keep_hotkey);
   }
+  void WriteWaitForReceiver(const std::string& start_dir, bool wait) override;
 
  private:
   PrivateProfile& profile_;

@@ -38,6 +38,8 @@ struct Settings {
   // The hotkeys that step through the list; 0 for none.
   std::uint32_t NextHotKey = 0;
   std::uint32_t PreviousHotKey = 0;
+  // A start that does not find the receiver program waits for it in the tray.
+  bool WaitForReceiver = false;
 };
 
 // What the close sequence writes back.
@@ -68,6 +70,9 @@ class SettingsStore {
   // ProfileWriteError.
   virtual void Write(const std::string& start_dir, const SettingsToWrite& values,
                      bool keep_hotkey) = 0;
+  // Writes Start's WaitForReceiver at once; a refused write throws
+  // ProfileWriteError.
+  virtual void WriteWaitForReceiver(const std::string& start_dir, bool wait) = 0;
 };
 
 }  // namespace vorn

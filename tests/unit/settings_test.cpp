@@ -175,7 +175,7 @@ TEST(SettingsOrderTest, ReadsAndWritesInTheFileOrder) {
               ElementsAre("read Placement Left", "read Placement Top", "read Placement Width",
                           "read Placement Height", "read Hotkey Key", "read Perseus Version",
                           "read Autohide Checked", "read StationLists Default", "read Hotkey Next",
-                          "read Hotkey Previous"));
+                          "read Hotkey Previous", "read Start WaitForReceiver"));
   profile.calls.clear();
   WriteSettings(profile, "C:\\dir\\", {109, "V2.1f", {1, 2, 3, 4}, false, 120, 0}, true);
   EXPECT_THAT(profile.calls, ElementsAre("write Hotkey Key=109", "write Hotkey Next=120",

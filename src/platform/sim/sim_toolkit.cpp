@@ -426,7 +426,9 @@ Point SimPanel::ClientOrigin() const {
   return Offset(form_.ClientOrigin(), PixelBounds());
 }
 
-SimWindow::SimWindow(SimToolkit& kit) : kit_(kit), dpi_(kit.Dpi()), handle_(kit.NewHandle()) {}
+SimWindow::SimWindow(SimToolkit& kit) : kit_(kit), dpi_(kit.Dpi()), handle_(kit.NewHandle()) {
+  kit_.Remember(this);
+}
 
 SimWindow::~SimWindow() {
   kit_.Forget(this);
@@ -501,6 +503,12 @@ Panel& SimForm::AddPanel(Dock dock, int height) {
 
 ListView& SimForm::AddListView(const std::vector<ListColumn>& columns) {
   return Adopt(std::make_unique<SimListView>(*this, columns));
+}
+
+std::vector<SimPopupMenu*> SimForm::PopupMenus() const {
+  std::vector<SimPopupMenu*> menus;
+  for (const auto& menu : popups_) menus.push_back(menu.get());
+  return menus;
 }
 
 PopupMenu& SimForm::AddPopupMenu() {
@@ -876,6 +884,7 @@ void SimToolkit::HandlePosted() {
 
 void SimToolkit::Forget(SimWindow* window) {
   if (active_ == window) active_ = nullptr;
+  std::erase(windows_, window);
 }
 
 Answer SimToolkit::NextAnswer(const SimBox& box) {
