@@ -42,9 +42,6 @@ ask() {
   done
   took=$((${EPOCHREALTIME/./} - start))
 }
-percentile() {
-  sort -n | awk -v p="$1" '{ v[NR] = $1 } END { i = int(NR * p / 100 + 0.999999); if (i < 1) i = 1; print v[i] }'
-}
 
 floor=() remote=()
 for ((i = 0; i < iterations; i++)); do
@@ -60,10 +57,10 @@ done
 spans=$(awk -F'\t' '$2 == "click" && $3 == "Frequency" && $4 == "7" { start = $1 }
                     $2 == "click" && $3 == "Frequency" && $4 == "kHz" { print (n++ % 2 ? "remote" : "bare"), $1 - start }' \
   "$E2E_RECEIVER_LOG")
-span_bare=$(awk '$1 == "bare" { print $2 }' <<<"$spans" | percentile 50)
-span_remote=$(awk '$1 == "remote" { print $2 }' <<<"$spans" | percentile 50)
-floor_median=$(printf '%s\n' "${floor[@]}" | percentile 50)
-remote_median=$(printf '%s\n' "${remote[@]}" | percentile 50)
+span_bare=$(awk '$1 == "bare" { print $2 }' <<<"$spans" | remote_percentile 50)
+span_remote=$(awk '$1 == "remote" { print $2 }' <<<"$spans" | remote_percentile 50)
+floor_median=$(printf '%s\n' "${floor[@]}" | remote_percentile 50)
+remote_median=$(printf '%s\n' "${remote[@]}" | remote_percentile 50)
 
 echo "keyings of 7100.5, alternately: $iterations bare from the probe (the floor), $iterations by F 7100500 from a client"
 echo "  bare keying, as its sender saw it, median   $floor_median us"
@@ -87,8 +84,8 @@ for ((i = 0; i < iterations; i++)); do
   total=$((total + took))
   change+=("$total")
 done
-change_floor_median=$(printf '%s\n' "${change_floor[@]}" | percentile 50)
-change_median=$(printf '%s\n' "${change[@]}" | percentile 50)
+change_floor_median=$(printf '%s\n' "${change_floor[@]}" | remote_percentile 50)
+change_median=$(printf '%s\n' "${change[@]}" | remote_percentile 50)
 echo "changes of frequency and mode, alternately: $iterations bare keyings of 7100.5, USB, 3 kHz (the floor), $iterations by F, \\get_lock_mode, M"
 echo "  bare keying, as its sender saw it, median   $change_floor_median us"
 echo "  the three requests to their last answer     $change_median us"
@@ -96,16 +93,13 @@ awk -v r="$change_median" -v b="$change_floor_median" 'BEGIN { printf "  ratio  
 
 # f round trips while the window is in use: shown, with typing and erasing in Edit1.
 e2e_show_vorn
-(while :; do xdotool type --delay 30 12345 && xdotool key --delay 30 BackSpace BackSpace BackSpace BackSpace BackSpace; done) \
-  >/dev/null 2>&1 &
-typist=$!
+remote_typing_start
 trips=()
 for ((i = 0; i < round_trips; i++)); do
   ask f
   trips+=("$took")
   [[ $answer == 7100500 ]] || e2e_fail "f answered $answer"
 done
-kill "$typist"
-wait "$typist" 2>/dev/null || true
+remote_typing_stop
 echo "f round trips: $round_trips while typing into Vorn's window"
-echo "  median $(printf '%s\n' "${trips[@]}" | percentile 50) us, p99 $(printf '%s\n' "${trips[@]}" | percentile 99) us"
+echo "  median $(printf '%s\n' "${trips[@]}" | remote_percentile 50) us, p99 $(printf '%s\n' "${trips[@]}" | remote_percentile 99) us"

@@ -4,41 +4,14 @@
 #include <string>
 #include <string_view>
 
-#include "platform/tuning_values.h"
 #include "remote/rigctl/rig_requests.h"
 #include "remote/rigctl/rig_session.h"
+#include "session_fuzzing.h"
 
 namespace {
 
-void Check(bool condition) {
-  if (!condition) __builtin_trap();
-}
-
-// Takes every press and checks that what is keyed is within the keypad.
-class CheckingRig : public vorn::ReceiverControl {
- public:
-  vorn::RemoteOutcome KeyInHz(std::int64_t hz) override {
-    Check(hz >= 0 && hz <= vorn::kMaxFrequencyKhz * 1000);
-    tuned_.FrequencyHz = hz;
-    // Now and then the receiver is out of reach.
-    return hz % 2 == 0 ? vorn::RemoteOutcome::Done : vorn::RemoteOutcome::NotReached;
-  }
-  vorn::RemoteOutcome Select(const vorn::RadioMode* mode,
-                             const vorn::BandwidthChoice* width) override {
-    Check(mode || width);
-    if (mode) {
-      Check(!mode->Demodulator.empty());
-      tuned_.Demodulator = mode->Demodulator;
-      tuned_.Variant = mode->Variant;
-    }
-    if (width) Check(width->Hz > 0);
-    return vorn::RemoteOutcome::Done;
-  }
-  const vorn::TunedState& Tuned() const override { return tuned_; }
-
- private:
-  vorn::TunedState tuned_;
-};
+using fuzz::Check;
+using fuzz::CheckingRig;
 
 // Every result line carries 0 or a negative number. Only lines that begin
 // with a result are read: elsewhere "RPRT" may be an echoed argument.
@@ -58,12 +31,10 @@ void CheckResults(const std::string& answers) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace vorn;
-  const std::string_view input(reinterpret_cast<const char*>(data), size);
-  if (input.empty()) return 0;
-
-  // The first byte sets the size of the pieces, the rest is the stream.
-  const std::size_t piece = 1 + static_cast<unsigned char>(input[0]) % 64;
-  const std::string_view stream = input.substr(1);
+  const auto input = fuzz::Pieces(data, size);
+  if (!input) return 0;
+  const std::size_t piece = input->Piece;
+  const std::string_view stream = input->Bytes;
 
   CheckingRig rig;
   RigSession pieces(rig);

@@ -9,7 +9,7 @@ packages=(
   g++-mingw-w64-x86-64 g++-mingw-w64-i686
   wine64 wine32:i386 fonts-wine xvfb xdotool x11-utils imagemagick mawk perl
   unzip
-  libhamlib-utils socat iproute2 e2fsprogs
+  libhamlib-utils socat iproute2 e2fsprogs python3
 )
 # scripts/check-deps.sh takes the list from here.
 if [[ ${1:-} == --list ]]; then

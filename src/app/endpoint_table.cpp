@@ -1,5 +1,7 @@
 #include "app/endpoint_table.h"
 
+#include "remote/kenwood/kenwood_session.h"
+#include "remote/flrig/flrig_session.h"
 #include "remote/rigctl/rig_session.h"
 
 namespace vorn {
@@ -16,6 +18,8 @@ std::unique_ptr<RemoteSession> New(ReceiverControl& receiver) {
 const std::vector<EndpointKind>& EndpointTable() {
   static const std::vector<EndpointKind> table = {
       {"Remote", "Network (hamlib)", 4532, "127.0.0.1", New<RigSession>},
+      {"Cat", "Kenwood CAT", 0, "", New<KenwoodSession>, EndpointTransport::Serial},
+      {"Flrig", "flrig", 12345, "127.0.0.1", New<FlrigSession>},
   };
   return table;
 }

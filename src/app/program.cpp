@@ -32,14 +32,20 @@ bool Program::Run() {
 
 void Program::StartRemoteControl() {
   rig_ = std::make_unique<ReceiverRig>(form1_->Receiver());
-  const SocketServices sockets{services_.MainForm.HotKeys.Windows, services_.Sockets};
+  HiddenWindowService& windows = services_.MainForm.HotKeys.Windows;
   for (const EndpointKind& kind : EndpointTable()) {
     const EndpointSettings settings =
         ReadEndpointSettings(services_.Profile, form1_->StartDir(), kind.Section,
-                             {false, kind.DefaultPort, kind.DefaultAddress});
-    remote_.push_back(std::make_unique<EndpointSwitch>(sockets, *rig_, kind, settings));
+                             {false, kind.DefaultPort, kind.DefaultAddress, ""});
+    if (kind.Transport == EndpointTransport::Serial)
+      remote_.push_back(std::make_unique<SerialSwitch>(SerialServices{windows, services_.Ports},
+                                                       *rig_, kind, settings.PortName));
+    else
+      remote_.push_back(std::make_unique<EndpointSwitch>(SocketServices{windows, services_.Sockets},
+                                                         *rig_, kind, settings));
     form1_->AttachRemote(*remote_.back(), settings.Enabled);
   }
+  form1_->FinishRemoteMenu();
 }
 
 Program::~Program() {

@@ -6,6 +6,7 @@
 #include "app/endpoint_switch.h"
 #include "platform/keyboard_layouts.h"
 #include "platform/private_profile.h"
+#include "platform/serial_ports.h"
 #include "platform/single_instance.h"
 #include "platform/stream_sockets.h"
 #include "remote/receiver_rig.h"
@@ -18,9 +19,10 @@ struct ProgramServices {
   MainFormServices MainForm;
   SingleInstance& Instance;
   KeyboardLayouts& Layouts;
-  // The remote-control endpoints' settings and sockets.
+  // The remote-control endpoints' settings, sockets and serial ports.
   PrivateProfile& Profile;
   StreamSockets& Sockets;
+  SerialPorts& Ports;
 };
 
 // The program from entry to end: one instance only, the key names, the main
@@ -40,7 +42,9 @@ class Program {
   TListInput* ListInput() const { return list_input_.get(); }
   // The endpoint of the table's row `index`; null unless it listens.
   SocketEndpoint* Remote(std::size_t index = 0) const {
-    return index < remote_.size() ? remote_[index]->Endpoint() : nullptr;
+    const auto* network =
+        index < remote_.size() ? dynamic_cast<EndpointSwitch*>(remote_[index].get()) : nullptr;
+    return network ? network->Endpoint() : nullptr;
   }
 
  private:
@@ -49,7 +53,7 @@ class Program {
   std::unique_ptr<TForm1> form1_;
   std::unique_ptr<TListInput> list_input_;
   std::unique_ptr<ReceiverRig> rig_;
-  std::vector<std::unique_ptr<EndpointSwitch>> remote_;
+  std::vector<std::unique_ptr<RemoteSwitch>> remote_;
 
   void StartRemoteControl();
 };

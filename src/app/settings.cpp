@@ -88,6 +88,7 @@ Settings ReadSettings(PrivateProfile& profile, const std::string& start_dir) {
   s.NextHotKey = static_cast<std::uint32_t>(ReadProfileInt(profile, path, "Hotkey", "Next", 0));
   s.PreviousHotKey =
       static_cast<std::uint32_t>(ReadProfileInt(profile, path, "Hotkey", "Previous", 0));
+  s.WaitForReceiver = ReadProfileBool(profile, path, "Start", "WaitForReceiver", false);
   return s;
 }
 
@@ -99,6 +100,7 @@ EndpointSettings ReadEndpointSettings(PrivateProfile& profile, const std::string
   s.Enabled = ReadProfileBool(profile, path, section, "Enabled", defaults.Enabled);
   s.Port = ReadProfileInt(profile, path, section, "Port", defaults.Port);
   s.Address = ReadText(profile, path, section, "Address", defaults.Address);
+  s.PortName = ReadText(profile, path, section, "Port", defaults.PortName);
   return s;
 }
 
@@ -120,6 +122,12 @@ void WriteSettings(PrivateProfile& profile, const std::string& start_dir,
   write_int("Autohide", "Checked", values.AutoHide ? 1 : 0);
   for (const auto& [section, enabled] : values.EndpointsEnabled)
     write_int(section.c_str(), "Enabled", enabled ? 1 : 0);
+  for (const auto& [section, port] : values.EndpointPorts)
+    profile.WriteString(path, section, "Port", port);
+}
+
+void ProfileSettings::WriteWaitForReceiver(const std::string& start_dir, bool wait) {
+  profile_.WriteString(start_dir + kSettingsFileName, "Start", "WaitForReceiver", wait ? "1" : "0");
 }
 
 }  // namespace vorn

@@ -16,9 +16,9 @@ inline constexpr const char* kSettingsFileName = "Vorn.ini";
 Settings ReadSettings(PrivateProfile& profile, const std::string& start_dir);
 
 // Writes Hotkey (Key only when `keep_hotkey`, Next and Previous when given),
-// Perseus, Placement, Autohide and each endpoint's Enabled (when given) in this
-// order, one service call per key; the list name is never written. The first
-// refused write throws ProfileWriteError and ends the writing there.
+// Perseus, Placement, Autohide, each endpoint's Enabled and each serial
+// endpoint's Port (when given) in this order, one service call per key; the list name is never
+// written. The first refused write throws ProfileWriteError and ends the writing there.
 void WriteSettings(PrivateProfile& profile, const std::string& start_dir,
                    const SettingsToWrite& values, bool keep_hotkey);
 
@@ -31,6 +31,7 @@ class ProfileSettings : public SettingsStore {
              bool keep_hotkey) override {
     WriteSettings(profile_, start_dir, values, keep_hotkey);
   }
+  void WriteWaitForReceiver(const std::string& start_dir, bool wait) override;
 
  private:
   PrivateProfile& profile_;
@@ -43,6 +44,8 @@ struct EndpointSettings {
   // As written; a value outside 1..65535 cannot be listened on.
   std::int32_t Port = 0;
   std::string Address;
+  // A serial endpoint's Port, as its name ("COM5"); empty until chosen.
+  std::string PortName;
 };
 // Reads `section`, with `defaults` for what the file does not say.
 EndpointSettings ReadEndpointSettings(PrivateProfile& profile, const std::string& start_dir,

@@ -9,10 +9,13 @@
 #include "platform/win32/win32_code_page.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_hidden_window.h"
+#include "platform/win32/win32_interval_timer.h"
 #include "platform/win32/win32_keyboard_layouts.h"
 #include "platform/win32/win32_locale.h"
 #include "platform/win32/win32_notify_icon.h"
 #include "platform/win32/win32_private_profile.h"
+#include "platform/win32/win32_serial_ports.h"
+#include "platform/win32/win32_shell_links.h"
 #include "platform/win32/win32_single_instance.h"
 #include "platform/win32/win32_stream_sockets.h"
 #include "platform/win32/win32_system_hotkeys.h"
@@ -24,6 +27,12 @@ namespace {
 std::string CurrentDirectory() {
   char buffer[MAX_PATH + 1] = {};
   const DWORD length = GetCurrentDirectoryA(sizeof buffer, buffer);
+  return length > 0 && length < sizeof buffer ? std::string(buffer, length) : std::string();
+}
+
+std::string ProgramPath() {
+  char buffer[MAX_PATH + 1] = {};
+  const DWORD length = GetModuleFileNameA(nullptr, buffer, sizeof buffer);
   return length > 0 && length < sizeof buffer ? std::string(buffer, length) : std::string();
 }
 
@@ -50,7 +59,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   Win32SingleInstance instance;
   Win32NotifyIconShell shell;
   Win32StreamSockets sockets;
+  Win32SerialPorts ports;
   Win32CodePage code_page;
+  Win32IntervalTimers timers(hidden);
+  Win32ShellLinks links;
 
   app.Guard([&] {
     Program program({{*toolkit,
@@ -63,11 +75,15 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
                       shell,
                       CurrentDirectory(),
                       '\\',
-                      code_page},
+                      code_page,
+                      timers,
+                      links,
+                      ProgramPath()},
                      instance,
                      layouts,
                      profile,
-                     sockets});
+                     sockets,
+                     ports});
     program.Run();
   });
   return 0;

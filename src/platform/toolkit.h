@@ -142,6 +142,8 @@ class MenuItem : public MenuItems {
   std::function<void()> OnClick;
 
   virtual std::string Caption() const = 0;
+  // A new caption in the same place, checked or not as before.
+  virtual void SetCaption(const std::string& caption) = 0;
   virtual bool Default() const = 0;
   virtual void SetDefault(bool is_default) = 0;
   // A check mark beside the caption.

@@ -15,11 +15,12 @@ class Presser {
   explicit Presser(ReceiverLink& link) : link_(link) {}
 
   bool Press(Table table, const std::string& caption) {
+    // Not linked (not found at start, or gone at an earlier action): look
+    // for the receiver program before anything is pressed.
+    if (!link_.Linked() && !Rediscover()) return false;
     auto handle = link_.Lookup(table, caption);
     if (handle && !link_.StillValid(*handle, caption)) {
-      if (rediscovered_) return false;
-      rediscovered_ = true;
-      if (!link_.Rediscover()) return false;
+      if (!Rediscover()) return false;
       handle = link_.Lookup(table, caption);
       if (handle && !link_.StillValid(*handle, caption)) return false;
     }
@@ -29,7 +30,19 @@ class Presser {
            tree.Send(*handle, kWmLButtonUp, 0, kClickPosition);
   }
 
+  // Raised once the action is over.
+  bool Done(bool reached) {
+    if (link_.OnTuning) link_.OnTuning();
+    return reached;
+  }
+
  private:
+  bool Rediscover() {
+    if (rediscovered_) return false;
+    rediscovered_ = true;
+    return link_.Rediscover();
+  }
+
   ReceiverLink& link_;
   bool rediscovered_ = false;
 };
@@ -76,28 +89,29 @@ std::string BandwidthCaption(const std::string& text) {
 
 bool KeyInFrequency(ReceiverLink& link, const std::string& text) {
   Presser presser(link);
-  return KeyIn(presser, link, text);
+  return presser.Done(KeyIn(presser, link, text));
 }
 
 bool KeyInHz(ReceiverLink& link, std::int64_t hz) {
   Presser presser(link);
-  return KeyIn(presser, link, KeypadTextFromHz(hz), hz);
+  return presser.Done(KeyIn(presser, link, KeypadTextFromHz(hz), hz));
 }
 
 bool SelectDemodulator(ReceiverLink& link, const std::string& text) {
   Presser presser(link);
-  return PressDemodulator(presser, link, text);
+  return presser.Done(PressDemodulator(presser, link, text));
 }
 
 bool SelectBandwidth(ReceiverLink& link, const std::string& text) {
   Presser presser(link);
-  return PressBandwidth(presser, link, text);
+  return presser.Done(PressBandwidth(presser, link, text));
 }
 
 bool TuneToStation(ReceiverLink& link, const StationRow& row) {
   Presser presser(link);
-  return KeyIn(presser, link, row.Frequency) && PressDemodulator(presser, link, row.Demodulator) &&
-         PressBandwidth(presser, link, row.Bandwidth);
+  return presser.Done(KeyIn(presser, link, row.Frequency) &&
+                      PressDemodulator(presser, link, row.Demodulator) &&
+                      PressBandwidth(presser, link, row.Bandwidth));
 }
 
 }  // namespace vorn

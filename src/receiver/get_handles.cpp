@@ -21,17 +21,22 @@ std::string NormaliseText(const std::string& raw) {
 
 std::string ReceiverLink::FindMainControl(const std::string& title,
                                           const std::string& check_caption) {
-  return Run(main_, title, check_caption,
-             {"Perseus not found, \rPerseus-Program started?", "Perseus-ChildHandle not found"});
+  const std::string status =
+      Run(main_, title, check_caption,
+          {"Perseus not found, \rPerseus-Program started?", "Perseus-ChildHandle not found"});
+  main_found_ = status == kStatusOk;
+  return status;
 }
 
 std::string ReceiverLink::FindKeypadControl(const std::string& title,
                                             const std::string& check_caption,
                                             const std::string& version) {
   version_ = version;
-  return Run(keypad_, title, check_caption,
-             {"Frequency-Panel not found, \rPerseus " + version + " expected",
-              "Frequency-ChildHandle not found"});
+  const std::string status = Run(keypad_, title, check_caption,
+                                 {"Frequency-Panel not found, \rPerseus " + version + " expected",
+                                  "Frequency-ChildHandle not found"});
+  keypad_found_ = status == kStatusOk;
+  return status;
 }
 
 std::string ReceiverLink::Run(Search& s, const std::string& title, const std::string& check_caption,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -54,6 +55,12 @@ class ReceiverLink {
   bool StillValid(WindowHandle handle, const std::string& caption);
   // Runs both searches again with the titles and captions they were last given.
   bool Rediscover();
+  // Both searches found what they looked for, the last time each ran: the
+  // receiver program is running.
+  bool Linked() const { return main_found_ && keypad_found_; }
+
+  // Raised after every tuning through the control actions, reached or not.
+  std::function<void()> OnTuning;
 
   WindowTree& Tree() { return tree_; }
 
@@ -76,6 +83,8 @@ class ReceiverLink {
 
   std::string Run(Search& s, const std::string& title, const std::string& check_caption,
                   const Messages& messages);
+  bool main_found_ = false;
+  bool keypad_found_ = false;
   const Search& search(Table t) const { return t == Table::Main ? main_ : keypad_; }
 
   WindowTree& tree_;

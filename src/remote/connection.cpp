@@ -19,6 +19,12 @@ bool Connection::ReadOnce(ByteChannel& channel) {
   return !Finished();
 }
 
+void Connection::Poll(ByteChannel& channel) {
+  if (Finished()) return;
+  session_->Poll(unsent_);
+  Flush(channel);
+}
+
 void Connection::Flush(ByteChannel& channel) {
   std::size_t sent = 0;
   while (!failed_ && sent < unsent_.size()) {

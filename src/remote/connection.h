@@ -32,6 +32,8 @@ class Connection {
   bool ReadOnce(ByteChannel& channel);
   // Sends what waits, as far as the channel takes it.
   void Flush(ByteChannel& channel);
+  // Sends what the session has to say unasked, with what still waits.
+  void Poll(ByteChannel& channel);
   // To be closed now: the peer went, a limit was broken, or the session
   // ended and every answer it gave is sent.
   bool Finished() const { return failed_ || (session_->Ended() && unsent_.empty()); }

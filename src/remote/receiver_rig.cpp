@@ -18,6 +18,7 @@ RemoteOutcome ReceiverRig::KeyInHz(std::int64_t hz) {
 
 RemoteOutcome ReceiverRig::Select(const RadioMode* mode, const BandwidthChoice* width) {
   // Without its controls the receiver program is not running, whatever it has.
+  if (!link_.Linked() && !link_.Rediscover()) return RemoteOutcome::NotReached;
   if (link_.Controls(Table::Main).empty()) return RemoteOutcome::NotReached;
   // A station row's caption without a button presses nothing and is no
   // failure; a client, though, must not be told that a mode was taken that

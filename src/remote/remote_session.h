@@ -15,6 +15,9 @@ class RemoteSession {
   // Appends the answers of the requests that `bytes` completes. Once the
   // session has ended, bytes are ignored.
   virtual void Receive(std::string_view bytes, std::string& answers) = 0;
+  // Called now and then while the connection is open, between reads: appends
+  // what the protocol sends unasked. Most send nothing.
+  virtual void Poll(std::string& /*answers*/) {}
   // The client asked to close, or broke a limit: the connection closes once
   // the answers so far are sent.
   virtual bool Ended() const = 0;

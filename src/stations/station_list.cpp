@@ -48,7 +48,7 @@ void StationList::ReplaceRows(const std::vector<StationRow>& rows) {
   for (const StationRow& row : rows) rows_.Append(row);
 }
 
-void StationList::SaveStationList(const std::string& path) {
+std::string StationList::SaveStationList(const std::string& path) {
   std::string content;
   const std::size_t count = rows_.Count();
   for (std::size_t i = 0; i < count; ++i) {
@@ -57,10 +57,14 @@ void StationList::SaveStationList(const std::string& path) {
   }
   // The lines after the short one exist only in that file: keep it whole.
   const bool keep_original = !partial_source_.empty() && files_.SameFile(path, partial_source_);
-  if (keep_original)
-    files_.WriteReplace(partial_source_ + kBackupSuffix, files_.ReadAll(partial_source_));
+  std::string backup;
+  if (keep_original) {
+    backup = partial_source_ + kBackupSuffix;
+    files_.WriteReplace(backup, files_.ReadAll(partial_source_));
+  }
   files_.WriteReplace(path, content);
   if (keep_original) partial_source_.clear();
+  return backup;
 }
 
 bool StationList::ListUnchanged() const {

@@ -35,8 +35,9 @@ class StationList {
 
   // Writes every row, CR LF after each; leaves the snapshot alone. The first
   // save over a file that was loaded only in part first keeps that file's
-  // content beside it, as the same name with ".bak" appended.
-  void SaveStationList(const std::string& path);
+  // content beside it, as the same name with ".bak" appended: the path of
+  // that copy is returned, empty when none was made.
+  std::string SaveStationList(const std::string& path);
 
   // True when the view has no rows or its rows still serialise to the snapshot.
   bool ListUnchanged() const;

@@ -1,6 +1,7 @@
 #include "ui/find_box.h"
 
-#include "platform/dpi_scale.h"
+#include <algorithm>
+
 #include "stations/row_finder.h"
 
 namespace vorn {
@@ -10,7 +11,7 @@ constexpr VirtualKey kF3 = 114;
 }  // namespace
 
 TFindBox::TFindBox(Toolkit& toolkit, Form& owner, ListView& list)
-    : owner_(owner), list_(list), window_(toolkit.CreateToolWindow(owner)) {
+    : app_(toolkit.App()), owner_(owner), list_(list), window_(toolkit.CreateToolWindow(owner)) {
   window_->SetCaption("Find");
   window_->SetDesignedBounds({0, 0, kWidth, kHeight});
   EdtFind = &window_->AddEdit({8, 8, kWidth - 24, 21});
@@ -22,12 +23,18 @@ TFindBox::TFindBox(Toolkit& toolkit, Form& owner, ListView& list)
 }
 
 void TFindBox::Open() {
-  // Designed places inside the main window, scaled as its controls are.
-  const auto scaled = [&](int designed) { return ScaleDpi(designed, kDesignDpi, owner_.Dpi()); };
   const Rect main = owner_.Bounds();
   Rect placed = window_->Bounds();
-  placed.Left = main.Left + main.Width - placed.Width - scaled(16);
-  placed.Top = main.Top + scaled(list_.Bounds().Top + 60);
+  placed.Left = main.Left + main.Width - placed.Width;
+  placed.Top = main.Top + main.Height;
+  const auto fits = [&placed](const Rect& area) {
+    return placed.Left >= area.Left && placed.Top >= area.Top &&
+           placed.Left + placed.Width <= area.Left + area.Width &&
+           placed.Top + placed.Height <= area.Top + area.Height;
+  };
+  const std::vector<Rect> areas = app_.MonitorWorkAreas();
+  if (!areas.empty() && std::none_of(areas.begin(), areas.end(), fits))
+    placed.Top = main.Top - placed.Height;
   window_->SetBounds(placed);
   list_.SetSelectionAlwaysShown(true);
   window_->Show();

@@ -17,7 +17,9 @@ class TFindBox {
 
   TFindBox(Toolkit& toolkit, Form& owner, ListView& list);
 
-  // Shows the box over the top right of the list with its text selected.
+  // Shows the box with its text selected just below the main window, right
+  // edges aligned, or above it when the screen ends below: never over the
+  // rows it finds.
   void Open();
   // Hides the box, leaving the focus where it is.
   void Hide();
@@ -36,6 +38,7 @@ class TFindBox {
   void Dismiss();
   void Closed();
 
+  Application& app_;
   Form& owner_;
   ListView& list_;
   std::unique_ptr<ToolWindow> window_;

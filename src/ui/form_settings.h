@@ -38,6 +38,8 @@ struct Settings {
   // The hotkeys that step through the list; 0 for none.
   std::uint32_t NextHotKey = 0;
   std::uint32_t PreviousHotKey = 0;
+  // A start that does not find the receiver program waits for it in the tray.
+  bool WaitForReceiver = false;
 };
 
 // What the close sequence writes back.
@@ -52,6 +54,9 @@ struct SettingsToWrite {
   // Each remote-control endpoint the operator switched in the menu, by its
   // section of the file, as it is now.
   std::vector<std::pair<std::string, bool>> EndpointsEnabled = {};
+  // Each serial endpoint whose port the operator chose in the menu, by its
+  // section, with the port's name.
+  std::vector<std::pair<std::string, std::string>> EndpointPorts = {};
 };
 
 // Where the main window's settings are kept: read at start, written at close.
@@ -65,6 +70,9 @@ class SettingsStore {
   // ProfileWriteError.
   virtual void Write(const std::string& start_dir, const SettingsToWrite& values,
                      bool keep_hotkey) = 0;
+  // Writes Start's WaitForReceiver at once; a refused write throws
+  // ProfileWriteError.
+  virtual void WriteWaitForReceiver(const std::string& start_dir, bool wait) = 0;
 };
 
 }  // namespace vorn

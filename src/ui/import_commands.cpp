@@ -12,13 +12,6 @@ namespace vorn {
 
 void TForm1::ImportList1Click() {
   if (Waiting() || !AskToSaveOldList()) return;
-  // Rows that no list file holds (an earlier import) would otherwise be lost
-  // without a word.
-  if (list_name_.empty() && !stations_->ListUnchanged()) {
-    const Answer answer = App().Ask("Stationlist has changed, save?");
-    if (answer == Answer::Cancel) return;
-    if (answer == Answer::Yes && !SaveCurrentList()) return;
-  }
 
   const std::string path = ImportOD->Execute();
   if (path.empty()) return;
@@ -57,7 +50,9 @@ void TForm1::ImportList1Click() {
     EdtSLFilename->SetText("");
   }
   std::string report = std::to_string(imported.Rows.size()) + " stations imported";
-  if (imported.Skipped > 0) report += ", " + std::to_string(imported.Skipped) + " lines skipped";
+  if (imported.Skipped > 0)
+    report += ", " + std::to_string(imported.Skipped) +
+              (imported.Skipped == 1 ? " line skipped" : " lines skipped");
   App().ShowMessage(report + ".");
 }
 

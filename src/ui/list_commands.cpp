@@ -20,6 +20,7 @@ constexpr VirtualKey kF2 = 113;
 constexpr const char* kReceiverFailedMessage =
     "The receiver program did not answer.\r"
     "Its keypad may hold a partial entry.";
+constexpr const char* kReceiverGoneMessage = "The receiver program is not running.";
 
 }  // namespace
 
@@ -29,12 +30,17 @@ std::string BareName(const std::string& path) {
 }
 
 bool TForm1::AskToSaveOldList() {
-  if (!list_name_.empty() && !stations_->ListUnchanged()) {
+  if (stations_->ListUnchanged()) return true;
+  if (!list_name_.empty()) {
     const Answer answer = App().Ask("Old Stationlist has changed,\rsave to " + list_name_ + "?");
     if (answer == Answer::Cancel) return false;
-    if (answer == Answer::Yes) stations_->SaveStationList(list_path_);
+    if (answer == Answer::Yes) SaveRows(list_path_);
+    return true;
   }
-  return true;
+  // Rows that no list file holds (an import, or new entries) would otherwise
+  // be lost without a word: asked as the close asks.
+  const Answer answer = App().Ask("Stationlist has changed, save?");
+  return answer == Answer::No || (answer == Answer::Yes && SaveCurrentList());
 }
 
 void TForm1::OpenList1Click() {
@@ -67,7 +73,7 @@ void TForm1::SaveList1Click() {
   if (Waiting()) return;
   const std::string path = SD->Execute();
   if (path.empty()) return;
-  stations_->SaveStationList(path);
+  SaveRows(path);
   stations_->TakeSnapshot();
 }
 
@@ -160,6 +166,8 @@ void TForm1::TuneToSelected() {
 }
 
 void TForm1::ReceiverFailed() {
+  // Its windows are gone, also after a search for them: nothing was pressed.
+  if (!link_.Linked()) return App().ShowMessage(kReceiverGoneMessage);
   // The keypad has no control that clears an entry, and its confirm button
   // would tune to the digits that did arrive: nothing more is pressed, the
   // operator is told what may be left there.

@@ -12,7 +12,7 @@ TListInput::TListInput(Toolkit& toolkit, Form& owner) : dialog_(toolkit.CreateMo
   LabeledEdit1 = &dialog_->AddLabeledEdit({16, 24, 161, 21}, "Frequency (kHz)");
   dialog_->AddLabel({16, 56}, "Bandwidth");
   ComboBox1 = &dialog_->AddComboBox(
-      {16, 72, 65, 21}, {"50 kHz", "25 kHz", "12 kHz", "6 kHz", "3 kHz", "1.6 kHz", "0.8 kHz"});
+      {16, 72, 80, 21}, {"50 kHz", "25 kHz", "12 kHz", "6 kHz", "3 kHz", "1.6 kHz", "0.8 kHz"});
   dialog_->AddLabel({104, 56}, "Demodulator");
   ComboBox2 = &dialog_->AddComboBox({104, 72, 73, 21},
                                     {"AM", "SAM", "CW", "RTTY", "LSB", "USB", "FM", "DRM", "USER"});

@@ -14,7 +14,9 @@
 #include "platform/code_page.h"
 #include "platform/component.h"
 #include "platform/file_system.h"
+#include "platform/interval_timer.h"
 #include "platform/locale.h"
+#include "platform/shell_links.h"
 #include "platform/toolkit.h"
 #include "platform/window_tree.h"
 #include "receiver/get_handles.h"
@@ -45,6 +47,9 @@ struct MainFormServices {
   std::string WorkingDir;  // the current directory at start
   char PathDelimiter;
   CodePage& Ansi;  // the system's code page, for other programs' UTF-8 files
+  IntervalTimers& Timers;
+  ShellLinks& Links;        // the shortcut in the user's Startup folder
+  std::string ProgramPath;  // this Vorn.exe, as a shortcut names it
   // Seconds since 1970 in UTC, for the stations on air now.
   std::function<std::int64_t()> UtcSeconds = [] {
     return std::chrono::duration_cast<std::chrono::seconds>(
@@ -79,12 +84,26 @@ class TForm1 : public TComponent {
   void Hide2Click();
   void Close1Click();
   void Info1Click();
+  // The tray menu's "Start with Windows": a shortcut to this copy of Vorn in
+  // the user's Startup folder, and the settings' start that waits for the
+  // receiver program.
+  void StartWithWindows1Click();
+  // Checked while the Startup folder holds a shortcut to this Vorn.exe that
+  // starts it in StartDir.
+  bool StartsWithWindows();
+  // Started without the receiver program, Vorn looks for it on a timer.
+  bool WaitingForReceiver() const { return wait_timer_ != nullptr; }
 
   // Remote control: the "Remote" menu has an item for each endpoint, checked
   // while it runs, that starts and stops it. The program hands over each
   // endpoint once the window stands, and whether the settings start it.
   void AttachRemote(RemoteSwitch& remote, bool start);
   void RemoteItemClick(std::size_t index);
+  // After the last endpoint: a separator, then the item that chooses the port
+  // of each endpoint that has one.
+  void FinishRemoteMenu();
+  // Asks for the endpoint's port and opens the one chosen.
+  void RemotePortClick(std::size_t index);
 
   // Frequency entry.
   void Edit1KeyPress(char& key);
@@ -113,6 +132,7 @@ class TForm1 : public TComponent {
 
   // The station a hotkey stepped to, as the tray icon's tip shows it beside
   // the title and the running endpoints (see TrayTipText); empty clears it.
+  // Any other tuning clears it.
   void SetTrayStation(const std::string& station);
 
   // State of the run, for the commands and for tests.
@@ -140,6 +160,7 @@ class TForm1 : public TComponent {
   Label* Label1 = nullptr;
   Label* Label2 = nullptr;
   MenuItem* Remote1 = nullptr;
+  MenuItem* StartWithWindows1 = nullptr;
   PopupMenu* PopupMenu1 = nullptr;
   PopupMenu* PopupMenu2 = nullptr;
   std::unique_ptr<FileDialog> SD;
@@ -164,6 +185,10 @@ class TForm1 : public TComponent {
   // Edit1 takes the next key pressed in it for `capturing`.
   void StartCapture(OperatorHotKey& capturing);
   void HotKeyCaptureMode(OperatorHotKey& capturing);
+  // Ends the capture with `key` (Esc aborts): taken, or refused with a message.
+  void EndCapture(std::uint32_t key);
+  // Why the capture does not take `key`; empty when it does.
+  std::string CaptureRefusal(std::uint32_t key) const;
   // The operator's hotkey other than `capturing` that has the value `key`, if any.
   const OperatorHotKey* HotKeyWithValue(std::uint32_t key, const OperatorHotKey& capturing) const;
   // The entry dialog with its fields filled, placed over the list; the row as
@@ -177,14 +202,29 @@ class TForm1 : public TComponent {
   void HideForm();
   // A tuning did not reach the receiver program.
   void ReceiverFailed();
+  // Every tuning, from any source, reached or not.
+  void TuningDone();
+  // No receiver program at start: the tray tip says so and a timer runs
+  // both searches until they find it.
+  void WaitForReceiver();
+  void StopWaiting();
+  // The shortcut files in the Startup folder that may be this copy's.
+  std::vector<std::string> StartupLinkPaths();
+  bool IsThisCopy(const ShellLink& link) const;
+  // Saves the rows and says so when the save kept a part-loaded file as .bak.
+  void SaveRows(const std::string& path);
   struct RemoteItem {
     RemoteSwitch* Switch;
     MenuItem* Item;
     // The operator switched it through the menu: the close keeps it.
     bool Switched = false;
+    // The operator chose its port through the menu: the close keeps that too.
+    bool PortChosen = false;
   };
   // Starts the endpoint and shows so in the menu and the tray tip, or says why not.
   bool StartRemote(RemoteItem& remote);
+  // It stopped by itself: unchecked, and the operator told once.
+  void RemoteFailed(std::size_t index, const std::string& message);
   void UpdateTrayTip();
   // Saves the rows to the current list's file, or asks for one when there is none.
   bool SaveCurrentList();
@@ -209,6 +249,9 @@ class TForm1 : public TComponent {
   OperatorHotKey previous_hotkey_;
   // The hotkey that a capture in Edit1 changes.
   OperatorHotKey* capturing_ = &hotkey_;
+  // Edit1 takes the next key for `capturing_`.
+  bool capture_active_ = false;
+  std::unique_ptr<IntervalTimer> wait_timer_;
   std::string version_;
   std::string panel_title_;
   std::string panel_terminator_;

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <functional>
 #include <string>
+#include <vector>
 
 namespace vorn {
 
@@ -22,6 +24,18 @@ class RemoteSwitch {
   virtual std::string StartFailure() const = 0;
   // Its section of the settings file, where the close keeps Enabled.
   virtual std::string Section() const = 0;
+
+  // An endpoint on a port the operator chooses (a serial one) has a second
+  // item, with this caption, that chooses it; empty for the others.
+  virtual std::string PortItemCaption() const { return {}; }
+  // The ports there are to choose from, and the one chosen ("" for none).
+  virtual std::vector<std::string> PortChoices() { return {}; }
+  virtual std::string Port() const { return {}; }
+  // Takes effect at the next start.
+  virtual void SetPort(const std::string& /*port*/) {}
+  // Told once when it stops by itself while running (its port failed), with
+  // what the operator is told then.
+  virtual void OnFailed(std::function<void(const std::string& message)> /*failed*/) {}
 };
 
 }  // namespace vorn

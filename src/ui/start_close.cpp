@@ -73,11 +73,18 @@ void TForm1::FormCreate() {
   if (status == kStatusOk)
     status = link_.FindKeypadControl(panel_title_, panel_terminator_, version_);
   StartTrace("receiver search");
-  if (status != kStatusOk) {
+  if (status != kStatusOk && !settings.WaitForReceiver) {
     App().ShowMessage(status);
     App().Terminate();
     return;
   }
+  if (status != kStatusOk) {
+    // Started before the receiver program (at logon): the keypad search
+    // learns what it looks for, and both run again until they find it.
+    link_.FindKeypadControl(panel_title_, panel_terminator_, version_);
+    WaitForReceiver();
+  }
+  StartWithWindows1->SetChecked(StartsWithWindows());
 
   FrequencyEntryMode();
   Edit1->SetText("");
@@ -132,8 +139,11 @@ bool TForm1::CloseQuery(bool session_ending) {
     return key.Changed() ? std::optional(key.Current()) : std::nullopt;
   };
   std::vector<std::pair<std::string, bool>> endpoints;
-  for (const RemoteItem& remote : remote_)
+  std::vector<std::pair<std::string, std::string>> ports;
+  for (const RemoteItem& remote : remote_) {
     if (remote.Switched) endpoints.emplace_back(remote.Switch->Section(), remote.Item->Checked());
+    if (remote.PortChosen) ports.emplace_back(remote.Switch->Section(), remote.Switch->Port());
+  }
   try {
     services_.SettingsFile.Write(start_dir_,
                                  {hotkey_.Current(),
@@ -142,7 +152,8 @@ bool TForm1::CloseQuery(bool session_ending) {
                                   CBAutoHide->Checked(),
                                   changed(next_hotkey_),
                                   changed(previous_hotkey_),
-                                  endpoints},
+                                  endpoints,
+                                  ports},
                                  keep_hotkey);
   } catch (const ProfileWriteError& error) {
     // Settings that cannot be written must neither hold up the end of the
@@ -159,8 +170,15 @@ bool TForm1::SaveCurrentList() {
   // No current list: ask where the rows should go rather than lose them.
   if (path.empty()) path = SD->Execute();
   if (path.empty()) return false;
-  stations_->SaveStationList(path);
+  SaveRows(path);
   return true;
+}
+
+void TForm1::SaveRows(const std::string& path) {
+  const std::string backup = stations_->SaveStationList(path);
+  if (!backup.empty())
+    App().ShowMessage("Saved. " + BareName(backup) +
+                      " keeps the whole file as it was,\rwith the lines after the broken one.");
 }
 
 }  // namespace vorn

@@ -71,6 +71,10 @@
 #   e2e_ratio A B                 A / B with two decimals
 #   e2e_report_ms LABEL US...     a report line: median, least and greatest, in ms
 #   e2e_demo_settings DIR         the demo's Vorn.ini and Stations.txt in DIR (created)
+#   e2e_expect_tip TEXT           waits until the tray icon's tip, shown by resting
+#                                 the mouse on the icon, is TEXT
+#   e2e_tray_menu_last            pops up the tray icon's menu with the right
+#                                 button and chooses its last item
 #   e2e_vorn_menu ITEM            chooses an item of Vorn's main menu with the
 #                                 keyboard ("Close", "Stations/Load List")
 #   e2e_set_dpi DPI               the screen's DPI for the programs started after it
@@ -225,7 +229,8 @@ e2e__lock_prefix() {
   export WINEPREFIX="$VORN_BUILD/wineprefix"
   export WINEDEBUG=-all
   # No prompts for the Mono and Gecko add-ons: nobody is there to answer them.
-  export WINEDLLOVERRIDES="mscoree,mshtml="
+  # No menu entries on the desktop for shortcuts that a scenario makes.
+  export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
   exec {E2E_LOCK_FD}>"$VORN_BUILD/wineprefix.lock"
   flock -w 900 "$E2E_LOCK_FD" || e2e_fail "the Wine prefix stayed locked by another run"
 }
@@ -659,13 +664,54 @@ e2e_wait_vorn() {
   e2e_show_vorn "${2:-KP_Subtract}"
 }
 
+# The tip shows when the mouse rests on the icon; Wine's tray window, which
+# the stand-in's window may cover, is raised first.
+e2e__tip_listed() {
+  e2e_window_listed "^0x[0-9a-f]+"$'\t'"visible"$'\t'"tooltips_class32"$'\t'"$1\$"
+}
+e2e__tray_icon_centre() {
+  local l t r b
+  e2e_activate "Wine System Tray" >/dev/null
+  # Without a window manager the active window is not raised by itself.
+  xdotool windowraise "$E2E_X_WINDOW"
+  read -r _ l t r b <<<"$(e2e_wine tray-poke.exe rects __winex11_tray_icon)"
+  echo $(((l + r) / 2)) $(((t + b) / 2))
+}
+# A tip shown stays as it was shown: each try rests the mouse on the icon anew.
+e2e__hover_tip_is() {
+  local x y deadline=$((SECONDS + 2))
+  read -r x y <<<"$(e2e__tray_icon_centre)"
+  xdotool mousemove 600 700 sleep 0.3 mousemove "$x" "$y" mousemove_relative 1 1
+  until e2e__tip_listed "$1"; do
+    ((SECONDS < deadline)) || return 1
+    sleep 0.05
+  done
+}
+e2e_expect_tip() {
+  e2e_wait_for 20 "the tray icon's tip to be \"$1\"" e2e__hover_tip_is "$1"
+  xdotool mousemove 600 700
+}
+e2e__popup_rect() { e2e_wine tray-poke.exe rects '#32768'; }
+e2e__popup_up() { [[ -n $(e2e__popup_rect) ]]; }
+e2e__popup_gone() { [[ -z $(e2e__popup_rect) ]]; }
+e2e_tray_menu_last() {
+  local x y l t r b
+  read -r x y <<<"$(e2e__tray_icon_centre)"
+  xdotool mousemove "$x" "$y" click 3
+  e2e_wait_for 20 "the tray icon's menu" e2e__popup_up
+  read -r _ l t r b <<<"$(e2e__popup_rect)"
+  xdotool mousemove $((l + 20)) $((b - 8)) click 1
+  e2e_wait_for 20 "the tray icon's menu to close" e2e__popup_gone
+}
+
 # Menus cannot be read from another process under Wine, and Vorn's captions
 # carry no shortcuts: the keyboard walks the designed layout, F10 into the bar.
 e2e_vorn_menu() {
   local -A position=([Stations]=0 [Stations/Load List]=0 [Stations/Save List]=1
     [Stations/Import List]=2 [Hotkey]=1 [Hotkey/Show]=0 [Hotkey/Change]=1
     [Hotkey/Change Next]=2 [Hotkey/Change Previous]=3 [Hide]=2 [Close]=3 [Info]=4
-    [Remote]=5 [Remote/Network]=0)
+    [Remote]=5 [Remote/Network]=0
+    [Remote/Kenwood]=1 [Remote/flrig]=2 [Remote/CAT Port]=3)
   local item=$1 top=${1%%/*} keys=(F10) i
   [[ -n ${position[$item]:-} && -n ${position[$top]:-} ]] || e2e_fail "Vorn has no menu item $item"
   e2e_activate Perseus-Vorn
@@ -673,6 +719,8 @@ e2e_vorn_menu() {
   if [[ $item == */* ]]; then
     keys+=(Down)
     for ((i = 0; i < position[$item]; i++)); do keys+=(Down); done
+    # A place below 0 counts from the menu's end, round which Up wraps.
+    for ((i = 0; i > position[$item]; i--)); do keys+=(Up); done
   fi
   xdotool key --delay 30 "${keys[@]}" Return
 }

@@ -18,6 +18,11 @@
 #   remote_close NAME             the client goes away
 #   remote_listening              whether something listens on 127.0.0.1:$REMOTE_PORT
 #   remote_half_closed            whether a connection waits for Vorn to close it
+#
+# For the timing scripts (bench/e2e_*.sh):
+#   remote_percentile P           the P-th percentile of the numbers on stdin, one a line
+#   remote_typing_start           the operator types into Vorn's shown window and erases
+#                                 it, on and on, until remote_typing_stop
 
 REMOTE_PORT=4532
 declare -gA REMOTE_FD=()
@@ -105,4 +110,19 @@ remote_listening() {
 
 remote_half_closed() {
   ss -tnH state close-wait "sport = :$REMOTE_PORT" | grep -q .
+}
+
+remote_percentile() {
+  sort -n | awk -v p="$1" '{ v[NR] = $1 } END { i = int(NR * p / 100 + 0.999999); if (i < 1) i = 1; print v[i] }'
+}
+
+remote_typing_start() {
+  (while :; do xdotool type --delay 30 12345 && xdotool key --delay 30 BackSpace BackSpace BackSpace BackSpace BackSpace; done) \
+    >/dev/null 2>&1 &
+  REMOTE_TYPIST=$!
+}
+
+remote_typing_stop() {
+  kill "$REMOTE_TYPIST"
+  wait "$REMOTE_TYPIST" 2>/dev/null || true
 }

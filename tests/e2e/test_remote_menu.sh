@@ -13,22 +13,7 @@ e2e_setup
 dir="$E2E_TMP/vorn"
 e2e_demo_settings "$dir"
 e2e_start_receiver
-tab=$'\t'
 
-# The tip shows when the mouse rests on the icon; Wine's tray window, which
-# the stand-in's window may cover, is raised first.
-tip_listed() {
-  e2e_window_listed "^0x[0-9a-f]+${tab}visible${tab}tooltips_class32${tab}$1\$"
-}
-expect_tip() {
-  local tray l t r b
-  tray=$(e2e_windows_awk '$3 == "__winex11_standalone_tray" { print $1; exit }')
-  [[ -n $tray ]] && e2e_wintree activate "$tray" >/dev/null
-  read -r _ l t r b <<<"$(e2e_wine tray-poke.exe rects __winex11_tray_icon)"
-  xdotool mousemove 600 700 sleep 0.3 mousemove $(((l + r) / 2)) $(((t + b) / 2)) mousemove_relative 1 1
-  e2e_wait_for 20 "the tray icon's tip to be \"$1\"" tip_listed "$1"
-  xdotool mousemove 600 700
-}
 not_listening() { ! remote_listening; }
 switch() {
   e2e_vorn_menu Remote/Network
@@ -42,10 +27,10 @@ close_vorn() {
 e2e_start_vorn "$dir"
 e2e_wait_vorn
 not_listening || e2e_fail "something listens on $REMOTE_PORT before the switch"
-expect_tip Vorn
+e2e_expect_tip Vorn
 switch
 e2e_wait_for 20 "Vorn to listen after the switch" remote_listening
-expect_tip "Vorn - :$REMOTE_PORT"
+e2e_expect_tip "Vorn - :$REMOTE_PORT"
 remote_open a
 remote_send a $'F 7100000\n'
 e2e_expect_eq "a client's tuning" "RPRT 0" "$(remote_read a 1)"
@@ -54,7 +39,7 @@ switch
 e2e_wait_for 20 "the listener to go" not_listening
 e2e_wait_for 20 "the client to be closed" remote_closed a
 remote_close a
-expect_tip Vorn
+e2e_expect_tip Vorn
 e2e_expect_eq "the file while Vorn runs" "" "$(grep Remote "$dir/Vorn.ini" || true)"
 
 # --- Switched on again, the close keeps it on for the next start.
@@ -65,7 +50,7 @@ grep -qx $'Enabled=1\r' "$dir/Vorn.ini" || e2e_fail "the close did not keep Enab
 e2e_start_vorn "$dir"
 e2e_wait_vorn_ready
 e2e_wait_for 20 "Vorn to listen at start" remote_listening
-expect_tip "Vorn - :$REMOTE_PORT"
+e2e_expect_tip "Vorn - :$REMOTE_PORT"
 e2e_show_vorn
 switch
 e2e_wait_for 20 "the listener to go" not_listening
@@ -79,7 +64,7 @@ e2e_wait_vorn
 switch
 e2e_expect_box Vorn 'Remote control cannot listen on 127.0.0.1:4532.\rVorn runs without it.'
 e2e_wintree press Vorn OK
-expect_tip Vorn
+e2e_expect_tip Vorn
 remote_release_port
 # Still off: the next choice switches it on.
 switch

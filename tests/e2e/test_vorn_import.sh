@@ -40,7 +40,7 @@ list_name=$(e2e_child Perseus-Vorn Edit 2)
 e2e_expect_eq "the default list's name" Stations.txt "$(e2e_text_of "$list_name")"
 
 # --- &Ja: only the station on air; the imported rows have no list file.
-import_schedule '&Ja' '1 stations imported, 1 lines skipped.'
+import_schedule '&Ja' '1 stations imported, 1 line skipped.'
 e2e_wait_for 20 "the list's name to go" e2e_has_text "$list_name" ""
 e2e_row1_tunes 6070 AM '6 kHz'
 
@@ -51,7 +51,7 @@ e2e_wintree press Informationen '&Nein'
 e2e_choose_file Open "$lists/sked.csv"
 e2e_expect_box Informationen 'Import only the stations on air now (UTC)?'
 e2e_wintree press Informationen '&Nein'
-e2e_expect_box Vorn '2 stations imported, 1 lines skipped.'
+e2e_expect_box Vorn '2 stations imported, 1 line skipped.'
 e2e_wintree press Vorn OK
 e2e_wait_for 20 "the report to close" e2e_dialog_gone Vorn
 
@@ -65,12 +65,26 @@ find_edit=$(e2e_child Find Edit 1)
 xdotool type --delay 20 owl
 e2e_wait_for 10 "the find box to hold owl" e2e_has_text "$find_edit" owl
 e2e_screenshot find-box
+# Off the rows it finds: below Vorn's window or above it.
+window_of() { e2e_windows_awk -v t="$1" '$2 == "visible" && $4 == t { print $1; exit }'; }
+read -r _ main_top _ main_height < <(e2e_wintree rect "$(window_of Perseus-Vorn)")
+read -r _ find_top _ find_height < <(e2e_wintree rect "$(window_of Find)")
+((find_top >= main_top + main_height || find_top + find_height <= main_top)) ||
+  e2e_fail "the find box ($find_top+$find_height) covers Vorn's window ($main_top+$main_height)"
 e2e_expect_eq "the receiver's events while finding" "" "$(e2e_receiver_events | tail -n +$((before + 1)))"
 xdotool key Escape
 e2e_wait_for 20 "the find box to close" find_box_hidden
 e2e_activate Perseus-Vorn
 xdotool key Return
 e2e_expect_tuned "$before" 9420.5 AM '6 kHz'
+
+# --- Load List would drop the imported rows: asked as the close asks, and
+# Abbrechen keeps them without an open dialog.
+e2e_vorn_menu "Stations/Load List"
+e2e_expect_box Informationen 'Stationlist has changed, save?'
+e2e_wintree press Informationen Abbrechen
+e2e_wait_for 20 "the question to close" e2e_dialog_gone Informationen
+e2e_dialog_up Open && e2e_fail "the open dialog came after Abbrechen"
 
 # --- The close asks to save the imported rows and where; the schedule stays.
 e2e_vorn_menu Close

@@ -549,6 +549,14 @@ TEST_F(ToolkitContract, ASubmenuOfTheBarShowsChecksAndSeparatorsThatAreNoItems) 
   driver->Choose(*form, {"Remote", "Port..."});
   driver->Choose(*form, {"Remote", "Network"});
   EXPECT_THAT(clicked, ElementsAre("port", "network"));
+
+  // A new caption stands where the old one stood, checked as it was.
+  remote.Item(1).SetCaption("Serial on COM5");
+  EXPECT_EQ(remote.Item(1).Caption(), "Serial on COM5");
+  EXPECT_THAT(driver->MenuLayout(*form, {"Remote"}),
+              ElementsAre("Network", "* Serial on COM5", "-", "* Port..."));
+  driver->Choose(*form, {"Remote", "Serial on COM5"});
+  EXPECT_THAT(clicked, ElementsAre("port", "network", "serial"));
 }
 
 TEST_F(ToolkitContract, APopupMenuOpensWhereAskedAndRunsTheItemChosen) {

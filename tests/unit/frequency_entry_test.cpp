@@ -165,10 +165,11 @@ TEST(PrepareFrequencyTest, AgreesWithSinglePrecisionRounding) {
 
 TEST(FrequencyEntryReceiverTest, EnterPressesTheKeypadButtons) {
   SimWindowTree tree;
-  tree.AddTopLevel("Perseus");
+  tree.AddChild(tree.AddTopLevel("Perseus"), "Dither");
   const WindowHandle keypad = tree.AddTopLevel("Frequency");
   for (const char* caption : {"0", "1", "5", "7", ".", "kHz"}) tree.AddChild(keypad, caption);
   ReceiverLink link(tree);
+  ASSERT_EQ(link.FindMainControl("Perseus", "Dither"), "ok");
   ASSERT_EQ(link.FindKeypadControl("Frequency", "kHz", "V2.1f"), "ok");
 
   SimLocale locale(',');

@@ -3,24 +3,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <map>
-
-#include "app/program.h"
-#include "app/settings.h"
 #include "platform/dpi_scale.h"
-#include "platform/sim/ini_file_profile.h"
-#include "platform/sim/native_file_system.h"
-#include "platform/sim/sim_code_page.h"
-#include "platform/sim/sim_hidden_window.h"
-#include "platform/sim/sim_keyboard_layouts.h"
-#include "platform/sim/sim_locale.h"
-#include "platform/sim/sim_notify_icon.h"
-#include "platform/sim/sim_single_instance.h"
-#include "platform/sim/sim_stream_sockets.h"
-#include "platform/sim/sim_system_hotkeys.h"
-#include "platform/sim/sim_toolkit.h"
-#include "platform/sim/sim_window_tree.h"
-#include "temp_dir.h"
+#include "program_fixture.h"
+#include "remote/receiver_rig.h"
 #include "ui/tray_tip.h"
 
 namespace vorn {
@@ -31,91 +16,7 @@ using ::testing::HasSubstr;
 using ::testing::IsEmpty;
 using ::testing::Not;
 
-constexpr LayoutHandle kUs = 0x04090409;
-const std::string kRadioOne = "     6070;  12;   AM; \"Radio One\"\r\n";
-const std::string kBeacon = "    14100; 1.6;   CW; \"Beacon\"\r\n";
-const std::string kNetworkItem = "Network (hamlib) 127.0.0.1:4532";
-
-class MainFormTest : public ::testing::Test {
- protected:
-  MainFormTest() {
-    layouts.InstallLoaded(kUs,
-                          {"00000409",
-                           {{16, 0x2A}, {109, 0x4A}, {120, 0x43}},
-                           {{0x2A << 16, "Shift"}, {0x4A << 16, "Num -"}, {0x43 << 16, "F9"}}});
-  }
-
-  void AddReceiver(const std::string& keypad_title = "Frequency",
-                   const std::string& confirm = "kHz") {
-    receiver_main = desktop.AddTopLevel("Perseus");
-    for (const char* c : {"Dither", "AM", "USB", "CW", "12 kHz", "1.6kHz"})
-      desktop.AddChild(receiver_main, c);
-    receiver_keypad = desktop.AddTopLevel(keypad_title);
-    for (const char* c : {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "."})
-      keys[c] = desktop.AddChild(receiver_keypad, c);
-    desktop.AddChild(receiver_keypad, confirm);
-  }
-
-  void WriteIni(const std::string& text) { dir.Write("Vorn.ini", text); }
-
-  void Launch() {
-    program = std::make_unique<Program>(ProgramServices{{kit,
-                                                         desktop,
-                                                         settings,
-                                                         files,
-                                                         locale,
-                                                         alert,
-                                                         {hidden, atoms, hotkeys},
-                                                         shell,
-                                                         dir.Dir(),
-                                                         '/',
-                                                         code_page,
-                                                         [this] { return now; }},
-                                                        instance,
-                                                        layouts,
-                                                        profile,
-                                                        sockets});
-    program->Run();
-  }
-  TForm1& Start() {
-    Launch();
-    return *program->Form1();
-  }
-
-  std::vector<std::string> BoxTexts() const {
-    std::vector<std::string> texts;
-    for (const SimBox& box : kit.Boxes()) texts.push_back(box.Text);
-    return texts;
-  }
-
-  void Choose(const std::vector<std::string>& path) {
-    kit.Choose(program->Form1()->Window().Menu(), path);
-  }
-  SimEdit& Edit1() { return AsSim(*program->Form1()->Edit1); }
-  SimListView& LV() { return AsSim(*program->Form1()->LV); }
-
-  TempDir dir;
-  SimToolkit kit;
-  SimWindowTree desktop;
-  IniFileProfile profile;
-  ProfileSettings settings{profile};
-  NativeFileSystem files;
-  SimLocale locale;
-  SimAlert alert;
-  SimHiddenWindows hidden;
-  SimGlobalAtoms atoms;
-  SimSystemHotKeys hotkeys{hidden};
-  SimKeyboardLayouts layouts;
-  SimSingleInstance instance;
-  SimNotifyIconShell shell;
-  SimStreamSockets sockets{hidden};
-  SimCodePage code_page;
-  std::unique_ptr<Program> program;
-  WindowHandle receiver_main = 0;
-  WindowHandle receiver_keypad = 0;
-  std::map<std::string, WindowHandle> keys;
-  std::int64_t now = 1'796'707'800;  // Tuesday 8 December 2026, 05:30 UTC
-};
+using MainFormTest = ProgramTest;
 
 TEST_F(MainFormTest, StartWithoutSettingsFileUsesDefaultsAndCloseWritesEveryKey) {
   AddReceiver();
@@ -396,14 +297,15 @@ TEST_F(MainFormTest, FailedTuningSaysThatTheReceiverDidNotAnswer) {
   EXPECT_EQ(alert.Beeps(), 0);
   EXPECT_THAT(desktop.Clicks(), ElementsAre("7"));  // nothing pressed after the failure
 
-  // The receiver program is gone: the row is not tuned, and said so.
+  // The receiver program is gone, also after a search for it: the row is
+  // not tuned, and the message says why.
   kit.ClearBoxes();
   desktop.ClearSent();
   desktop.Destroy(receiver_main);
   desktop.Destroy(receiver_keypad);
   LV().ClickRow(0);
   EXPECT_THAT(desktop.Clicks(), IsEmpty());
-  EXPECT_THAT(kit.Boxes(), ElementsAre(failed));
+  EXPECT_THAT(BoxTexts(), ElementsAre("The receiver program is not running."));
   EXPECT_EQ(alert.Beeps(), 0);
   EXPECT_TRUE(form.Window().Visible());
 }
@@ -848,7 +750,9 @@ TEST_F(MainFormTest, TheRemoteMenusItemStartsAndStopsTheEndpointAndTheCloseKeeps
   ASSERT_EQ(menu.Count(), 6u);
   EXPECT_EQ(menu.Item(4).Caption(), "Info");
   EXPECT_EQ(menu.Item(5).Caption(), "Remote");
-  ASSERT_EQ(menu.Item(5).Count(), 1u);
+  EXPECT_THAT(static_cast<SimMenuItem&>(menu.Item(5)).Layout(),
+              ElementsAre(kNetworkItem, "Kenwood CAT...", "flrig 127.0.0.1:12345", "-",
+                          "CAT Port..."));
   MenuItem& item = menu.Item(5).Item(0);
   EXPECT_EQ(item.Caption(), kNetworkItem);
   EXPECT_FALSE(item.Checked());
@@ -873,6 +777,32 @@ TEST_F(MainFormTest, TheRemoteMenusItemStartsAndStopsTheEndpointAndTheCloseKeeps
   Choose({"Close"});
   EXPECT_NE(dir.Read("Vorn.ini").find("[Remote]\r\nEnabled=1\r\n"), std::string::npos);
   EXPECT_THAT(kit.Boxes(), IsEmpty());
+}
+
+TEST_F(MainFormTest, TheFlrigItemComesLastAndServesItsOwnPortBesideTheNetworkOne) {
+  AddReceiver();
+  WriteIni("[Remote]\nEnabled=1\n[Flrig]\nEnabled=1\n");
+  TForm1& form = Start();
+  MenuItem& item = form.Remote1->Item(EndpointTable().size() - 1);
+  EXPECT_EQ(item.Caption(), "flrig 127.0.0.1:12345");
+  EXPECT_TRUE(item.Checked());
+  EXPECT_EQ(std::string(shell.Shown().at(0).Tip.data()), "Vorn - :4532 :12345");
+  const int client = sockets.Connect(12345);
+  ASSERT_NE(client, -1);
+  const std::string call =
+      "<methodCall><methodName>rig.set_vfo</methodName><params><param>"
+      "<value><double>7100000</double></value></param></params></methodCall>";
+  sockets.Write(client, "POST /RPC2 HTTP/1.1\r\nContent-length: " + std::to_string(call.size()) +
+                            "\r\n\r\n" + call);
+  EXPECT_THAT(sockets.Read(client), HasSubstr("<value></value>"));
+  EXPECT_THAT(desktop.Clicks(), ElementsAre("7", "1", "0", "0", "kHz"));
+
+  Choose({"Remote", "flrig 127.0.0.1:12345"});
+  EXPECT_FALSE(item.Checked());
+  EXPECT_TRUE(sockets.ClosedByServer(client));
+  EXPECT_NE(sockets.Connect(4532), -1);
+  Choose({"Close"});
+  EXPECT_NE(dir.Read("Vorn.ini").find("[Flrig]\r\nEnabled=0\r\n"), std::string::npos);
 }
 
 TEST_F(MainFormTest, APortTakenWhenSwitchedOnGivesTheStartMessageAndLeavesItOff) {
@@ -955,7 +885,7 @@ TEST_F(ImportAndFindTest, ScheduleImportAsksForTheStationsOnAirAndLeavesNoListFi
 
   EXPECT_THAT(BoxTexts(), ElementsAre("Old Stationlist has changed,\rsave to list.txt?",
                                       "Import only the stations on air now (UTC)?",
-                                      "1 stations imported, 1 lines skipped."));
+                                      "1 stations imported, 1 line skipped."));
   ASSERT_EQ(kit.FileDialogsShown().size(), 1u);
   EXPECT_EQ(kit.FileDialogsShown()[0].Filter,
             "Schedules and lists (*.csv;*.txt)|*.csv;*.txt|All files|*.*");
@@ -993,7 +923,7 @@ TEST_F(ImportAndFindTest, NoImportsTheWholeScheduleAndCancelImportsNothing) {
   kit.AnswerNextQuestion(Answer::No);
   kit.PickNextFile(dir.Path("sked.csv"));
   Choose({"Stations", "Import List"});
-  EXPECT_EQ(BoxTexts().back(), "2 stations imported, 1 lines skipped.");
+  EXPECT_EQ(BoxTexts().back(), "2 stations imported, 1 line skipped.");
   ASSERT_EQ(LV().Count(), 2u);
   EXPECT_EQ(LV().Row(1),
             (StationRow{"9420.5", "6 kHz", "AM", "Night \"Owl\" D->WEu 2300-0100 Sa"}));
@@ -1022,7 +952,7 @@ TEST_F(ImportAndFindTest, UnknownFilesAndEmptyImportsChangeNothing) {
   ASSERT_EQ(kit.Boxes().size(), 3u);
   EXPECT_EQ(kit.Boxes()[0].Text, "The format of notes.txt is not known.");
   EXPECT_EQ(kit.Boxes()[0].Kind, BoxKind::Message);
-  EXPECT_EQ(kit.Boxes()[1].Text, "0 stations imported, 1 lines skipped.");
+  EXPECT_EQ(kit.Boxes()[1].Text, "0 stations imported, 1 line skipped.");
   EXPECT_EQ(kit.Boxes()[2].Kind, BoxKind::Error);
   EXPECT_THAT(Rows(), ElementsAre(StationRow{"6070", "12 kHz", "AM", "Radio One"}));
   EXPECT_EQ(form.ListName(), "list.txt");
@@ -1283,6 +1213,346 @@ TEST_F(EverydayKeysTest, NextAndPreviousAreCapturedAsChangeDoesAndWrittenOnlyWhe
   EXPECT_THAT(ini, HasSubstr("Previous=16"));  // as the file had it
   program.reset();
   EXPECT_EQ(atoms.Count(), 0u);
+}
+
+TEST_F(MainFormTest, KenwoodCatAsksForItsPortOpensItAndTheCloseKeepsBoth) {
+  AddReceiver();
+  ports.AddPort("COM3");
+  ports.AddPort("COM5");
+  WriteIni("[Autohide]\nChecked=0\n");
+  TForm1& form = Start();
+  MenuItem& item = form.Remote1->Item(1);
+  EXPECT_FALSE(ports.IsOpen("COM5"));
+
+  // No port yet: the item asks for one, offering the system's.
+  kit.AnswerNextDialog(ModalResult::Ok, {" COM5 "});
+  Choose({"Remote", "Kenwood CAT..."});
+  ASSERT_EQ(kit.DialogsShown().size(), 1u);
+  EXPECT_EQ(kit.DialogsShown()[0].Caption, "CAT Port");
+  EXPECT_TRUE(ports.IsOpen("COM5"));
+  EXPECT_TRUE(item.Checked());
+  EXPECT_EQ(item.Caption(), "Kenwood CAT on COM5");
+  EXPECT_EQ(std::string(shell.Shown().at(0).Tip.data()), "Vorn - COM5");
+
+  ports.Write("COM5", "FA00007100000;ID;");
+  ports.Tick();
+  EXPECT_EQ(ports.Read("COM5"), "ID019;");
+  EXPECT_THAT(desktop.Clicks(), ElementsAre("7", "1", "0", "0", "kHz"));
+
+  // Another port through the port item: the first one is let go.
+  kit.AnswerNextDialog(ModalResult::Ok, {"COM3"});
+  Choose({"Remote", "CAT Port..."});
+  EXPECT_FALSE(ports.IsOpen("COM5"));
+  EXPECT_TRUE(ports.IsOpen("COM3"));
+  EXPECT_EQ(item.Caption(), "Kenwood CAT on COM3");
+  // Cancelled, nothing changes.
+  Choose({"Remote", "CAT Port..."});
+  EXPECT_TRUE(ports.IsOpen("COM3"));
+
+  Choose({"Close"});
+  EXPECT_NE(dir.Read("Vorn.ini").find("[Cat]\r\nEnabled=1\r\nPort=COM3\r\n"), std::string::npos);
+  EXPECT_THAT(kit.Boxes(), IsEmpty());
+}
+
+TEST_F(MainFormTest, AKenwoodPortHeldOrFailingIsClosedWithOneMessage) {
+  AddReceiver();
+  ports.AddPort("COM5");
+  ports.Hold("COM5", true);
+  WriteIni("[Cat]\nEnabled=1\nPort=COM5\n");
+  TForm1& form = Start();
+  MenuItem& item = form.Remote1->Item(1);
+  EXPECT_THAT(BoxTexts(), ElementsAre("Kenwood CAT cannot open COM5.\rVorn runs without it."));
+  EXPECT_FALSE(item.Checked());
+
+  ports.Hold("COM5", false);
+  Choose({"Remote", "Kenwood CAT on COM5"});
+  EXPECT_TRUE(item.Checked());
+  ports.RemovePort("COM5");
+  ports.Tick();
+  ports.Tick();
+  EXPECT_THAT(BoxTexts(), ElementsAre("Kenwood CAT cannot open COM5.\rVorn runs without it.",
+                                      "Kenwood CAT on COM5 has stopped: the port failed."));
+  EXPECT_FALSE(item.Checked());
+  EXPECT_EQ(std::string(shell.Shown().at(0).Tip.data()), "Vorn");
+  EXPECT_EQ(hidden.LiveWindows().size(), 2u);  // the hotkey manager's and the tray's
+
+  // Back again, the item opens it; off unless the settings say otherwise.
+  ports.AddPort("COM5");
+  Choose({"Remote", "Kenwood CAT on COM5"});
+  EXPECT_TRUE(ports.IsOpen("COM5"));
+  Choose({"Remote", "Kenwood CAT on COM5"});
+  EXPECT_FALSE(ports.IsOpen("COM5"));
+  Choose({"Close"});
+  const std::string ini = dir.Read("Vorn.ini");
+  EXPECT_NE(ini.find("Enabled=0"), std::string::npos) << ini;
+  EXPECT_NE(ini.find("Port=COM5"), std::string::npos) << ini;
+}
+
+}  // namespace
+}  // namespace vorn
+
+namespace vorn {
+namespace {
+
+constexpr const char* kWaitingTip = "Vorn - waiting for the receiver program";
+constexpr const char* kStartupLink = "C:\\Users\\op\\Startup\\Vorn.lnk";
+
+// A start before the receiver program, and the shortcut that makes one.
+class StartWithWindowsTest : public MainFormTest {
+ protected:
+  std::string Tip() const { return shell.Shown().at(0).Tip.data(); }
+  SimPopupMenu& TrayMenu() { return AsSim(*program->Form1()->PopupMenu1); }
+  void ChooseInTrayMenu(const std::string& caption) {
+    TrayMenu().ChooseOnNextPopup(caption);
+    hidden.Deliver(program->Form1()->LumoTray1->Handle(), 1025, 0, 517);
+  }
+  // The start folder as a shortcut names it.
+  std::string WorkingFolder() const { return dir.Dir().substr(0, dir.Dir().size() - 1); }
+};
+
+TEST_F(StartWithWindowsTest, WithoutTheReceiverTheStartWaitsInTheTrayAndLinksUpWhenItAppears) {
+  WriteIni("[Start]\nWaitForReceiver=1\n[Remote]\nEnabled=1\nPort=4600\n");
+  TForm1& form = Start();
+  EXPECT_THAT(kit.Boxes(), IsEmpty());
+  EXPECT_FALSE(kit.SimApp().Terminated());
+  EXPECT_FALSE(form.Window().Visible());
+  EXPECT_TRUE(form.WaitingForReceiver());
+  EXPECT_EQ(Tip(), std::string(kWaitingTip) + " - :4600");
+  ASSERT_EQ(timers.Intervals().size(), 1u);
+  EXPECT_GE(timers.Intervals()[0].count(), 1000);
+  EXPECT_LE(timers.Intervals()[0].count(), 2000);
+  timers.Tick();
+  EXPECT_TRUE(form.WaitingForReceiver());
+
+  // A tuning while waiting presses nothing and says why, from any source.
+  form.Show1Click();
+  Edit1().Type("7100\r");
+  EXPECT_THAT(BoxTexts(), ElementsAre("The receiver program is not running."));
+  ReceiverRig rig(form.Receiver());
+  EXPECT_EQ(rig.KeyInHz(7'100'000), RemoteOutcome::NotReached);
+  const RadioMode usb{"USB"};
+  EXPECT_EQ(rig.Select(&usb, nullptr), RemoteOutcome::NotReached);
+  EXPECT_THAT(desktop.SentMessages(), IsEmpty());
+
+  // Everything else works: the hotkey, the lists.
+  form.Window().Hide();
+  hotkeys.Press(0, 109);
+  EXPECT_TRUE(form.Window().Visible());
+
+  // The receiver program comes: the next search links up and stops the timer.
+  AddReceiver();
+  timers.Tick();
+  EXPECT_FALSE(form.WaitingForReceiver());
+  EXPECT_EQ(timers.Running(), 0u);
+  EXPECT_EQ(Tip(), "Vorn - :4600");
+  kit.ClearBoxes();
+  Edit1().SetText("7100");
+  Edit1().Type('\r');
+  EXPECT_THAT(desktop.Clicks(), ElementsAre("7", "1", "0", "0", "kHz"));
+  EXPECT_THAT(kit.Boxes(), IsEmpty());
+}
+
+TEST_F(StartWithWindowsTest, ATuningWhileWaitingFindsTheReceiverThatCameMeanwhile) {
+  WriteIni("[Start]\nWaitForReceiver=1\n[Perseus]\nVersion=V2.2\n");
+  TForm1& form = Start();
+  EXPECT_EQ(Tip(), kWaitingTip);
+  AddReceiver("Frequency (kHz)", "Ok");
+  form.Show1Click();
+  Edit1().Type("7100\r");
+  EXPECT_THAT(desktop.Clicks(), ElementsAre("7", "1", "0", "0", "Ok"));
+  EXPECT_FALSE(form.WaitingForReceiver());
+  EXPECT_EQ(Tip(), "Vorn");
+  // With 0 the start ends as ever.
+  program.reset();
+  instance = SimSingleInstance();
+  desktop.Destroy(receiver_main);
+  WriteIni("[Start]\nWaitForReceiver=0\n");
+  Start();
+  EXPECT_THAT(BoxTexts(), ElementsAre("Perseus not found, \rPerseus-Program started?"));
+  EXPECT_TRUE(kit.SimApp().Terminated());
+}
+
+TEST_F(StartWithWindowsTest, TheTrayItemMakesAndRemovesTheShortcutToThisCopyAndSetsTheWait) {
+  AddReceiver();
+  WriteIni("[Perseus]\nVersion=V2.1f\n");
+  TForm1& form = Start();
+  EXPECT_THAT(TrayMenu().Layout(), ElementsAre("Show", "Hide", "Close", "-", "Start with Windows"));
+  EXPECT_FALSE(form.StartWithWindows1->Checked());
+
+  ChooseInTrayMenu("Start with Windows");
+  ASSERT_EQ(links.Links().size(), 1u);
+  EXPECT_EQ(links.Links().at(kStartupLink), (ShellLink{kProgramPath, WorkingFolder()}));
+  EXPECT_TRUE(form.StartWithWindows1->Checked());
+  EXPECT_THAT(dir.Read("Vorn.ini"), HasSubstr("[Start]\r\nWaitForReceiver=1"));
+
+  ChooseInTrayMenu("Start with Windows");
+  EXPECT_THAT(links.Links(), IsEmpty());
+  EXPECT_FALSE(form.StartWithWindows1->Checked());
+  EXPECT_THAT(dir.Read("Vorn.ini"), HasSubstr("[Start]\r\nWaitForReceiver=0"));
+
+  // The same name spelt otherwise is still this copy.
+  links.Write(kStartupLink, {"c:\\vorn\\VORN.EXE", dir.Dir()});
+  program.reset();
+  instance = SimSingleInstance();
+  EXPECT_TRUE(Start().StartWithWindows1->Checked());
+}
+
+TEST_F(StartWithWindowsTest, AnotherCopysShortcutIsLeftAloneAndShowsUnchecked) {
+  AddReceiver();
+  const ShellLink other{"D:\\Radio\\Vorn.exe", "D:\\Radio"};
+  links.Write(kStartupLink, other);
+  TForm1& form = Start();
+  EXPECT_FALSE(form.StartWithWindows1->Checked());
+
+  ChooseInTrayMenu("Start with Windows");
+  EXPECT_TRUE(form.StartWithWindows1->Checked());
+  EXPECT_EQ(links.Links().at(kStartupLink), other);
+  EXPECT_EQ(links.Links().at("C:\\Users\\op\\Startup\\Vorn (2).lnk"),
+            (ShellLink{kProgramPath, WorkingFolder()}));
+  ChooseInTrayMenu("Start with Windows");
+  ASSERT_EQ(links.Links().size(), 1u);
+  EXPECT_EQ(links.Links().at(kStartupLink), other);
+
+  // A folder the user may not change: said so, and the item shows what is there.
+  links.SetReadOnly(true);
+  kit.ClearBoxes();
+  ChooseInTrayMenu("Start with Windows");
+  EXPECT_THAT(BoxTexts(), ElementsAre("Vorn could not put its shortcut into the Startup folder."));
+  EXPECT_FALSE(form.StartWithWindows1->Checked());
+}
+
+// What an operator ran into in a first session with the program.
+using OperatorFindingsTest = MainFormTest;
+
+TEST_F(OperatorFindingsTest, LoadListAfterAnImportAsksAboutTheRowsNoFileHolds) {
+  AddReceiver();
+  TForm1& form = Start();
+  form.LV->Append({"6070", "12 kHz", "AM", "Radio One"});  // as an import leaves them
+  kit.ClearBoxes();
+  dir.Write("list.txt", kBeacon);
+
+  kit.AnswerNextQuestion(Answer::Cancel);
+  form.OpenList1Click();
+  EXPECT_THAT(BoxTexts(), ElementsAre("Stationlist has changed, save?"));
+  EXPECT_THAT(kit.FileDialogsShown(), IsEmpty());
+  EXPECT_EQ(form.LV->Count(), 1u);
+
+  // Yes saves them where the operator says, then loads.
+  kit.AnswerNextQuestion(Answer::Yes);
+  kit.PickNextFile(dir.Path("kept.txt"));
+  kit.PickNextFile(dir.Path("list.txt"));
+  form.OpenList1Click();
+  EXPECT_EQ(dir.Read("kept.txt"), kRadioOne);
+  EXPECT_EQ(form.LV->Row(0).Name, "Beacon");
+}
+
+TEST_F(OperatorFindingsTest, NextAndPreviousRefuseTypingKeysAndWaitPastModifiers) {
+  AddReceiver();
+  dir.Write("list.txt", kRadioOne + kBeacon);
+  WriteIni("[StationLists]\nDefault=list.txt\n[Hotkey]\nKey=109\n");
+  TForm1& form = Start();
+  form.Show1Click();
+  kit.ClearBoxes();
+
+  for (VirtualKey typing : {VirtualKey{'A'}, VirtualKey{'7'}, VirtualKey{32}, VirtualKey{13},
+                            VirtualKey{9}, VirtualKey{8}, VirtualKey{0xBC}}) {
+    Choose({"Hotkey", "Change Next"});
+    Edit1().PressKey(typing);
+    EXPECT_EQ(form.NextHotKey().Current(), 0u) << typing;
+    EXPECT_THAT(BoxTexts().back(), HasSubstr(" types text.")) << typing;
+    EXPECT_TRUE(form.LV->Visible());
+  }
+
+  // Ctrl, then Shift, then F11: the modifiers are passed over, F11 is taken.
+  Choose({"Hotkey", "Change Previous"});
+  Edit1().PressKey(17, {false, true, false});
+  Edit1().PressKey(16, {true, true, false});
+  EXPECT_TRUE(form.Label1->Visible());
+  Edit1().PressKey(122, {true, true, false});
+  EXPECT_EQ(form.PreviousHotKey().Current(), 122u);
+  EXPECT_FALSE(form.Label1->Visible());
+
+  // The main hotkey's capture takes what it took before.
+  Choose({"Hotkey", "Change"});
+  Edit1().PressKey(16);
+  EXPECT_EQ(form.CurrentHotKey(), 16u);
+}
+
+TEST_F(OperatorFindingsTest, VornsOwnHotkeysPressedWhileCapturingAreRefusedNotFired) {
+  AddReceiver();
+  dir.Write("list.txt", kRadioOne + kBeacon);
+  WriteIni("[StationLists]\nDefault=list.txt\n[Hotkey]\nKey=109\nPrevious=120\n");
+  TForm1& form = Start();
+  form.Show1Click();
+  kit.ClearBoxes();
+
+  Choose({"Hotkey", "Change Next"});
+  hotkeys.Press(0, 109);
+  Choose({"Hotkey", "Change Next"});
+  hotkeys.Press(0, 120);
+  EXPECT_THAT(BoxTexts(), ElementsAre("Num - is already Vorn's hotkey.",
+                                      "F9 is already Vorn's Previous hotkey."));
+  EXPECT_TRUE(form.Window().Visible());
+  EXPECT_THAT(desktop.SentMessages(), IsEmpty());
+  EXPECT_EQ(form.NextHotKey().Current(), 0u);
+  // Once the capture is over they do what they do.
+  hotkeys.Press(0, 120);
+  EXPECT_THAT(desktop.Clicks(), ElementsAre("1", "4", "1", "0", "0", "kHz", "CW", "1.6kHz"));
+}
+
+TEST_F(OperatorFindingsTest, TheTrayTipDropsTheSteppedStationAtAnyOtherTuning) {
+  AddReceiver();
+  dir.Write("list.txt", kRadioOne + kBeacon);
+  WriteIni("[StationLists]\nDefault=list.txt\n[Hotkey]\nKey=109\nNext=120\n");
+  TForm1& form = Start();
+  const auto tip = [this] { return std::string(shell.Shown().at(0).Tip.data()); };
+  hotkeys.Press(0, 120);
+  EXPECT_EQ(tip(), "Vorn - 6070 Radio One");
+  form.Show1Click();
+  Edit1().Type("7100\r");
+  EXPECT_EQ(tip(), "Vorn");
+
+  hotkeys.Press(0, 120);
+  EXPECT_EQ(tip(), "Vorn - 14100 Beacon");
+  LV().ClickRow(0);
+  EXPECT_EQ(tip(), "Vorn");
+
+  hotkeys.Press(0, 120);
+  ReceiverRig(form.Receiver()).KeyInHz(9'400'000);
+  EXPECT_EQ(tip(), "Vorn");
+}
+
+TEST_F(OperatorFindingsTest, TheFindBoxStandsOffTheRowsBelowTheWindowOrAboveIt) {
+  AddReceiver();
+  TForm1& form = Start();
+  form.Show1Click();
+  form.Find1Click();
+  const Rect main = form.Window().Bounds();
+  const Rect box = form.FindBox->Window().Bounds();
+  EXPECT_EQ(box.Top, main.Top + main.Height);
+  EXPECT_EQ(box.Left + box.Width, main.Left + main.Width);
+
+  form.FindBox->Hide();
+  // The screen (984 high) ends below the window.
+  form.Window().SetBounds({100, 984 - main.Height, main.Width, main.Height});
+  form.Find1Click();
+  EXPECT_EQ(form.FindBox->Window().Bounds().Top + box.Height, 984 - main.Height);
+}
+
+TEST_F(OperatorFindingsTest, TheSaveThatKeepsAPartLoadedFileSaysSo) {
+  AddReceiver();
+  dir.Write("list.txt", kRadioOne + "7100;12;AM\r\n" + kBeacon);
+  WriteIni("[StationLists]\nDefault=list.txt\n");
+  TForm1& form = Start();
+  kit.ClearBoxes();
+  kit.PickNextFile(dir.Path("list.txt"));
+  form.SaveList1Click();
+  EXPECT_THAT(BoxTexts(), ElementsAre("Saved. list.txt.bak keeps the whole file as it was,\r"
+                                      "with the lines after the broken one."));
+  kit.ClearBoxes();
+  kit.PickNextFile(dir.Path("list.txt"));
+  form.SaveList1Click();
+  EXPECT_THAT(kit.Boxes(), IsEmpty());
 }
 
 }  // namespace

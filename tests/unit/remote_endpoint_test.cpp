@@ -3,12 +3,12 @@
 
 #include "platform/sim/sim_hidden_window.h"
 #include "platform/sim/sim_stream_sockets.h"
-#include "platform/sim/sim_window_tree.h"
 #include "receiver/control_actions.h"
 #include "remote/receiver_rig.h"
 #include "remote/rigctl/dump_state.h"
 #include "remote/rigctl/rig_session.h"
 #include "remote/socket_endpoint.h"
+#include "sim_receiver.h"
 
 namespace vorn {
 namespace {
@@ -20,19 +20,8 @@ constexpr std::uint16_t kPort = 4532;
 
 // The network endpoint with the rigctld protocol over the real receiver link, a simulated receiver
 // and simulated sockets whose clients are the test.
-class RemoteEndpointTest : public ::testing::Test {
+class RemoteEndpointTest : public ::testing::Test, protected SimReceiver {
  protected:
-  RemoteEndpointTest() {
-    const WindowHandle main = tree.AddTopLevel("Perseus");
-    for (const char* c : {"Dither", "AM", "SAM", "CW", "USB", "LSB", "FM", "3 kHz", "0.8kHz"})
-      tree.AddChild(main, c);
-    const WindowHandle keypad = tree.AddTopLevel("Frequency");
-    for (const char* c : {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9", ".", "kHz"})
-      tree.AddChild(keypad, c);
-    EXPECT_EQ(link.FindMainControl("Perseus", "Dither"), "ok");
-    EXPECT_EQ(link.FindKeypadControl("Frequency", "kHz", "V2.1f"), "ok");
-  }
-
   void Start() { ASSERT_TRUE(endpoint.Listen("127.0.0.1", kPort)); }
 
   // One request, its answers as the client reads them.
@@ -41,9 +30,6 @@ class RemoteEndpointTest : public ::testing::Test {
     return sockets.Read(client);
   }
 
-  SimWindowTree tree;
-  ReceiverLink link{tree};
-  ReceiverRig rig{link};
   SimHiddenWindows windows;
   SimStreamSockets sockets{windows};
   SessionFactory sessions = [this] { return std::make_unique<RigSession>(rig); };

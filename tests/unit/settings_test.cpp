@@ -175,7 +175,7 @@ TEST(SettingsOrderTest, ReadsAndWritesInTheFileOrder) {
               ElementsAre("read Placement Left", "read Placement Top", "read Placement Width",
                           "read Placement Height", "read Hotkey Key", "read Perseus Version",
                           "read Autohide Checked", "read StationLists Default", "read Hotkey Next",
-                          "read Hotkey Previous"));
+                          "read Hotkey Previous", "read Start WaitForReceiver"));
   profile.calls.clear();
   WriteSettings(profile, "C:\\dir\\", {109, "V2.1f", {1, 2, 3, 4}, false, 120, 0}, true);
   EXPECT_THAT(profile.calls, ElementsAre("write Hotkey Key=109", "write Hotkey Next=120",
@@ -216,7 +216,7 @@ TEST(RemoteSettingsTest, OffOnLoopbackUnlessTheFileSaysOtherwise) {
   TempDir dir;
   IniFileProfile profile;
   const EndpointKind& network = EndpointTable().at(0);
-  const EndpointSettings defaults{false, network.DefaultPort, network.DefaultAddress};
+  const EndpointSettings defaults{false, network.DefaultPort, network.DefaultAddress, ""};
   const EndpointSettings none = ReadEndpointSettings(profile, dir.Dir(), "Remote", defaults);
   EXPECT_FALSE(none.Enabled);
   EXPECT_EQ(none.Port, 4532);
@@ -227,6 +227,19 @@ TEST(RemoteSettingsTest, OffOnLoopbackUnlessTheFileSaysOtherwise) {
   EXPECT_TRUE(set.Enabled);
   EXPECT_EQ(set.Port, 4096);
   EXPECT_EQ(set.Address, "192.168.1.5");
+
+  // The serial row: off, and its port by name once the file gives one.
+  const EndpointKind& cat = EndpointTable().at(1);
+  EXPECT_EQ(cat.Transport, EndpointTransport::Serial);
+  const EndpointSettings serial_defaults{false, cat.DefaultPort, cat.DefaultAddress, ""};
+  const EndpointSettings cat_none =
+      ReadEndpointSettings(profile, dir.Dir(), "Cat", serial_defaults);
+  EXPECT_FALSE(cat_none.Enabled);
+  EXPECT_EQ(cat_none.PortName, "");
+  dir.Write("Vorn.ini", "[Cat]\r\nEnabled=1\r\nPort=COM5\r\n");
+  const EndpointSettings cat_set = ReadEndpointSettings(profile, dir.Dir(), "Cat", serial_defaults);
+  EXPECT_TRUE(cat_set.Enabled);
+  EXPECT_EQ(cat_set.PortName, "COM5");
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/listen_address.h"
+
 namespace vorn {
 
 namespace {
@@ -23,18 +25,42 @@ bool IsDottedQuad(const std::string& address) {
   return parts == 4;
 }
 
+struct Resolved {
+  AddressFamily Family;
+  std::string Numeric;
+};
+
+// The addresses a name gives, in the resolver's order: a numeric address
+// itself, and "localhost" as ::1 before 127.0.0.1, as many resolvers give it.
+std::vector<Resolved> Resolve(const std::string& address) {
+  if (IsDottedQuad(address)) return {{AddressFamily::IPv4, address}};
+  if (address == "::1") return {{AddressFamily::IPv6, address}};
+  if (address == "localhost")
+    return {{AddressFamily::IPv6, "::1"}, {AddressFamily::IPv4, "127.0.0.1"}};
+  return {};
+}
+
+// Whether a client of 127.0.0.1 reaches a listener on the address.
+bool ReachedFromLoopback(const std::string& address) {
+  return address == "127.0.0.1" || address == "0.0.0.0";
+}
+
 }  // namespace
 
 SocketHandle SimStreamSockets::Listen(const std::string& address, std::uint16_t port,
                                       WindowHandle window, std::uint32_t message) {
-  if (!IsDottedQuad(address) || taken_.count(port) != 0) return kNoSocket;
+  const std::vector<Resolved> resolved = Resolve(address);
+  if (resolved.empty() || taken_.count(port) != 0) return kNoSocket;
   for (const auto& [socket, listener] : listeners_)
     if (listener.Port == port) return kNoSocket;
+  std::vector<AddressFamily> families;
+  for (const Resolved& r : resolved) families.push_back(r.Family);
+  const std::string& bound = resolved[ListenAddressChoice(families)].Numeric;
   const SocketHandle socket = next_;
   next_ += 4;
-  listeners_[socket] = {port, window, message, {}};
+  listeners_[socket] = {bound, port, window, message, {}};
   open_.insert(socket);
-  listen_address_ = address;
+  listen_address_ = bound;
   return socket;
 }
 
@@ -53,7 +79,7 @@ SocketHandle SimStreamSockets::Accept(SocketHandle listener_socket) {
   open_.insert(c.Server);
   Post(c, kSocketWrite);
   if (!c.ToServer.empty()) Post(c, kSocketRead);
-  if (c.ClientClosed) Post(c, kSocketClose);
+  AnnounceCloseOnceRead(c);
   return c.Server;
 }
 
@@ -66,12 +92,20 @@ SocketTransfer SimStreamSockets::Receive(SocketHandle socket, char* buffer, std:
   std::copy_n(c->ToServer.begin(), n, buffer);
   c->ToServer.erase(0, n);
   if (!c->ToServer.empty()) Post(*c, kSocketRead);
+  AnnounceCloseOnceRead(*c);
   return {SocketTransfer::Done, n};
 }
 
 SocketTransfer SimStreamSockets::Send(SocketHandle socket, const char* data, std::size_t size) {
   Connection* c = Server(socket);
-  if (c == nullptr || c->ClientClosed) return {SocketTransfer::Closed};
+  if (c == nullptr) return {SocketTransfer::Closed};
+  // As over a network, the first send after the client closed is taken, and
+  // lost; the client's answer to it makes the later ones fail.
+  if (c->ClientClosed) {
+    if (c->SentAfterClose) return {SocketTransfer::Closed};
+    c->SentAfterClose = true;
+    return {SocketTransfer::Done, size};
+  }
   const std::size_t room = c->Room - std::min(c->Room, c->ToClient.size());
   if (room == 0) {
     c->WriteBlocked = true;
@@ -90,7 +124,7 @@ void SimStreamSockets::Close(SocketHandle socket) {
 
 int SimStreamSockets::Connect(std::uint16_t port) {
   for (auto& [socket, listener] : listeners_) {
-    if (listener.Port != port) continue;
+    if (listener.Port != port || !ReachedFromLoopback(listener.Address)) continue;
     connections_.emplace_back();
     const int client = static_cast<int>(connections_.size()) - 1;
     listener.Waiting.push_back(client);
@@ -123,7 +157,7 @@ std::string SimStreamSockets::Read(int client) {
 void SimStreamSockets::Disconnect(int client) {
   Connection& c = connections_.at(client);
   c.ClientClosed = true;
-  if (c.Server != kNoSocket) Post(c, kSocketClose);
+  AnnounceCloseOnceRead(c);
   Pump();
 }
 
@@ -137,6 +171,14 @@ void SimStreamSockets::Pump() {
 
 void SimStreamSockets::Post(const Connection& c, std::uint32_t event) {
   if (!c.ServerClosed) posted_.push_back({c.Window, c.Message, c.Server, event});
+}
+
+// As Winsock does, the close is announced once everything the client sent
+// before it has been read.
+void SimStreamSockets::AnnounceCloseOnceRead(Connection& c) {
+  if (c.Server == kNoSocket || !c.ClientClosed || !c.ToServer.empty() || c.CloseAnnounced) return;
+  c.CloseAnnounced = true;
+  Post(c, kSocketClose);
 }
 
 SimStreamSockets::Connection* SimStreamSockets::Server(SocketHandle socket) {

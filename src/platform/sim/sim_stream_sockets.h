@@ -31,9 +31,11 @@ class SimStreamSockets : public StreamSockets {
   // Another program holds the port.
   void TakePort(std::uint16_t port) { taken_.insert(port); }
   void FreePort(std::uint16_t port) { taken_.erase(port); }
+  // The numeric address the last listener bound.
   const std::string& ListenAddress() const { return listen_address_; }
 
-  // A client connects; its number, or -1 when nothing listens on the port.
+  // A client of 127.0.0.1 connects; its number, or -1 when nothing listens
+  // there on the port.
   int Connect(std::uint16_t port);
   void Write(int client, std::string_view bytes);
   // Everything the server has sent the client and it has not read yet.
@@ -52,6 +54,7 @@ class SimStreamSockets : public StreamSockets {
 
  private:
   struct Listener {
+    std::string Address;
     std::uint16_t Port;
     WindowHandle Window;
     std::uint32_t Message;
@@ -66,6 +69,8 @@ class SimStreamSockets : public StreamSockets {
     std::size_t Room = std::numeric_limits<std::size_t>::max();
     bool WriteBlocked = false;
     bool ClientClosed = false;
+    bool CloseAnnounced = false;
+    bool SentAfterClose = false;
     bool ServerClosed = false;
   };
   struct Posted {
@@ -76,6 +81,7 @@ class SimStreamSockets : public StreamSockets {
   };
 
   void Post(const Connection& c, std::uint32_t event);
+  void AnnounceCloseOnceRead(Connection& c);
   Connection* Server(SocketHandle socket);
 
   SimHiddenWindows& windows_;

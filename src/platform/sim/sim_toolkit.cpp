@@ -129,6 +129,7 @@ void SimToolkit::HandlePosted() {
 
 void SimToolkit::Forget(SimWindow* window) {
   if (active_ == window) active_ = nullptr;
+  std::erase(windows_, window);
 }
 
 Answer SimToolkit::NextAnswer(const SimBox& box) {

@@ -169,7 +169,10 @@ class SimToolkit : public Toolkit {
   std::optional<std::string> NextPopupChoice();
   SimWindow* ActiveWindow() const { return active_; }
   void SetActiveWindow(SimWindow* window) { active_ = window; }
+  void Remember(SimWindow* window) { windows_.push_back(window); }
   void Forget(SimWindow* window);
+  // Every window that lives, in the order they were made.
+  const std::vector<SimWindow*>& Windows() const { return windows_; }
   WindowHandle NewHandle() { return next_handle_ += 4; }
   Answer NextAnswer(const SimBox& box);
   std::string NextFile(const SimFileDialogShown& shown);
@@ -189,6 +192,7 @@ class SimToolkit : public Toolkit {
   std::vector<Point> popup_positions_;
   std::deque<std::function<void()>> posted_;
   SimWindow* active_ = nullptr;
+  std::vector<SimWindow*> windows_;
   int dpi_ = 96;
   WindowHandle next_handle_ = 0x5000;
 };

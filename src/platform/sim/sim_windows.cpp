@@ -83,7 +83,9 @@ Point SimPanel::ClientOrigin() const {
   return {screen.Left, screen.Top};
 }
 
-SimWindow::SimWindow(SimToolkit& kit) : kit_(kit), dpi_(kit.Dpi()), handle_(kit.NewHandle()) {}
+SimWindow::SimWindow(SimToolkit& kit) : kit_(kit), dpi_(kit.Dpi()), handle_(kit.NewHandle()) {
+  kit_.Remember(this);
+}
 
 SimWindow::~SimWindow() {
   kit_.Forget(this);
@@ -170,6 +172,12 @@ Panel& SimForm::AddPanel(Dock dock, int height) {
 
 ListView& SimForm::AddListView(const std::vector<ListColumn>& columns) {
   return Adopt(std::make_unique<SimListView>(*this, columns));
+}
+
+std::vector<SimPopupMenu*> SimForm::PopupMenus() const {
+  std::vector<SimPopupMenu*> menus;
+  for (const auto& menu : popups_) menus.push_back(menu.get());
+  return menus;
 }
 
 PopupMenu& SimForm::AddPopupMenu() {

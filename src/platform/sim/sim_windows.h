@@ -27,6 +27,7 @@ class SimMenuItem : public MenuItem {
   std::size_t Count() const override { return items_.size(); }
   MenuItem& Item(std::size_t index) override { return *items_.at(index); }
   std::string Caption() const override { return caption_; }
+  void SetCaption(const std::string& caption) override { caption_ = caption; }
   bool Default() const override { return default_; }
   void SetDefault(bool is_default) override { default_ = is_default; }
   bool Checked() const override { return checked_; }
@@ -216,6 +217,9 @@ class SimForm : public SimTopLevel<Form> {
   bool Closed() const { return closed_; }
 
   bool PreviewKey(VirtualKey key, ShiftState shift) override;
+
+  // The popup menus, in the order they were added.
+  std::vector<SimPopupMenu*> PopupMenus() const;
 
   // In the form's client area, in its pixels.
   Rect PanelPixels(const SimPanel& panel) const;

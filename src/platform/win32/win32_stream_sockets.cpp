@@ -8,6 +8,9 @@
 
 #include <algorithm>
 #include <climits>
+#include <vector>
+
+#include "platform/listen_address.h"
 
 namespace vorn {
 
@@ -99,12 +102,19 @@ SocketHandle Win32StreamSockets::Listen(const std::string& address, std::uint16_
   addrinfo* found = nullptr;
   if (ws.getaddrinfo(address.c_str(), std::to_string(port).c_str(), &hints, &found) != 0)
     return kNoSocket;
-  SOCKET s = ws.socket(found->ai_family, found->ai_socktype, found->ai_protocol);
+  std::vector<AddressFamily> families;
+  for (const addrinfo* a = found; a; a = a->ai_next)
+    families.push_back(a->ai_family == AF_INET    ? AddressFamily::IPv4
+                       : a->ai_family == AF_INET6 ? AddressFamily::IPv6
+                                                  : AddressFamily::Other);
+  const addrinfo* chosen = found;
+  for (std::size_t i = ListenAddressChoice(families); i > 0; --i) chosen = chosen->ai_next;
+  SOCKET s = ws.socket(chosen->ai_family, chosen->ai_socktype, chosen->ai_protocol);
   // Without address reuse, another program on the port makes bind fail; an
   // exclusive bind is left out as it could fail on connections that linger
   // after Vorn closed them, when Vorn is started again soon.
   const bool ok = s != INVALID_SOCKET &&
-                  ws.bind(s, found->ai_addr, static_cast<int>(found->ai_addrlen)) == 0 &&
+                  ws.bind(s, chosen->ai_addr, static_cast<int>(chosen->ai_addrlen)) == 0 &&
                   ws.listen(s, SOMAXCONN) == 0 &&
                   ws.WSAAsyncSelect(s, reinterpret_cast<HWND>(window), message, FD_ACCEPT) == 0;
   ws.freeaddrinfo(found);

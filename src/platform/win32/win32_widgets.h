@@ -393,6 +393,7 @@ class MenuItemImpl : public MenuItem {
   std::size_t Count() const override { return sub_ ? sub_->Count() : 0; }
   MenuItem& Item(std::size_t index) override;
   std::string Caption() const override { return caption_; }
+  void SetCaption(const std::string& caption) override;
   bool Default() const override { return default_; }
   void SetDefault(bool is_default) override;
   bool Checked() const override { return checked_; }

@@ -234,6 +234,15 @@ void MenuItemImpl::SetDefault(bool is_default) {
     SetMenuDefaultItem(parent_, static_cast<UINT>(-1), TRUE);
 }
 
+void MenuItemImpl::SetCaption(const std::string& caption) {
+  caption_ = caption;
+  MENUITEMINFOA info{};
+  info.cbSize = sizeof info;
+  info.fMask = MIIM_STRING;
+  info.dwTypeData = caption_.data();
+  SetMenuItemInfoA(parent_, position_, TRUE, &info);
+}
+
 void MenuItemImpl::SetChecked(bool checked) {
   checked_ = checked;
   CheckMenuItem(parent_, position_, MF_BYPOSITION | (checked ? MF_CHECKED : MF_UNCHECKED));

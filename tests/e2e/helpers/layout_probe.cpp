@@ -1,6 +1,8 @@
 // Reads the layout of another program's window as the screen shows it, for the
 // DPI checks.
 //
+//   layout-probe.exe text-width <text> [dpi]
+//     the text's width in the toolkit's normal font at the DPI (default 96)
 //   layout-probe.exe <handle> [dpi]
 //     dpi      <TAB> the window's DPI, or the one given for a window that was
 //              told of another DPI than the system gave it
@@ -146,6 +148,10 @@ int main(int argc, char** argv) {
   _setmode(_fileno(stdout), _O_BINARY);
   // The screen's own pixels, not those of a program that knows nothing of DPI.
   SetProcessDPIAware();
+  if ((argc == 3 || argc == 4) && std::string(argv[1]) == "text-width") {
+    std::printf("%d\n", TextWidth(argv[2], argc == 4 ? std::atoi(argv[3]) : 96));
+    return 0;
+  }
   if (argc != 2 && argc != 3) {
     std::fprintf(stderr, "usage: layout-probe.exe <handle> [dpi]\n");
     return 2;
