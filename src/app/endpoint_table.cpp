@@ -1,7 +1,7 @@
 #include "app/endpoint_table.h"
 
-#include "remote/kenwood/kenwood_session.h"
 #include "remote/flrig/flrig_session.h"
+#include "remote/kenwood/kenwood_session.h"
 #include "remote/rigctl/rig_session.h"
 
 namespace vorn {

@@ -750,9 +750,9 @@ TEST_F(MainFormTest, TheRemoteMenusItemStartsAndStopsTheEndpointAndTheCloseKeeps
   ASSERT_EQ(menu.Count(), 6u);
   EXPECT_EQ(menu.Item(4).Caption(), "Info");
   EXPECT_EQ(menu.Item(5).Caption(), "Remote");
-  EXPECT_THAT(static_cast<SimMenuItem&>(menu.Item(5)).Layout(),
-              ElementsAre(kNetworkItem, "Kenwood CAT...", "flrig 127.0.0.1:12345", "-",
-                          "CAT Port..."));
+  EXPECT_THAT(
+      static_cast<SimMenuItem&>(menu.Item(5)).Layout(),
+      ElementsAre(kNetworkItem, "Kenwood CAT...", "flrig 127.0.0.1:12345", "-", "CAT Port..."));
   MenuItem& item = menu.Item(5).Item(0);
   EXPECT_EQ(item.Caption(), kNetworkItem);
   EXPECT_FALSE(item.Checked());

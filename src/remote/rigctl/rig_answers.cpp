@@ -163,9 +163,9 @@ bool Carry(const RigRequest& request, RigClient& client, std::string& out) {
         code = kRigInvalid;
         break;
       }
-      ReportVfoInfo(answer, *vfo == RigVfo::Current ? selected
-                                                    : vfos.Values(*vfo == RigVfo::B ? Vfo::B
-                                                                                    : Vfo::A));
+      ReportVfoInfo(answer, *vfo == RigVfo::Current
+                                ? selected
+                                : vfos.Values(*vfo == RigVfo::B ? Vfo::B : Vfo::A));
       break;
     }
     case RigCommand::GetPowerStat:
