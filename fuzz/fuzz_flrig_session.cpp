@@ -4,36 +4,13 @@
 #include <string>
 #include <string_view>
 
-#include "platform/tuning_values.h"
 #include "remote/flrig/flrig_session.h"
 #include "remote/flrig/xml_rpc.h"
+#include "session_fuzzing.h"
 
 namespace {
 
-void Check(bool condition) {
-  if (!condition) __builtin_trap();
-}
-
-// Takes every press and checks that what is keyed is within the keypad.
-class CheckingReceiver : public vorn::ReceiverControl {
- public:
-  vorn::RemoteOutcome KeyInHz(std::int64_t hz) override {
-    Check(hz >= 0 && hz <= vorn::kMaxFrequencyKhz * 1000);
-    tuned_.FrequencyHz = hz;
-    return vorn::RemoteOutcome::Done;
-  }
-  vorn::RemoteOutcome Select(const vorn::RadioMode* mode,
-                             const vorn::BandwidthChoice* width) override {
-    Check(mode || width);
-    if (mode) tuned_.Demodulator = mode->Demodulator;
-    if (width) tuned_.BandwidthHz = width->Hz;
-    return vorn::RemoteOutcome::Done;
-  }
-  const vorn::TunedState& Tuned() const override { return tuned_; }
-
- private:
-  vorn::TunedState tuned_;
-};
+using fuzz::Check;
 
 // Every answer is whole: the status and headers exactly, a body of the
 // length stated that ends with a line end, and "unknown" only in the fault of
@@ -62,11 +39,9 @@ void CheckAnswers(std::string_view answers) {
 }
 
 std::string Run(std::string_view stream, std::size_t piece, bool& ended) {
-  CheckingReceiver receiver;
+  fuzz::CheckingRig receiver;
   vorn::FlrigSession session(receiver);
-  std::string answers;
-  for (std::size_t at = 0; at < stream.size(); at += piece)
-    session.Receive(stream.substr(at, piece), answers);
+  std::string answers = fuzz::Answers(session, stream, piece);
   ended = session.Ended();
   return answers;
 }
@@ -74,12 +49,10 @@ std::string Run(std::string_view stream, std::size_t piece, bool& ended) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const std::string_view input(reinterpret_cast<const char*>(data), size);
-  if (input.empty()) return 0;
-
-  // The first byte sets the size of the pieces, the rest is the stream.
-  const std::size_t piece = 1 + static_cast<unsigned char>(input[0]) % 64;
-  const std::string_view stream = input.substr(1);
+  const auto input = fuzz::Pieces(data, size);
+  if (!input) return 0;
+  const std::size_t piece = input->Piece;
+  const std::string_view stream = input->Bytes;
   bool pieces_ended = false;
   bool whole_ended = false;
   const std::string answers = Run(stream, piece, pieces_ended);

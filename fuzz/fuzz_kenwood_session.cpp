@@ -53,14 +53,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // Cut otherwise, the stream gets the same answers.
   CheckingRig other_rig;
   KenwoodSession whole(other_rig);
-  std::string whole_answers;
-  whole.Receive(stream, whole_answers);
+  const std::string whole_answers = fuzz::Answers(whole, stream);
   CheckAnswers(whole_answers);
   CheckingRig piece_rig;
   KenwoodSession cut(piece_rig);
-  std::string cut_answers;
-  for (std::size_t at = 0; at < stream.size(); at += piece)
-    cut.Receive(stream.substr(at, piece), cut_answers);
-  Check(cut_answers == whole_answers);
+  Check(fuzz::Answers(cut, stream, piece) == whole_answers);
   return 0;
 }

@@ -38,17 +38,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   CheckingRig rig;
   RigSession pieces(rig);
-  std::string answers;
-  for (std::size_t at = 0; at < stream.size(); at += piece)
-    pieces.Receive(stream.substr(at, piece), answers);
+  const std::string answers = fuzz::Answers(pieces, stream, piece);
   CheckResults(answers);
 
   // Cut otherwise, the stream gets the same answers.
   CheckingRig other_rig;
   RigSession whole(other_rig);
-  std::string whole_answers;
-  whole.Receive(stream, whole_answers);
-  Check(whole_answers == answers);
+  Check(fuzz::Answers(whole, stream) == answers);
   Check(whole.Ended() == pieces.Ended());
 
   // A parsed line never holds more arguments than its commands take.

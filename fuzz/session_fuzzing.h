@@ -3,6 +3,7 @@
 // and a receiver that checks every press.
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "platform/tuning_values.h"
@@ -24,6 +25,17 @@ inline std::optional<PiecedStream> Pieces(const std::uint8_t* data, std::size_t 
   if (size == 0) return std::nullopt;
   return PiecedStream{1 + std::size_t{data[0]} % 64,
                       std::string_view(reinterpret_cast<const char*>(data) + 1, size - 1)};
+}
+
+// What a session answers to the stream, received in pieces of `piece` bytes
+// (all at once by default).
+template <class Session>
+std::string Answers(Session& session, std::string_view stream,
+                    std::size_t piece = std::string_view::npos) {
+  std::string answers;
+  for (std::size_t at = 0; at < stream.size(); at += piece)
+    session.Receive(stream.substr(at, piece), answers);
+  return answers;
 }
 
 // Takes every press and checks that what is keyed is within the keypad.
