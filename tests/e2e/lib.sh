@@ -140,11 +140,13 @@ e2e__on_error() {
 }
 trap 'e2e__on_error $? "${PIPESTATUS[*]}"' ERR
 
-# The entries of system-files.txt: ENTRY PACKAGE, one pair a line.
+# The entries of system-files.txt: ENTRY PACKAGE, one pair a line; with
+# "32-bit", only those the 32-bit build's scenarios alone need.
 e2e__system_entries() {
-  local entry package
-  while read -r entry package _; do
+  local entry package only
+  while read -r entry package only _; do
     [[ -z $entry || $entry == \#* ]] && continue
+    [[ ${1:-} == 32-bit && $only != 32-bit ]] && continue
     printf '%s %s\n' "$entry" "$package"
   done <"$E2E_SYSTEM_FILES"
 }
@@ -160,9 +162,12 @@ e2e__system_path() {
 }
 
 e2e__check_system() {
-  local entries entry package
+  local entries entry package skip
   entries=$(e2e__system_entries)
+  # The 64-bit build's scenarios go without what the 32-bit ones alone need.
+  [[ ${VORN_BITS:-64} == 32 ]] || skip=$(e2e__system_entries 32-bit)
   while read -r entry package; do
+    grep -qxF -- "$entry $package" <<<"${skip:-}" && continue
     e2e__system_path "$entry" >/dev/null || e2e_fail "missing $entry: install Debian package $package"
   done <<<"$entries"
 }
@@ -482,21 +487,34 @@ e2e_probe() {
   awk -v n="$before" '$0 == "end" { seen++; next } seen == n { print }' "$E2E_PROBE_OUT"
 }
 
+# Wine now and then ends a helper with status 1 before it has said a word
+# (seen about once in some hundred suite runs, under wintree's list and
+# press alike). wintree says why whenever it fails itself, except for "atom",
+# whose status is its answer; so a wordless status 1 is taken again, up to
+# three times, and only the answer of the run that ended is passed on.
 e2e_wintree() {
-  e2e_wine wintree.exe "$@"
+  local try status out err
+  out=$(mktemp "$E2E_TMP/wintree.XXXXXX")
+  err="$out.err"
+  for try in 1 2 3; do
+    status=0
+    e2e_wine wintree.exe "$@" >"$out" 2>"$err" || status=$?
+    if ((status == 1)) && [[ ${1:-} != atom && ! -s $err ]]; then
+      echo "wintree.exe $1 ended with status 1 without a word (try $try of 3)" >&2
+      continue
+    fi
+    break
+  done
+  cat "$out"
+  cat "$err" >&2
+  rm -f "$out" "$err"
+  return "$status"
 }
 
 # The window list is taken whole before it is read, so that a failed listing
-# is a failure rather than a list without the window looked for. A listing
-# that fails once (seen once in some hundred suite runs: status 1, not a word
-# on stderr) is taken again; one that keeps failing is a failure.
+# is a failure rather than a list without the window looked for.
 e2e__window_list() {
-  local try
-  for try in 1 2 3; do
-    E2E_WINDOW_LIST=$(e2e_wintree list) && return 0
-    echo "wintree.exe list failed (try $try of 3)" >&2
-  done
-  return 1
+  E2E_WINDOW_LIST=$(e2e_wintree list)
 }
 
 e2e_windows_awk() {
