@@ -18,6 +18,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "platform/sim/sim_controls.h"
@@ -197,53 +198,22 @@ class SimToolkit : public Toolkit {
   WindowHandle next_handle_ = 0x5000;
 };
 
-// The sim side of a toolkit object, for tests that hold the interface.
-template <class T>
-struct SimSide;
-template <>
-struct SimSide<Form> {
-  using Type = SimForm;
-};
-template <>
-struct SimSide<Dialog> {
-  using Type = SimDialog;
-};
-template <>
-struct SimSide<Edit> {
-  using Type = SimEdit;
-};
-template <>
-struct SimSide<CheckBox> {
-  using Type = SimCheckBox;
-};
-template <>
-struct SimSide<Label> {
-  using Type = SimLabel;
-};
-template <>
-struct SimSide<ComboBox> {
-  using Type = SimComboBox;
-};
-template <>
-struct SimSide<ListView> {
-  using Type = SimListView;
-};
-template <>
-struct SimSide<PopupMenu> {
-  using Type = SimPopupMenu;
-};
-template <>
-struct SimSide<ToolWindow> {
-  using Type = SimToolWindow;
-};
-template <>
-struct SimSide<Window> {
-  using Type = SimWindow;
-};
+// The sim side of a toolkit object, for tests that hold the interface. The
+// declarations name each interface's sim type; nothing calls them.
+SimForm* SimSideOf(Form*);
+SimDialog* SimSideOf(Dialog*);
+SimEdit* SimSideOf(Edit*);
+SimCheckBox* SimSideOf(CheckBox*);
+SimLabel* SimSideOf(Label*);
+SimComboBox* SimSideOf(ComboBox*);
+SimListView* SimSideOf(ListView*);
+SimPopupMenu* SimSideOf(PopupMenu*);
+SimToolWindow* SimSideOf(ToolWindow*);
+SimWindow* SimSideOf(Window*);
 
 template <class T>
-typename SimSide<T>::Type& AsSim(T& object) {
-  return dynamic_cast<typename SimSide<T>::Type&>(object);
+auto& AsSim(T& object) {
+  return dynamic_cast<std::remove_pointer_t<decltype(SimSideOf(&object))>&>(object);
 }
 
 }  // namespace vorn
