@@ -21,6 +21,25 @@ class ByteChannel {
   virtual SocketTransfer Send(const char* data, std::size_t size) = 0;
 };
 
+// A channel over one handle of a service that moves bytes by handle, as the
+// stream sockets and the serial ports do.
+template <class Service, class Handle>
+class HandleChannel : public ByteChannel {
+ public:
+  HandleChannel(Service& service, Handle handle) : service_(service), handle_(handle) {}
+  SocketTransfer Receive(char* buffer, std::size_t size) override {
+    return service_.Receive(handle_, buffer, size);
+  }
+  SocketTransfer Send(const char* data, std::size_t size) override {
+    return service_.Send(handle_, data, size);
+  }
+  Handle HeldHandle() const { return handle_; }
+
+ private:
+  Service& service_;
+  Handle handle_;
+};
+
 // One client's connection: reads its requests into its session and sends the
 // answers, keeping what the channel could not take yet.
 class Connection {

@@ -10,17 +10,8 @@ constexpr int kReadsPerTick = 16;
 
 }  // namespace
 
-struct SerialEndpoint::Channel : ByteChannel {
-  Channel(SerialPorts& ports, PortHandle port) : Ports(ports), Port(port) {}
-  SocketTransfer Receive(char* buffer, std::size_t size) override {
-    return Ports.Receive(Port, buffer, size);
-  }
-  SocketTransfer Send(const char* data, std::size_t size) override {
-    return Ports.Send(Port, data, size);
-  }
-
-  SerialPorts& Ports;
-  PortHandle Port;
+struct SerialEndpoint::Channel : HandleChannel<SerialPorts, PortHandle> {
+  using HandleChannel::HandleChannel;
 };
 
 SerialEndpoint::SerialEndpoint(SerialServices services, SessionFactory sessions,

@@ -4,18 +4,10 @@
 
 namespace vorn {
 
-struct SocketEndpoint::Client : ByteChannel {
+struct SocketEndpoint::Client : HandleChannel<StreamSockets, SocketHandle> {
   Client(StreamSockets& sockets, SocketHandle socket, std::unique_ptr<RemoteSession> session)
-      : Sockets(sockets), Socket(socket), Link(std::move(session)) {}
-  SocketTransfer Receive(char* buffer, std::size_t size) override {
-    return Sockets.Receive(Socket, buffer, size);
-  }
-  SocketTransfer Send(const char* data, std::size_t size) override {
-    return Sockets.Send(Socket, data, size);
-  }
+      : HandleChannel(sockets, socket), Link(std::move(session)) {}
 
-  StreamSockets& Sockets;
-  SocketHandle Socket;
   Connection Link;
 };
 
@@ -23,7 +15,7 @@ SocketEndpoint::SocketEndpoint(SocketServices services, SessionFactory sessions)
     : services_(services), sessions_(std::move(sessions)) {}
 
 SocketEndpoint::~SocketEndpoint() {
-  for (const auto& client : clients_) services_.Sockets.Close(client->Socket);
+  for (const auto& client : clients_) services_.Sockets.Close(client->HeldHandle());
   if (listener_ != kNoSocket) services_.Sockets.Close(listener_);
 }
 
@@ -79,12 +71,12 @@ void SocketEndpoint::AcceptOne() {
 
 void SocketEndpoint::Drop(SocketHandle socket) {
   services_.Sockets.Close(socket);
-  std::erase_if(clients_, [socket](const auto& client) { return client->Socket == socket; });
+  std::erase_if(clients_, [socket](const auto& client) { return client->HeldHandle() == socket; });
 }
 
 SocketEndpoint::Client* SocketEndpoint::Find(SocketHandle socket) {
   for (const auto& client : clients_)
-    if (client->Socket == socket) return client.get();
+    if (client->HeldHandle() == socket) return client.get();
   return nullptr;
 }
 
