@@ -57,9 +57,7 @@ done
 floor_median=$(printf '%s\n' "${floor[@]}" | remote_percentile 50)
 remote_median=$(printf '%s\n' "${remote[@]}" | remote_percentile 50)
 echo "keyings of 7100.5, alternately: $iterations bare from the probe (the floor), $iterations by rig.set_vfo"
-echo "  bare keying, as its sender saw it, median   $floor_median us"
-echo "  rig.set_vfo to its answer, median           $remote_median us"
-awk -v r="$remote_median" -v b="$floor_median" 'BEGIN { printf "  ratio                                       %.3f (goal <= 1.3)\n", r / b }'
+remote_ratio_report "rig.set_vfo to its answer, median" "$floor_median" "$remote_median"
 
 # rig.get_vfo round trips while the window is in use: shown, with typing and
 # erasing in Edit1.

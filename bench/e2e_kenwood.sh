@@ -9,6 +9,7 @@
 #
 #   VORN_BUILD=<windows build dir> bench/e2e_kenwood.sh [N [M]]
 source "$(dirname "$0")/../tests/e2e/lib.sh"
+source "$(dirname "$0")/../tests/e2e/remote_lib.sh"
 source "$(dirname "$0")/../tests/e2e/serial_lib.sh"
 VORN_BUILD=${VORN_BUILD:-$(realpath "$(dirname "$0")/../build/windows")}
 VORN_SOURCE=${VORN_SOURCE:-$(realpath "$(dirname "$0")/..")}
@@ -55,17 +56,11 @@ for ((i = 0; i < iterations; i++)); do
   clicked=$(grep $'\tclick\tFrequency\tkHz$' "$E2E_RECEIVER_LOG" | tail -1 | cut -f1)
   kenwood+=($((clicked - written)))
 done
-
-percentile() {
-  sort -n | awk -v p="$1" '{ v[NR] = $1 } END { i = int(NR * p / 100 + 0.999999); if (i < 1) i = 1; print v[i] }'
-}
-floor_median=$(printf '%s\n' "${floor[@]}" | percentile 50)
-kenwood_median=$(printf '%s\n' "${kenwood[@]}" | percentile 50)
+floor_median=$(printf '%s\n' "${floor[@]}" | remote_percentile 50)
+kenwood_median=$(printf '%s\n' "${kenwood[@]}" | remote_percentile 50)
 echo "keyings of 7100.5, alternately: $iterations bare from the probe (the floor), $iterations by FA00007100500; on COM5"
-echo "  bare keying, as its sender saw it, median     $floor_median us"
-echo "  FA write to the confirm click, median         $kenwood_median us"
-echo "  FA write to the confirm click, 99th percentile $(printf '%s\n' "${kenwood[@]}" | percentile 99) us"
-awk -v r="$kenwood_median" -v b="$floor_median" 'BEGIN { printf "  ratio                                         %.3f (goal <= 1.3)\n", r / b }'
+remote_ratio_report "FA write to the confirm click, median" "$floor_median" "$kenwood_median"
+echo "  FA write to the confirm click, 99th percentile $(printf '%s\n' "${kenwood[@]}" | remote_percentile 99) us"
 
 trips=()
 for ((i = 0; i < round_trips; i++)); do
@@ -76,4 +71,4 @@ for ((i = 0; i < round_trips; i++)); do
   trips+=($((${EPOCHREALTIME/./} - start)))
 done
 echo "$round_trips ID; round trips on COM5"
-echo "  median $(printf '%s\n' "${trips[@]}" | percentile 50) us, 99th percentile $(printf '%s\n' "${trips[@]}" | percentile 99) us (goal <= 50000)"
+echo "  median $(printf '%s\n' "${trips[@]}" | remote_percentile 50) us, 99th percentile $(printf '%s\n' "${trips[@]}" | remote_percentile 99) us (goal <= 50000)"

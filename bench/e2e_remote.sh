@@ -63,9 +63,7 @@ floor_median=$(printf '%s\n' "${floor[@]}" | remote_percentile 50)
 remote_median=$(printf '%s\n' "${remote[@]}" | remote_percentile 50)
 
 echo "keyings of 7100.5, alternately: $iterations bare from the probe (the floor), $iterations by F 7100500 from a client"
-echo "  bare keying, as its sender saw it, median   $floor_median us"
-echo "  F request to RPRT 0, as the client saw it   $remote_median us"
-awk -v r="$remote_median" -v b="$floor_median" 'BEGIN { printf "  ratio                                       %.3f (goal <= 1.3)\n", r / b }'
+remote_ratio_report "F request to RPRT 0, as the client saw it" "$floor_median" "$remote_median"
 echo "  first to confirm click in the stand-in, median: bare $span_bare us, remote $span_remote us"
 
 change_floor=() change=()
@@ -87,9 +85,7 @@ done
 change_floor_median=$(printf '%s\n' "${change_floor[@]}" | remote_percentile 50)
 change_median=$(printf '%s\n' "${change[@]}" | remote_percentile 50)
 echo "changes of frequency and mode, alternately: $iterations bare keyings of 7100.5, USB, 3 kHz (the floor), $iterations by F, \\get_lock_mode, M"
-echo "  bare keying, as its sender saw it, median   $change_floor_median us"
-echo "  the three requests to their last answer     $change_median us"
-awk -v r="$change_median" -v b="$change_floor_median" 'BEGIN { printf "  ratio                                       %.3f (goal <= 1.3)\n", r / b }'
+remote_ratio_report "the three requests to their last answer" "$change_floor_median" "$change_median"
 
 # f round trips while the window is in use: shown, with typing and erasing in Edit1.
 e2e_show_vorn

@@ -21,6 +21,8 @@
 #
 # For the timing scripts (bench/e2e_*.sh):
 #   remote_percentile P           the P-th percentile of the numbers on stdin, one a line
+#   remote_ratio_report LABEL FLOOR TIMED  the bare keying's median (the floor), the
+#                                 timed request's under LABEL, and their ratio
 #   remote_typing_start           the operator types into Vorn's shown window and erases
 #                                 it, on and on, until remote_typing_stop
 
@@ -114,6 +116,11 @@ remote_half_closed() {
 
 remote_percentile() {
   sort -n | awk -v p="$1" '{ v[NR] = $1 } END { i = int(NR * p / 100 + 0.999999); if (i < 1) i = 1; print v[i] }'
+}
+
+remote_ratio_report() {
+  printf '  %-44s%s us\n' "bare keying, as its sender saw it, median" "$2" "$1" "$3"
+  awk -v r="$3" -v b="$2" 'BEGIN { printf "  %-44s%.3f (goal <= 1.3)\n", "ratio", r / b }'
 }
 
 remote_typing_start() {
