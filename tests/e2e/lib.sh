@@ -325,12 +325,24 @@ e2e_set_dpi() {
   e2e__write_dpi "$1"
 }
 
+# A registry write that Wine ends with status 1 (as it now and then ends a
+# program, see e2e_wintree) is made again, up to three times.
+e2e__reg_again() {
+  local try status
+  for try in 1 2 3; do
+    status=0
+    "$E2E_WINE_LOADER" reg "$@" >/dev/null 2>&1 {E2E_LOCK_FD}>&- || status=$?
+    ((status == 0)) && return 0
+    echo "reg $1 ended with status $status (try $try of 3)" >&2
+  done
+  return "$status"
+}
+
 e2e__write_dpi() {
   if [[ -n $1 ]]; then
-    "$E2E_WINE_LOADER" reg add "$E2E_DPI_KEY" /v LogPixels /t REG_DWORD /d "$(($1))" /f \
-      >/dev/null 2>&1 {E2E_LOCK_FD}>&-
+    e2e__reg_again add "$E2E_DPI_KEY" /v LogPixels /t REG_DWORD /d "$(($1))" /f
   else
-    "$E2E_WINE_LOADER" reg delete "$E2E_DPI_KEY" /v LogPixels /f >/dev/null 2>&1 {E2E_LOCK_FD}>&-
+    e2e__reg_again delete "$E2E_DPI_KEY" /v LogPixels /f
   fi
   # Programs read the DPI when they start, the desktop's own too.
   "$E2E_WINESERVER" -k 2>/dev/null || true
