@@ -325,24 +325,12 @@ e2e_set_dpi() {
   e2e__write_dpi "$1"
 }
 
-# A registry write that Wine ends with status 1 (as it now and then ends a
-# program, see e2e_wintree) is made again, up to three times.
-e2e__reg_again() {
-  local try status
-  for try in 1 2 3; do
-    status=0
-    "$E2E_WINE_LOADER" reg "$@" >/dev/null 2>&1 {E2E_LOCK_FD}>&- || status=$?
-    ((status == 0)) && return 0
-    echo "reg $1 ended with status $status (try $try of 3)" >&2
-  done
-  return "$status"
-}
-
 e2e__write_dpi() {
   if [[ -n $1 ]]; then
-    e2e__reg_again add "$E2E_DPI_KEY" /v LogPixels /t REG_DWORD /d "$(($1))" /f
+    e2e__again "$E2E_WINE_LOADER" reg add "$E2E_DPI_KEY" /v LogPixels /t REG_DWORD \
+      /d "$(($1))" /f >/dev/null
   else
-    e2e__reg_again delete "$E2E_DPI_KEY" /v LogPixels /f
+    e2e__again "$E2E_WINE_LOADER" reg delete "$E2E_DPI_KEY" /v LogPixels /f >/dev/null
   fi
   # Programs read the DPI when they start, the desktop's own too.
   "$E2E_WINESERVER" -k 2>/dev/null || true
@@ -499,28 +487,34 @@ e2e_probe() {
   awk -v n="$before" '$0 == "end" { seen++; next } seen == n { print }' "$E2E_PROBE_OUT"
 }
 
-# Wine now and then ends a helper with status 1 before it has said a word
-# (seen about once in some hundred suite runs, under wintree's list and
-# press alike). wintree says why whenever it fails itself, except for "atom",
-# whose status is its answer; so a wordless status 1 is taken again, up to
-# three times, and only the answer of the run that ended is passed on.
-e2e_wintree() {
+# Wine now and then ends a program with status 1 before it has said a word
+# (seen about once in some hundred suite runs: wintree's list and press, reg's
+# add). This runs a Wine program again, up to three times, while it ends so;
+# only the output of the run that ended is passed on.
+e2e__again() {
   local try status out err
-  out=$(mktemp "$E2E_TMP/wintree.XXXXXX")
+  out=$(mktemp "$E2E_TMP/again.XXXXXX")
   err="$out.err"
   for try in 1 2 3; do
     status=0
-    e2e_wine wintree.exe "$@" >"$out" 2>"$err" || status=$?
-    if ((status == 1)) && [[ ${1:-} != atom && ! -s $err ]]; then
-      echo "wintree.exe $1 ended with status 1 without a word (try $try of 3)" >&2
-      continue
-    fi
-    break
+    "$@" >"$out" 2>"$err" {E2E_LOCK_FD}>&- || status=$?
+    ((status == 1)) && [[ ! -s $err ]] || break
+    echo "${*:2:2} ended with status 1 without a word (try $try of 3)" >&2
   done
   cat "$out"
   cat "$err" >&2
   rm -f "$out" "$err"
   return "$status"
+}
+
+# wintree says why whenever it fails itself, except for "atom", whose status
+# is its answer.
+e2e_wintree() {
+  if [[ ${1:-} == atom ]]; then
+    e2e_wine wintree.exe "$@"
+  else
+    e2e__again e2e_wine wintree.exe "$@"
+  fi
 }
 
 # The window list is taken whole before it is read, so that a failed listing
